@@ -1,0 +1,70 @@
+#include "dialogue/run_dialogue.hpp"
+
+#include <string>
+
+#include "datafile/load_data_input.hpp"
+#include "datafile/save_data_input.hpp"
+#include "entry/edit_neighbors.hpp"
+#include "entry/key_in_graph.hpp"
+#include "graph/normalize_arcs.hpp"
+#include "graph/show_adjacency.hpp"
+
+namespace ugraph {
+namespace {
+
+// Asks where the graph comes from and fills it; gives false when there is
+// no graph to go on with.
+bool obtain_graph(Console& console, UGraph& graph, const std::filesystem::path& data_file) {
+    console.write_line("Where is the data for the Ugraph?");
+    console.write_line("If it will be typed in on the (K)eyboard, type K");
+    console.write_line("If it is already in the GraphData (F)ile, type F");
+    for (;;) {
+        const int key = console.read_choice_key();
+        if (key == 'K' || key == 'k') {
+            return key_in_graph(console, graph.arc_from, graph.arc_to, graph.name);
+        }
+        if (key == 'F' || key == 'f') {
+            return load_data_input(console, graph.arc_from, graph.arc_to, graph.name,
+                                   data_file) != 0;
+        }
+        if (key == END_OF_INPUT) {
+            return false;
+        }
+        console.write_line("Error: enter either K or F");
+    }
+}
+
+void print_summary(Console& console, const UGraph& graph) {
+    console.print("Ufile " + std::string(name_text(graph.name)) + "     " +
+                  std::to_string(graph.arc_to[0]) + " Nodes   " +
+                  std::to_string(graph.arc_from[0] / 2) + " Links\n");
+}
+
+bool wants_change(Console& console) {
+    console.write_line("\nChange data?");
+    console.print(" if YES then press Y key. Pressing any other letter key means NO  ");
+    const int key = console.read_choice_key();
+    return key == 'Y' || key == 'y';
+}
+
+}  // namespace
+
+void run_dialogue(Console& console, const std::filesystem::path& data_file) {
+    UGraph graph;
+    if (obtain_graph(console, graph, data_file)) {
+        normalize_arcs(graph.arc_from, graph.arc_to);
+        print_summary(console, graph);
+        for (;;) {
+            show_adjacency(console, graph.arc_from, graph.arc_to, graph.degree);
+            if (!wants_change(console)) {
+                break;
+            }
+            edit_neighbors(console, graph.arc_from, graph.arc_to, graph.name);
+            normalize_arcs(graph.arc_from, graph.arc_to);
+        }
+        save_data_input(console, graph.arc_from, graph.arc_to, graph.name, data_file);
+    }
+    console.wait_for_char();
+}
+
+}  // namespace ugraph

@@ -1,0 +1,25 @@
+#pragma once
+// run_dialogue: the whole session, from the first question to the last key.
+//
+//   1. Where is the data? K types the graph in, F loads it from the data
+//      file; any other answer is refused and asked again.
+//   2. The graph is normalised and summed up in one line.
+//   3. The report is shown and "Change data?" asked; Y or y opens the
+//      neighbour editor and the changed graph is normalised and reported
+//      again, any other answer moves on.
+//   4. The graph is saved as the data file's whole content.
+//   5. One more key ends the session.
+// Nothing is summed up, shown or saved when the loader gives 0 or input ends
+// before a graph is complete (at the first question or during keyboard
+// entry); the session then goes straight to its last key. End of input at
+// "Change data?" counts as no, as any other answer does.
+#include <filesystem>
+
+#include "console/console.hpp"
+#include "graph/ugraph.hpp"
+
+namespace ugraph {
+
+void run_dialogue(Console& console, const std::filesystem::path& data_file = GRAPH_DATA_FILE);
+
+}  // namespace ugraph

@@ -1,0 +1,161 @@
+#include "entry/edit_neighbors.hpp"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "entry/scan_line_numbers.hpp"
+
+namespace ugraph {
+namespace {
+
+// Row r holds node r's neighbours: slot 0 the count, slots 1.. the entries.
+using NeighborRow = std::array<std::int32_t, MAX_NODES + 1>;
+using NeighborTable = std::array<NeighborRow, MAX_NODES + 1>;
+using LinkMatrix = std::array<std::array<bool, MAX_NODES + 1>, MAX_NODES + 1>;
+
+const std::string NAME_REFUSED = "Error: a name may not hold a double quote or ']'";
+
+void load_rows(const ArcArray& arc_from, const ArcArray& arc_to, int rows,
+               NeighborTable& neighbor_table) {
+    int i = 1;
+    for (int k = 1; k <= rows; ++k) {
+        NeighborRow& row = neighbor_table[k];
+        row[0] = 0;
+        for (; i < ARC_SLOTS && arc_from[i] == k; ++i) {
+            if (row[0] < MAX_NODES) {  // a canonical run holds at most 50
+                row[++row[0]] = arc_to[i];
+            }
+        }
+    }
+}
+
+void print_menu(Console& console, std::int32_t n) {
+    console.write_line("Input integer:");
+    console.print("(node number) between 1 and " + std::to_string(n) + "\n");
+    console.write_line("0 (zero) to terminate editing");
+    console.write_line("-1 to edit NAME of graph");
+}
+
+// Gives false when input ended before the name line came.
+bool rename_graph(Console& console, GraphName& name) {
+    console.print("Input full NAME of file (less than 15 characters):");
+    std::string line;
+    if (!console.read_text_line(line)) {
+        return false;
+    }
+    const std::string_view cut = cut_name(line);
+    if (!is_storable_name(cut)) {
+        console.write_line(NAME_REFUSED);
+        return true;
+    }
+    console.print("New NAME = ");
+    console.write_line(cut);
+    set_name(name, cut);
+    return true;
+}
+
+// Gives false when input ended before the correction line came.
+bool edit_row(Console& console, std::int32_t k, std::int32_t n, NeighborRow& row) {
+    const std::string node = std::to_string(k);
+    std::string listing = "all the given as neighbors of (" + node + ") are:  ";
+    for (int e = 1; e <= row[0]; ++e) {
+        listing += std::to_string(row[e]) + ',';
+    }
+    console.print(listing);
+    console.print("\ntype in entire correct line of ALL neighbors of node (" + node + "):  ");
+    std::string line;
+    if (!console.read_text_line(line)) {
+        return false;
+    }
+    row[0] = 0;
+    bool overflow = false;
+    scan_line_numbers(line, [&](std::int32_t v) {
+        if (k < v && v <= n) {
+            if (row[0] < MAX_NODES) {
+                row[++row[0]] = v;
+            } else {
+                overflow = true;
+            }
+        }
+    });
+    if (overflow) {
+        console.write_line("Error: a node holds at most " + std::to_string(MAX_NODES) +
+                           " neighbors; the further ones on this line were dropped");
+    }
+    return true;
+}
+
+// The number of arcs the rows give once normalised: two per link, one per
+// self-loop.
+int canonical_arc_count(const NeighborTable& neighbor_table, int rows) {
+    LinkMatrix linked{};
+    int arcs = 0;
+    for (int k = 1; k <= rows; ++k) {
+        for (int e = 1; e <= neighbor_table[k][0]; ++e) {
+            const std::int32_t v = neighbor_table[k][e];
+            bool& seen = linked[std::min(k, v)][std::max(k, v)];
+            if (!seen) {
+                seen = true;
+                arcs += (v == k) ? 1 : 2;
+            }
+        }
+    }
+    return arcs;
+}
+
+void write_back(const NeighborTable& neighbor_table, int rows, ArcArray& arc_from,
+                ArcArray& arc_to) {
+    int pos = 1;
+    for (int k = 1; k <= rows; ++k) {
+        const NeighborRow& row = neighbor_table[k];
+        for (int e = 1; e <= row[0]; ++e) {
+            const auto earlier_end = row.begin() + e;
+            if (std::find(row.begin() + 1, earlier_end, row[e]) != earlier_end) {
+                continue;  // a repeat in the row gives the same arc again
+            }
+            arc_from[pos] = k;
+            arc_to[pos] = row[e];
+            ++pos;
+        }
+    }
+    arc_from[0] = pos - 1;
+    arc_from[pos] = 0;
+    arc_to[pos] = 0;
+}
+
+}  // namespace
+
+void edit_neighbors(Console& console, ArcArray& arc_from, ArcArray& arc_to, GraphName& name) {
+    const std::int32_t n = arc_to[0];
+    const int rows = std::clamp(n, 0, MAX_NODES);
+    NeighborTable neighbor_table{};
+    load_rows(arc_from, arc_to, rows, neighbor_table);
+
+    std::int32_t k = (n < 1) ? 1 : n + 1;
+    for (;;) {
+        print_menu(console, n);
+        if (console.read_number(k) == NumberRead::end_of_input || k == 0) {
+            break;
+        }
+        if (k > 0 && k > n) {
+            console.write_line("Error: there is no node " + std::to_string(k) + " in this Ugraph");
+            console.skip_rest_of_line();
+            continue;
+        }
+        const bool line_came = (k < 0) ? rename_graph(console, name)
+                                       : edit_row(console, k, n, neighbor_table[k]);
+        if (!line_came) {
+            break;
+        }
+    }
+
+    if (canonical_arc_count(neighbor_table, rows) > MAX_NORMALIZE_ARCS) {
+        console.write_line("Error: a Ugraph holds at most " + std::to_string(MAX_LINKS) +
+                           " links; the neighbor corrections of this pass were not taken");
+        return;
+    }
+    write_back(neighbor_table, rows, arc_from, arc_to);
+}
+
+}  // namespace ugraph

@@ -1,0 +1,98 @@
+#include "entry/key_in_graph.hpp"
+
+#include <array>
+#include <string>
+
+#include "entry/scan_line_numbers.hpp"
+
+namespace ugraph {
+namespace {
+
+bool read_name(Console& console, GraphName& name) {
+    std::string line;
+    for (;;) {
+        console.print("Not exceeding 10 characters, input name of graph   ");
+        if (!console.read_text_line(line)) {
+            return false;
+        }
+        if (is_storable_name(cut_name(line, KEYED_NAME_CHARS))) {
+            set_name(name, line, KEYED_NAME_CHARS);
+            return true;
+        }
+        console.write_line("Error: a name may not hold a double quote or ']'");
+    }
+}
+
+bool read_node_count(Console& console, std::int32_t& n) {
+    for (;;) {
+        console.print("Input number of non-isolated nodes:  ");
+        const NumberRead got = console.read_number(n);
+        if (got == NumberRead::end_of_input) {
+            return false;
+        }
+        if (got == NumberRead::number && n <= MAX_NODES) {
+            return true;
+        }
+        console.write_line("Error: enter a number of nodes not above " + std::to_string(MAX_NODES));
+        console.skip_rest_of_line();
+    }
+}
+
+// The arcs typed so far, with a note of which links they already hold.
+struct TypedArcs {
+    ArcArray& arc_from;
+    ArcArray& arc_to;
+    std::int32_t count = 0;
+    std::array<std::array<bool, MAX_NODES + 1>, MAX_NODES + 1> linked{};
+
+    // Gives false when v would be a link beyond MAX_LINKS.
+    bool take(std::int32_t j, std::int32_t v) {
+        if (linked[j][v]) {
+            return true;  // a repeat adds nothing once normalised
+        }
+        if (count == MAX_LINKS) {
+            return false;
+        }
+        linked[j][v] = linked[v][j] = true;
+        ++count;
+        arc_from[count] = j;
+        arc_to[count] = v;
+        return true;
+    }
+};
+
+}  // namespace
+
+bool key_in_graph(Console& console, ArcArray& arc_from, ArcArray& arc_to, GraphName& name) {
+    std::int32_t n = 0;
+    if (!read_name(console, name) || !read_node_count(console, n)) {
+        return false;
+    }
+    console.write_line("Input every neighbor with higher natural number after each (node):");
+
+    TypedArcs arcs{arc_from, arc_to};
+    std::string line;
+    for (std::int32_t j = 1; j <= n; ++j) {
+        console.print('(' + std::to_string(j) + "),");
+        if (!console.read_text_line(line)) {
+            return false;
+        }
+        bool all_taken = true;
+        scan_line_numbers(line, [&](std::int32_t v) {
+            if (v >= 1 && v <= MAX_NODES && v != j) {
+                all_taken = arcs.take(j, v) && all_taken;
+            }
+        });
+        if (!all_taken) {
+            console.write_line("Error: a Ugraph holds at most " + std::to_string(MAX_LINKS) +
+                               " links; the further ones on this line were dropped");
+        }
+    }
+    arc_from[0] = arcs.count;
+    arc_to[0] = n;
+    arc_from[arcs.count + 1] = 0;
+    arc_to[arcs.count + 1] = 0;
+    return true;
+}
+
+}  // namespace ugraph

@@ -1,0 +1,41 @@
+#include "graph/normalize_arcs.hpp"
+
+#include <algorithm>
+#include <array>
+
+namespace ugraph {
+namespace {
+
+bool is_node(std::int32_t v) { return v >= 1 && v <= MAX_NODES; }
+
+}  // namespace
+
+void normalize_arcs(ArcArray& arc_from, ArcArray& arc_to) {
+    // A pair key a * PAIR_BASE + b orders exactly as the arc (a, b) does, so
+    // one sort of the keys of every arc and its reverse gives the canonical
+    // order, and equal keys are the repeats to drop.
+    std::array<std::int32_t, 2 * MAX_NORMALIZE_ARCS> pair_table{};
+    std::size_t keys = 0;
+    for (int k = 1; k <= MAX_NORMALIZE_ARCS && arc_from[k] != 0; ++k) {
+        if (!is_node(arc_from[k]) || !is_node(arc_to[k])) {
+            continue;
+        }
+        pair_table[keys++] = arc_from[k] * PAIR_BASE + arc_to[k];
+        pair_table[keys++] = arc_to[k] * PAIR_BASE + arc_from[k];
+    }
+    const auto first = pair_table.begin();
+    std::sort(first, first + static_cast<std::ptrdiff_t>(keys));
+    const auto last = std::unique(first, first + static_cast<std::ptrdiff_t>(keys));
+
+    std::int32_t kept = 0;
+    for (auto key = first; key != last; ++key) {
+        ++kept;
+        arc_from[kept] = *key / PAIR_BASE;
+        arc_to[kept] = *key % PAIR_BASE;
+    }
+    arc_from[0] = kept;
+    arc_from[kept + 1] = 0;
+    arc_to[kept + 1] = 0;
+}
+
+}  // namespace ugraph

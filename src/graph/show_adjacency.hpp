@@ -1,0 +1,28 @@
+#pragma once
+// show_adjacency: the report of the graph, always eight lines.
+//
+//   The array of degrees:
+//    (1)2 (2)2 (3)3 (4)1
+//
+//   The long adjacency array is:
+//   (1),2,3,  (2),1,3,  (3),1,2,4,  (4),3,
+//
+//   The short adjacency array is:
+//   (1),2,3,  (2),3,  (3),4,  (4),
+//
+// (the adjacency lines end with the two blanks of their last group). The long
+// array lists every neighbour of each node, the short one only the higher
+// ones, so each link shows once. Fills degree[1..n] (degree[0] = 0) from the
+// canonical arc list and writes nothing else. A node count of 0 or below
+// gives the three titles and empty lines; arcs whose first end is above n are
+// neither counted nor shown. n is at most MAX_NODES (entry refuses more);
+// a larger n is reported as MAX_NODES so the degree table is never overrun.
+#include "console/console.hpp"
+#include "graph/ugraph.hpp"
+
+namespace ugraph {
+
+void show_adjacency(Console& console, const ArcArray& arc_from, const ArcArray& arc_to,
+                    DegreeTable& degree);
+
+}  // namespace ugraph

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Runs ugraph once, as a user would, and compares byte for byte.
+#
+#   run_transcript.sh <ugraph> <case folder>
+#
+# The case folder holds:
+#   stdin.txt           the answers typed, exactly as they reach standard input
+#   stdout.txt          everything ugraph must print
+#   datafile.txt        (optional) GraphDataFile2.txt before the run
+#   datafile_after.txt  (optional) GraphDataFile2.txt after the run; without
+#                       it the data file must be as it was (or still missing)
+#   setup.sh, check.sh  (optional) run in the working folder before and after
+#                       the run, for cases the files above cannot describe
+#                       (a data file that is a folder, a link); with a
+#                       setup.sh the data file is left to check.sh
+# The run happens in a fresh empty folder, must end within 10 seconds with
+# status 0, and must leave no temporary file behind.
+set -u
+binary=$1
+case_dir=$(cd "$2" && pwd)
+work=$(mktemp -d)
+scratch=$(mktemp -d)
+trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work" "$scratch"' EXIT
+data=GraphDataFile2.txt
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+
+[ -f "$case_dir/datafile.txt" ] && cp "$case_dir/datafile.txt" "$work/$data"
+if [ -f "$case_dir/setup.sh" ]; then
+    (cd "$work" && bash "$case_dir/setup.sh") || fail "setup.sh failed"
+fi
+
+(cd "$work" && timeout 10 "$binary" <"$case_dir/stdin.txt" >"$scratch/stdout")
+status=$?
+[ "$status" -eq 0 ] || fail "exit status $status (124 means it hung)"
+
+if ! cmp -s "$case_dir/stdout.txt" "$scratch/stdout"; then
+    fail "standard output differs (expected, then actual):"
+    diff <(cat -A "$case_dir/stdout.txt") <(cat -A "$scratch/stdout") | head -40
+fi
+
+if [ -f "$case_dir/datafile_after.txt" ]; then
+    cmp -s "$case_dir/datafile_after.txt" "$work/$data" ||
+        fail "data file differs from datafile_after.txt: $(cat -A "$work/$data" 2>&1 | head -5)"
+elif [ -f "$case_dir/setup.sh" ]; then
+    :
+elif [ -f "$case_dir/datafile.txt" ]; then
+    cmp -s "$case_dir/datafile.txt" "$work/$data" || fail "data file was changed"
+else
+    [ ! -e "$work/$data" ] || fail "a data file was written: $(cat -A "$work/$data" | head -5)"
+fi
+
+if [ -f "$case_dir/check.sh" ]; then
+    (cd "$work" && bash "$case_dir/check.sh") || fail "check.sh failed"
+fi
+
+leftovers=$(cd "$work" && find . -mindepth 1 -name ".$data.*")
+[ -z "$leftovers" ] || fail "temporary files left behind: $leftovers"
+
+exit "$failed"
