@@ -16,9 +16,7 @@ bool is_digit(int c) { return c >= '0' && c <= '9'; }
 
 Console::Console(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
 
-void Console::write_line(std::string_view text) {
-    out_ << text << '\n';
-}
+void Console::write_line(std::string_view text) { out_ << text << '\n'; }
 
 void Console::print(std::string_view text) { out_ << text; }
 

@@ -15,8 +15,7 @@ std::string text_mode_content(std::string_view raw) {
     return text;
 }
 
-std::string written_form(const ArcArray& arc_from, const ArcArray& arc_to,
-                         const GraphName& name) {
+std::string written_form(const ArcArray& arc_from, const ArcArray& arc_to, const GraphName& name) {
     std::string text = "[U \"";
     text += name_text(name);
     text += '"';
@@ -75,8 +74,8 @@ private:
         if (c > ' ' && c < 127) {
             return std::string("unexpected '") + c + "'" + at();
         }
-        return "unexpected character of code " +
-               std::to_string(static_cast<unsigned char>(c)) + at();
+        return "unexpected character of code " + std::to_string(static_cast<unsigned char>(c)) +
+               at();
     }
 
     // The value of the digit run at the read position, held at most at
@@ -156,8 +155,8 @@ private:
 
     bool store(std::int32_t neighbor, std::string& reason) {
         if (entries_ == MAX_NEIGHBOR_NUMBERS) {
-            reason = "it holds more than " + std::to_string(MAX_NEIGHBOR_NUMBERS) +
-                     " neighbor numbers";
+            reason =
+                "it holds more than " + std::to_string(MAX_NEIGHBOR_NUMBERS) + " neighbor numbers";
             return false;
         }
         ++entries_;
@@ -189,8 +188,8 @@ private:
 
 }  // namespace
 
-bool parse_data_input(std::string_view text, GraphName& name, ArcArray& arc_from,
-                      ArcArray& arc_to, std::string& reason) {
+bool parse_data_input(std::string_view text, GraphName& name, ArcArray& arc_from, ArcArray& arc_to,
+                      std::string& reason) {
     const std::size_t open_quote = text.find('"');
     const std::size_t close_quote =
         open_quote == std::string_view::npos ? open_quote : text.find('"', open_quote + 1);

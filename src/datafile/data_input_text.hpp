@@ -33,8 +33,7 @@ std::string text_mode_content(std::string_view raw);
 // The written form of a canonical graph: every node 1..n gets its header,
 // each link stands once under its lower end, neighbours ascend, self-loops
 // are left out; no line end. A node count of 0 or below gives the name alone.
-std::string written_form(const ArcArray& arc_from, const ArcArray& arc_to,
-                         const GraphName& name);
+std::string written_form(const ArcArray& arc_from, const ArcArray& arc_to, const GraphName& name);
 
 // Reads one data-input, "[" to its "]", into a name and a loose arc list:
 // each neighbour entry and its reverse, with arc_to[0] the largest node
@@ -46,7 +45,7 @@ std::string written_form(const ArcArray& arc_from, const ArcArray& arc_to,
 // no header, an empty header or one holding more than digits, a node number
 // outside 1 to MAX_NODES, a "#", a neighbour after a list's closing 0, and
 // more than MAX_NEIGHBOR_NUMBERS neighbours.
-bool parse_data_input(std::string_view text, GraphName& name, ArcArray& arc_from,
-                      ArcArray& arc_to, std::string& reason);
+bool parse_data_input(std::string_view text, GraphName& name, ArcArray& arc_from, ArcArray& arc_to,
+                      std::string& reason);
 
 }  // namespace ugraph

@@ -102,8 +102,8 @@ bool write_all(const FileSystemCalls& calls, int fd, std::string_view text) {
 // descriptor is closed whatever happens.
 bool fill_temporary(const FileSystemCalls& calls, int fd, std::string_view text,
                     const TargetInfo& info) {
-    bool ok = ::fchmod(fd, new_file_mode(info)) == 0 && write_all(calls, fd, text) &&
-              calls.sync(fd) == 0;
+    bool ok =
+        ::fchmod(fd, new_file_mode(info)) == 0 && write_all(calls, fd, text) && calls.sync(fd) == 0;
     if (ok && info.exists) {
         // Only a privileged user may give a file away; failing that, the new
         // file stays the user's own, as if they had written it anew.
@@ -130,8 +130,8 @@ void sync_folder(const fs::path& folder) {
 
 }  // namespace
 
-bool replace_file_contents(const fs::path& target_path, std::string_view text,
-                           std::string& error, const FileSystemCalls& calls) {
+bool replace_file_contents(const fs::path& target_path, std::string_view text, std::string& error,
+                           const FileSystemCalls& calls) {
     const std::optional<fs::path> target = final_target(target_path, error);
     TargetInfo info;
     if (!target || !inspect_target(*target, info, error)) {

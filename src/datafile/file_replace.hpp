@@ -36,7 +36,6 @@ struct FileSystemCalls {
 const FileSystemCalls& system_file_calls();
 
 bool replace_file_contents(const std::filesystem::path& target, std::string_view text,
-                           std::string& error,
-                           const FileSystemCalls& calls = system_file_calls());
+                           std::string& error, const FileSystemCalls& calls = system_file_calls());
 
 }  // namespace ugraph

@@ -24,8 +24,8 @@ bool obtain_graph(Console& console, UGraph& graph, const std::filesystem::path& 
             return key_in_graph(console, graph.arc_from, graph.arc_to, graph.name);
         }
         if (key == 'F' || key == 'f') {
-            return load_data_input(console, graph.arc_from, graph.arc_to, graph.name,
-                                   data_file) != 0;
+            return load_data_input(console, graph.arc_from, graph.arc_to, graph.name, data_file) !=
+                   0;
         }
         if (key == END_OF_INPUT) {
             return false;

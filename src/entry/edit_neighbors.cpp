@@ -143,8 +143,8 @@ void edit_neighbors(Console& console, ArcArray& arc_from, ArcArray& arc_to, Grap
             console.skip_rest_of_line();
             continue;
         }
-        const bool line_came = (k < 0) ? rename_graph(console, name)
-                                       : edit_row(console, k, n, neighbor_table[k]);
+        const bool line_came =
+            (k < 0) ? rename_graph(console, name) : edit_row(console, k, n, neighbor_table[k]);
         if (!line_came) {
             break;
         }

@@ -14,7 +14,7 @@ void normalize_arcs(ArcArray& arc_from, ArcArray& arc_to) {
     // A pair key a * PAIR_BASE + b orders exactly as the arc (a, b) does, so
     // one sort of the keys of every arc and its reverse gives the canonical
     // order, and equal keys are the repeats to drop.
-    std::array<std::int32_t, 2 * MAX_NORMALIZE_ARCS> pair_table{};
+    std::array<std::int32_t, 2 * static_cast<std::size_t>(MAX_NORMALIZE_ARCS)> pair_table{};
     std::size_t keys = 0;
     for (int k = 1; k <= MAX_NORMALIZE_ARCS && arc_from[k] != 0; ++k) {
         if (!is_node(arc_from[k]) || !is_node(arc_to[k])) {
