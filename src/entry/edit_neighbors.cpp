@@ -14,8 +14,6 @@ using NeighborRow = std::array<std::int32_t, MAX_NODES + 1>;
 using NeighborTable = std::array<NeighborRow, MAX_NODES + 1>;
 using LinkMatrix = std::array<std::array<bool, MAX_NODES + 1>, MAX_NODES + 1>;
 
-const std::string NAME_REFUSED = "Error: a name may not hold a double quote or ']'";
-
 void load_rows(const ArcArray& arc_from, const ArcArray& arc_to, int rows,
                NeighborTable& neighbor_table) {
     int i = 1;

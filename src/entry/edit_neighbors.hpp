@@ -18,7 +18,7 @@
 //  - a node above n has no row: nothing is listed or changed, and the rest
 //    of that answer line is dropped;
 //  - a row holds at most MAX_NODES entries; numbers past that are dropped;
-//  - a name holding a double quote or "]" is not taken;
+//  - a name that could not be read back (see is_storable_name) is not taken;
 //  - a pass whose links would pass MAX_LINKS keeps the arcs as they were
 //    before the pass (a new name is still taken).
 // End of input anywhere ends the pass as if 0 had been typed; a row or name

@@ -19,7 +19,7 @@ bool read_name(Console& console, GraphName& name) {
             set_name(name, line, KEYED_NAME_CHARS);
             return true;
         }
-        console.write_line("Error: a name may not hold a double quote or ']'");
+        console.write_line(NAME_REFUSED);
     }
 }
 

@@ -9,8 +9,8 @@
 // not raised by it). The result is a loose arc list for normalize_arcs, with
 // arc_from[0] the arc count, arc_to[0] = n and a 0 after the last arc.
 //
-// Refusals, each told in one line and asked again: a name holding a double
-// quote or "]" (it could not be read back from the data file), and a node
+// Refusals, each told in one line and asked again: a name that could not be
+// read back from the data file (see is_storable_name), and a node
 // count above MAX_NODES or without digits (the rest of that answer line is
 // dropped). A negative count is taken as typed and asks for no node lines.
 // A link typed a second time (either way round) is not stored again, and

@@ -21,7 +21,7 @@ void set_name(GraphName& name, std::string_view text, int max_chars) {
 }
 
 bool is_storable_name(std::string_view text) {
-    return text.find_first_of("\"]") == std::string_view::npos;
+    return text.find_first_of("\"]\r\x1a") == std::string_view::npos;
 }
 
 }  // namespace ugraph

@@ -52,8 +52,11 @@ std::string_view cut_name(std::string_view text, int max_chars = NAME_MAX_CHARS)
 // Sets the name to cut_name(text, max_chars).
 void set_name(GraphName& name, std::string_view text, int max_chars = NAME_MAX_CHARS);
 
-// The quotes delimit the name and "]" ends a data-input in the data file, so
-// a name holding either would not read back; such names are refused.
+// In the data file the quotes delimit the name, "]" ends a data-input, a
+// carriage return is dropped and Ctrl-Z ends the file, so a name holding any
+// of them would not read back; typed names holding them are refused.
 bool is_storable_name(std::string_view text);
+inline constexpr std::string_view NAME_REFUSED =
+    "Error: a name may not hold a double quote, ']', a carriage return or Ctrl-Z";
 
 }  // namespace ugraph
