@@ -1,0 +1,37 @@
+// fuzz_dialogue: a whole session, any typed bytes and any data file.
+//
+// The input is the typed answers, then optionally "@@@@" and the data file's
+// bytes (see fuzz_support.hpp); the session runs over string streams against
+// a data file in a scratch folder, so every question, the keyboard entry, the
+// loader, the editor and the save are reached. Afterwards the data file is
+// either exactly as it was (missing if it was missing) or one data-input in
+// the written form that the loader reads back as the same graph (see
+// check_written_form), shown as the last line of the session; and no
+// temporary file is left beside it.
+#include <sstream>
+
+#include "console/console.hpp"
+#include "dialogue/run_dialogue.hpp"
+#include "fuzz_support.hpp"
+
+using namespace ugraph_fuzz;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const FuzzInput input = split_input(data, size);
+    scratch().lay_data_file(input.file);
+
+    std::istringstream typed(input.typed);
+    std::ostringstream shown;
+    Console console(typed, shown);
+    run_dialogue(console, scratch().data_file());
+
+    scratch().check_only_data_file();
+    const std::optional<std::string> after = scratch().read_data_file();
+    if (after == input.file) {
+        return 0;
+    }
+    FUZZ_CHECK(after.has_value());
+    check_written_form(*after);
+    FUZZ_CHECK(shown.str().ends_with(*after + '\n'));
+    return 0;
+}

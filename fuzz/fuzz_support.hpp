@@ -1,0 +1,164 @@
+#pragma once
+// What the fuzz targets share: one fuzz input split into typed answers and
+// data file bytes, a scratch folder for the data file, and the checks of
+// what an operation must leave behind. A broken check aborts, which both the
+// fuzzer and the replay runner report as a failure.
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "datafile/data_input_text.hpp"
+#include "graph/normalize_arcs.hpp"
+#include "graph/ugraph.hpp"
+
+namespace ugraph_fuzz {
+
+using namespace ugraph;
+namespace fs = std::filesystem;
+
+// The typed answers come first; the separator and the data file's bytes may
+// follow. Without the separator there is no data file at all.
+inline constexpr std::string_view FILE_SEPARATOR = "@@@@";
+
+struct FuzzInput {
+    std::string typed;
+    std::optional<std::string> file;
+};
+
+inline FuzzInput split_input(const std::uint8_t* data, std::size_t size) {
+    const std::string_view all(reinterpret_cast<const char*>(data), size);
+    const std::size_t cut = all.find(FILE_SEPARATOR);
+    if (cut == std::string_view::npos) {
+        return {std::string(all), std::nullopt};
+    }
+    return {std::string(all.substr(0, cut)), std::string(all.substr(cut + FILE_SEPARATOR.size()))};
+}
+
+// Names the broken check before aborting, so a crash report says which.
+[[noreturn]] inline void broken(const char* check, const char* file, int line) {
+    std::fprintf(stderr, "broken check: %s at %s:%d\n", check, file, line);
+    std::abort();
+}
+#define FUZZ_CHECK(condition) \
+    ((condition) ? void() : ugraph_fuzz::broken(#condition, __FILE__, __LINE__))
+
+// A folder of our own, made once per process and removed when it ends. On a
+// memory file system where there is one: every save syncs the file.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        const fs::path base =
+            fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+        std::string name = (base / "ugraph-fuzz-XXXXXX").string();
+        FUZZ_CHECK(::mkdtemp(name.data()) != nullptr);
+        path_ = name;
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    fs::path data_file() const { return path_ / GRAPH_DATA_FILE; }
+
+    // Makes the data file hold the bytes, or makes it missing.
+    void lay_data_file(const std::optional<std::string>& content) const {
+        fs::remove(data_file());
+        if (content) {
+            std::ofstream(data_file(), std::ios::binary) << *content;
+        }
+    }
+
+    std::optional<std::string> read_data_file() const {
+        std::ifstream in(data_file(), std::ios::binary);
+        if (!in) {
+            return std::nullopt;
+        }
+        return std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    // A save must leave nothing but the data file behind (no temporary).
+    void check_only_data_file() const {
+        for (const fs::directory_entry& entry : fs::directory_iterator(path_)) {
+            FUZZ_CHECK(entry.path().filename() == GRAPH_DATA_FILE);
+        }
+    }
+
+private:
+    fs::path path_;
+};
+
+inline const ScratchFolder& scratch() {
+    static const ScratchFolder folder;
+    return folder;
+}
+
+// The name ends with a NUL inside its 16 bytes.
+inline void check_name(const GraphName& name) {
+    FUZZ_CHECK(std::find(name.begin(), name.end(), '\0') != name.end());
+}
+
+// Canonical form: the count in slot 0 within the limit, every end a node,
+// pairs strictly ascending, every arc's reverse present, a 0 after the last.
+inline void check_canonical(const ArcArray& arc_from, const ArcArray& arc_to) {
+    const std::int32_t count = arc_from[0];
+    FUZZ_CHECK(count >= 0 && count <= MAX_NORMALIZE_ARCS);
+    std::array<std::array<bool, MAX_NODES + 1>, MAX_NODES + 1> linked{};
+    for (std::int32_t k = 1; k <= count; ++k) {
+        const std::int32_t a = arc_from[k];
+        const std::int32_t b = arc_to[k];
+        FUZZ_CHECK(a >= 1 && a <= MAX_NODES && b >= 1 && b <= MAX_NODES);
+        FUZZ_CHECK(k == 1 || std::pair(arc_from[k - 1], arc_to[k - 1]) < std::pair(a, b));
+        linked[a][b] = true;
+    }
+    for (std::int32_t k = 1; k <= count; ++k) {
+        FUZZ_CHECK(linked[arc_to[k]][arc_from[k]]);
+    }
+    FUZZ_CHECK(arc_from[count + 1] == 0 && arc_to[count + 1] == 0);
+}
+
+// A saved data file: exactly one data-input in the written form, and one the
+// loader takes back as the same graph. The loader sees the file in text mode,
+// so that is the text read back here. Two forms can be saved that the loader
+// still refuses, by design: a node count of 0 or below gives the name alone,
+// with no header, and a graph without links loads as 0. Every other form
+// reads back to a graph whose written form, over the same headers, is the
+// text itself. The headers are counted, not taken from the node count read
+// back: a keyboard link to a node above n is written under its lower end and
+// reads back with that node as the node count.
+inline void check_written_form(std::string_view text) {
+    const std::string_view open = "[U \"";
+    FUZZ_CHECK(text.size() <= MAX_DATA_INPUT_CHARS && text.substr(0, open.size()) == open);
+    FUZZ_CHECK(text.find(']') == text.size() - 1);
+    const std::size_t close_quote = text.find('"', open.size());
+    FUZZ_CHECK(close_quote != std::string_view::npos &&
+               close_quote - open.size() <= static_cast<std::size_t>(NAME_MAX_CHARS));
+    const auto headers = static_cast<std::int32_t>(
+        std::count(text.begin() + static_cast<std::ptrdiff_t>(close_quote), text.end(), '('));
+    if (headers == 0) {
+        FUZZ_CHECK(close_quote == text.size() - 2);
+        return;
+    }
+    const std::string loader_view = text_mode_content(text);
+    GraphName name{};
+    ArcArray arc_from{};
+    ArcArray arc_to{};
+    std::string reason;
+    FUZZ_CHECK(parse_data_input(loader_view, name, arc_from, arc_to, reason));
+    normalize_arcs(arc_from, arc_to);
+    check_canonical(arc_from, arc_to);
+    FUZZ_CHECK(arc_to[0] >= headers);
+    arc_to[0] = headers;
+    FUZZ_CHECK(written_form(arc_from, arc_to, name) == text);
+}
+
+}  // namespace ugraph_fuzz
