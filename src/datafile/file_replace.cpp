@@ -138,7 +138,11 @@ bool replace_file_contents(const fs::path& target_path, std::string_view text, s
         return false;
     }
     const fs::path folder = target->has_parent_path() ? target->parent_path() : fs::path(".");
-    const std::string pattern = (folder / ("." + target->filename().string() + ".XXXXXX")).string();
+    // Built up piece by piece: GCC 12 sees a false overlap in one chained "+".
+    std::string hidden_name = ".";
+    hidden_name += target->filename().string();
+    hidden_name += ".XXXXXX";
+    const std::string pattern = (folder / hidden_name).string();
     std::vector<char> temporary(pattern.begin(), pattern.end());
     temporary.push_back('\0');
 
