@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Installs the build tree that holds the given ugraph into a scratch prefix
+# and checks the package: the program under bin/, runnable from there, and
+# the manual page under share/man/man1/, rendering without a single warning.
+#
+#   install_check.sh <ugraph>
+#
+# The program sits at the top of its build tree, so no new configure is
+# needed: the tree is the folder of the binary.
+set -u
+binary=$1
+build=$(cd "$(dirname "$binary")" && pwd)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+prefix=$scratch/prefix
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+
+[ -f "$build/CMakeCache.txt" ] || { echo "FAIL: $build is not a build tree"; exit 1; }
+if ! cmake --install "$build" --prefix "$prefix" >"$scratch/install.log" 2>&1; then
+    cat "$scratch/install.log"
+    echo "FAIL: cmake --install $build failed"
+    exit 1
+fi
+
+program=$prefix/bin/ugraph
+page=$prefix/share/man/man1/ugraph.1
+[ -x "$program" ] || fail "bin/ugraph is missing or not executable"
+[ -f "$page" ] || fail "share/man/man1/ugraph.1 is missing"
+
+if [ -x "$program" ]; then
+    # K and then the end of input: the first question, and an end without
+    # any file touched.
+    mkdir "$scratch/run"
+    first=$(cd "$scratch/run" && printf 'K\n' | timeout 10 "$program" | head -1)
+    [ "$first" = "Where is the data for the Ugraph?" ] ||
+        fail "the installed ugraph does not ask where the data is: '$first'"
+    [ -z "$(ls -A "$scratch/run")" ] || fail "the installed ugraph left files: $(ls -A "$scratch/run")"
+fi
+
+if [ -f "$page" ]; then
+    # Every warning groff knows is asked for; the text is kept, with its
+    # overstruck bold undone, to look for the sections.
+    if command -v groff >/dev/null; then
+        render=(groff -man -Tutf8 -ww "$page")
+    else
+        render=(man -l "$page")
+    fi
+    MANWIDTH=80 "${render[@]}" 2>"$scratch/warnings.txt" | sed 's/.\x08//g' >"$scratch/page.txt"
+    if [ -s "$scratch/warnings.txt" ]; then
+        fail "the manual page renders with warnings:"
+        cat "$scratch/warnings.txt"
+    fi
+    for section in NAME SYNOPSIS DESCRIPTION FILES "EXIT STATUS"; do
+        grep -q "^$section\$" "$scratch/page.txt" ||
+            fail "the rendered page has no $section section"
+    done
+fi
+
+[ "$failed" -eq 0 ] && echo "install check passed: bin/ugraph and share/man/man1/ugraph.1"
+exit "$failed"
