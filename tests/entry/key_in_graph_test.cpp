@@ -52,7 +52,8 @@ TEST(KeyInGraph, TakesEachNumberThatIsAnotherNodeOnce) {
     }
     // the quote lies beyond the 10 characters kept, so the name is not refused
     EXPECT_EQ(name_text(Keyed("abcdefghij\"k\n0\n").g.name), "abcdefghij");
-    for (const char* typed : {"", "]\n", "a\rb\n", "\x1a\n", "g\n", "g\n51\n", "g\nx", "g\n3\n2\n"}) {
+    for (const char* typed :
+         {"", "]\n", "a\rb\n", "\x1a\n", "g\n", "g\n51\n", "g\nx", "g\n3\n2\n"}) {
         EXPECT_FALSE(Keyed(typed).ok) << typed;  // input ended too soon
     }
 }
