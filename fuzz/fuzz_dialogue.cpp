@@ -8,30 +8,22 @@
 // the written form that the loader reads back as the same graph (see
 // check_written_form), shown as the last line of the session; and no
 // temporary file is left beside it.
-#include <sstream>
-
-#include "console/console.hpp"
 #include "dialogue/run_dialogue.hpp"
 #include "fuzz_support.hpp"
 
 using namespace ugraph_fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const FuzzInput input = split_input(data, size);
-    scratch().lay_data_file(input.file);
-
-    std::istringstream typed(input.typed);
-    std::ostringstream shown;
-    Console console(typed, shown);
-    run_dialogue(console, scratch().data_file());
+    FuzzSession run(data, size);
+    run_dialogue(run.console, scratch().data_file());
 
     scratch().check_only_data_file();
     const std::optional<std::string> after = scratch().read_data_file();
-    if (after == input.file) {
+    if (after == run.input.file) {
         return 0;
     }
     FUZZ_CHECK(after.has_value());
     check_written_form(*after);
-    FUZZ_CHECK(shown.str().ends_with(*after + '\n'));
+    FUZZ_CHECK(run.shown.str().ends_with(*after + '\n'));
     return 0;
 }

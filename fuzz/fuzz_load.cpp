@@ -7,9 +7,6 @@
 // a count leaves a canonical graph on nodes 1 to its node count, under a
 // name that the data file can hold, and that graph saved and read back is
 // itself. The data file is never changed.
-#include <sstream>
-
-#include "console/console.hpp"
 #include "datafile/load_data_input.hpp"
 #include "fuzz_support.hpp"
 
@@ -34,18 +31,13 @@ bool same_graph(const UGraph& a, const UGraph& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const FuzzInput input = split_input(data, size);
-    scratch().lay_data_file(input.file);
-
-    std::istringstream typed(input.typed);
-    std::ostringstream shown;
-    Console console(typed, shown);
+    FuzzSession run(data, size);
     const UGraph before = starting_graph();
     UGraph graph = before;
-    const int arcs =
-        load_data_input(console, graph.arc_from, graph.arc_to, graph.name, scratch().data_file());
+    const int arcs = load_data_input(run.console, graph.arc_from, graph.arc_to, graph.name,
+                                     scratch().data_file());
 
-    FUZZ_CHECK(scratch().read_data_file() == input.file);
+    FUZZ_CHECK(scratch().read_data_file() == run.input.file);
     check_name(graph.name);
     if (arcs == 0 && same_graph(graph, before)) {
         return 0;

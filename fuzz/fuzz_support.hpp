@@ -12,9 +12,11 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 
+#include "console/console.hpp"
 #include "datafile/data_input_text.hpp"
 #include "graph/normalize_arcs.hpp"
 #include "graph/ugraph.hpp"
@@ -160,5 +162,18 @@ inline void check_written_form(std::string_view text) {
     arc_to[0] = headers;
     FUZZ_CHECK(written_form(arc_from, arc_to, name) == text);
 }
+
+// One fuzz input laid out for a run: its data file in the scratch folder,
+// its typed answers behind a console whose output is kept.
+struct FuzzSession {
+    FuzzSession(const std::uint8_t* data, std::size_t size)
+        : input(split_input(data, size)), typed(input.typed) {
+        scratch().lay_data_file(input.file);
+    }
+    FuzzInput input;
+    std::istringstream typed;
+    std::ostringstream shown;
+    Console console{typed, shown};
+};
 
 }  // namespace ugraph_fuzz
