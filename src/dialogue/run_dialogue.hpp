@@ -16,6 +16,7 @@
 #include <filesystem>
 
 #include "console/console.hpp"
+#include "datafile/data_file.hpp"
 #include "graph/ugraph.hpp"
 
 namespace ugraph {

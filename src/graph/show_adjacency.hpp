@@ -1,5 +1,5 @@
 #pragma once
-// show_adjacency: the report of the graph, always eight lines.
+// The report of the graph, always eight lines:
 //
 //   The array of degrees:
 //    (1)2 (2)2 (3)3 (4)1
@@ -12,15 +12,26 @@
 //
 // (the adjacency lines end with the two blanks of their last group). The long
 // array lists every neighbour of each node, the short one only the higher
-// ones, so each link shows once. Fills degree[1..n] (degree[0] = 0) from the
-// canonical arc list and writes nothing else. A node count of 0 or below
-// gives the three titles and empty lines; arcs whose first end is above n are
-// neither counted nor shown. n is at most MAX_NODES (entry refuses more);
-// a larger n is reported as MAX_NODES so the degree table is never overrun.
+// ones, so each link shows once. The arcs are in canonical form. A node count
+// of 0 or below gives the three titles and empty lines; arcs whose first end
+// is above n are neither counted nor shown. n is at most MAX_NODES (entry
+// refuses more); a larger n is reported as MAX_NODES so the degree table is
+// never overrun.
+//
+//   count_degrees     fills degree[1..n] (and degree[0] = 0), nothing else.
+//   adjacency_report  the eight lines as one text.
+//   show_adjacency    count_degrees into the graph's table, then prints the
+//                     report.
+#include <string>
+
 #include "console/console.hpp"
 #include "graph/ugraph.hpp"
 
 namespace ugraph {
+
+void count_degrees(const ArcArray& arc_from, const ArcArray& arc_to, DegreeTable& degree);
+
+std::string adjacency_report(const ArcArray& arc_from, const ArcArray& arc_to);
 
 void show_adjacency(Console& console, const ArcArray& arc_from, const ArcArray& arc_to,
                     DegreeTable& degree);

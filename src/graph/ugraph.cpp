@@ -20,8 +20,4 @@ void set_name(GraphName& name, std::string_view text, int max_chars) {
     std::copy(kept.begin(), kept.end(), name.begin());
 }
 
-bool is_storable_name(std::string_view text) {
-    return text.find_first_of("\"]\r\x1a") == std::string_view::npos;
-}
-
 }  // namespace ugraph

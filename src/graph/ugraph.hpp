@@ -25,11 +25,8 @@ inline constexpr int MAX_NORMALIZE_ARCS = 1249;
 // (two arcs per link) can be normalised again after every edit.
 inline constexpr int MAX_LINKS = MAX_NORMALIZE_ARCS / 2;
 inline constexpr int PAIR_BASE = 10000;
-// Every text buffer: typed lines, a data-input read or written.
-inline constexpr int LINE_BUFFER_SIZE = 2504;
 inline constexpr int NAME_SIZE = 16;  // 15 characters and a NUL
 inline constexpr int NAME_MAX_CHARS = NAME_SIZE - 1;
-inline constexpr const char* GRAPH_DATA_FILE = "GraphDataFile2.txt";
 
 using ArcArray = std::array<std::int32_t, ARC_SLOTS>;
 using GraphName = std::array<char, NAME_SIZE>;
@@ -51,12 +48,5 @@ std::string_view cut_name(std::string_view text, int max_chars = NAME_MAX_CHARS)
 
 // Sets the name to cut_name(text, max_chars).
 void set_name(GraphName& name, std::string_view text, int max_chars = NAME_MAX_CHARS);
-
-// In the data file the quotes delimit the name, "]" ends a data-input, a
-// carriage return is dropped and Ctrl-Z ends the file, so a name holding any
-// of them would not read back; typed names holding them are refused.
-bool is_storable_name(std::string_view text);
-inline constexpr std::string_view NAME_REFUSED =
-    "Error: a name may not hold a double quote, ']', a carriage return or Ctrl-Z";
 
 }  // namespace ugraph
