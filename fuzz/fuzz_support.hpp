@@ -17,6 +17,9 @@
 #include <string_view>
 
 #include "console/console.hpp"
+#include "datafile/data_file.hpp"
+#include "datafile/data_input_graph.hpp"
+#include "datafile/data_input_reader.hpp"
 #include "datafile/data_input_text.hpp"
 #include "graph/normalize_arcs.hpp"
 #include "graph/ugraph.hpp"
@@ -71,27 +74,35 @@ public:
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     fs::path data_file() const { return path_ / GRAPH_DATA_FILE; }
+    fs::path backup_file() const { return path_ / backup_name(GRAPH_DATA_FILE); }
 
-    // Makes the data file hold the bytes, or makes it missing.
+    // Makes the data file hold the bytes, or makes it missing; no backup.
     void lay_data_file(const std::optional<std::string>& content) const {
         fs::remove(data_file());
+        fs::remove(backup_file());
         if (content) {
             std::ofstream(data_file(), std::ios::binary) << *content;
         }
     }
 
-    std::optional<std::string> read_data_file() const {
-        std::ifstream in(data_file(), std::ios::binary);
+    static std::optional<std::string> read(const fs::path& file) {
+        std::ifstream in(file, std::ios::binary);
         if (!in) {
             return std::nullopt;
         }
         return std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
+    std::optional<std::string> read_data_file() const { return read(data_file()); }
 
-    // A save must leave nothing but the data file behind (no temporary).
-    void check_only_data_file() const {
+    // A save leaves the data file and at most a backup of what it held
+    // before, never a temporary file.
+    void check_leftovers(const std::optional<std::string>& before) const {
         for (const fs::directory_entry& entry : fs::directory_iterator(path_)) {
-            FUZZ_CHECK(entry.path().filename() == GRAPH_DATA_FILE);
+            if (entry.path() == backup_file()) {
+                FUZZ_CHECK(before.has_value() && read(backup_file()) == before);
+            } else {
+                FUZZ_CHECK(entry.path() == data_file());
+            }
         }
     }
 
@@ -150,17 +161,17 @@ inline void check_written_form(std::string_view text) {
         FUZZ_CHECK(close_quote == text.size() - 2);
         return;
     }
-    const std::string loader_view = text_mode_content(text);
-    GraphName name{};
-    ArcArray arc_from{};
-    ArcArray arc_to{};
-    std::string reason;
-    FUZZ_CHECK(parse_data_input(loader_view, name, arc_from, arc_to, reason));
-    normalize_arcs(arc_from, arc_to);
-    check_canonical(arc_from, arc_to);
-    FUZZ_CHECK(arc_to[0] >= headers);
-    arc_to[0] = headers;
-    FUZZ_CHECK(written_form(arc_from, arc_to, name) == text);
+    std::istringstream file{std::string(text)};
+    DataInputReader reader(file);
+    DataInput input;
+    FUZZ_CHECK(reader.next(input));
+    UGraph back;
+    LoadRefusal refusal;
+    FUZZ_CHECK(read_graph(input, back, refusal));
+    check_canonical(back.arc_from, back.arc_to);
+    FUZZ_CHECK(back.arc_to[0] >= headers);
+    back.arc_to[0] = headers;
+    FUZZ_CHECK(written_form(back.arc_from, back.arc_to, back.name) == text);
 }
 
 // One fuzz input laid out for a run: its data file in the scratch folder,

@@ -2,32 +2,26 @@
 
 #include <algorithm>
 
-namespace ugraph {
+#include "datafile/data_file.hpp"
+#include "graph/arc_list.hpp"
 
-std::string text_mode_content(std::string_view raw) {
-    std::string text;
-    text.reserve(raw.size());
-    for (const char c : raw.substr(0, raw.find('\x1a'))) {
-        if (c != '\r') {
-            text.push_back(c);
-        }
-    }
-    return text;
-}
+namespace ugraph {
 
 std::string written_form(const ArcArray& arc_from, const ArcArray& arc_to, const GraphName& name) {
     std::string text = "[U \"";
     text += name_text(name);
     text += '"';
-    int cursor = 1;
-    for (std::int32_t i = 1; i <= arc_to[0]; ++i) {
-        text += ", (" + std::to_string(i) + ')';
-        for (; cursor < ARC_SLOTS && arc_from[cursor] == i; ++cursor) {
-            if (arc_to[cursor] > i) {
-                text += ',' + std::to_string(arc_to[cursor]);
+    for_each_node_run(arc_from, arc_to, arc_to[0], [&](int i, std::span<const std::int32_t> run) {
+        text += ", (";
+        text += std::to_string(i);
+        text += ')';
+        for (const std::int32_t k : run) {
+            if (k > i) {
+                text += ',';
+                text += std::to_string(k);
             }
         }
-    }
+    });
     text += ']';
     return text;
 }
@@ -132,7 +126,7 @@ private:
             const std::size_t where = pos_;
             const std::int32_t value = read_digits();
             if (value == 0) {
-                return close_list(reason);
+                return close_list(where, reason);
             }
             if (!note_node(value, where, reason) || !store(value, reason)) {
                 return false;
@@ -141,49 +135,52 @@ private:
     }
 
     // After a 0 or an empty entry only blanks and commas may come before the
-    // next header or the end.
-    bool close_list(std::string& reason) {
+    // next header or the end. A number there is a neighbour the 0 shut out.
+    bool close_list(std::size_t zero_at, std::string& reason) {
+        const bool written_zero = is_digit(text_[zero_at]);
         while (peek() == ' ' || peek() == ',') {
             ++pos_;
         }
         if (peek() == '(' || peek() == ']') {
             return true;
         }
-        reason = unexpected();
+        if (written_zero && is_digit(peek())) {
+            reason = "the 0 at character " + std::to_string(zero_at + 1) +
+                     " had already closed the list of node " + std::to_string(header_) +
+                     ", so the number" + at() + " has no place";
+        } else {
+            reason = unexpected();
+        }
         return false;
     }
 
     bool store(std::int32_t neighbor, std::string& reason) {
-        if (entries_ == MAX_NEIGHBOR_NUMBERS) {
+        if (arcs_.count() == MAX_NEIGHBOR_NUMBERS) {
             reason =
                 "it holds more than " + std::to_string(MAX_NEIGHBOR_NUMBERS) + " neighbor numbers";
             return false;
         }
-        ++entries_;
-        arc_from_[entries_] = header_;
-        arc_to_[entries_] = neighbor;
+        arcs_.append(header_, neighbor);
         return true;
     }
 
-    // Every entry is a link both ways: append the reverses, then the counts.
+    // Every entry is a link both ways: the reverses follow the entries.
     void finish() {
-        for (int m = 1; m <= entries_; ++m) {
-            arc_from_[entries_ + m] = arc_to_[m];
-            arc_to_[entries_ + m] = arc_from_[m];
+        const std::int32_t entries = arcs_.count();
+        for (std::int32_t m = 1; m <= entries; ++m) {
+            arcs_.append(arc_to_[m], arc_from_[m]);
         }
-        arc_from_[2 * entries_ + 1] = 0;
-        arc_to_[2 * entries_ + 1] = 0;
-        arc_from_[0] = 2 * entries_;
+        arcs_.close();
         arc_to_[0] = largest_;
     }
 
     std::string_view text_;
     ArcArray& arc_from_;
     ArcArray& arc_to_;
+    ArcListWriter arcs_{arc_from_, arc_to_};
     std::size_t pos_ = 0;
     std::int32_t header_ = 0;
     std::int32_t largest_ = 0;
-    int entries_ = 0;
 };
 
 }  // namespace

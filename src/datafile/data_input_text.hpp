@@ -21,15 +21,6 @@
 
 namespace ugraph {
 
-// Longest data-input, "[" to "]": the text fits a LINE_BUFFER_SIZE buffer.
-inline constexpr std::size_t MAX_DATA_INPUT_CHARS = LINE_BUFFER_SIZE - 1;
-// Each neighbour number becomes two arcs for normalize_arcs.
-inline constexpr int MAX_NEIGHBOR_NUMBERS = MAX_NORMALIZE_ARCS / 2;
-
-// The data file as a text-mode reader sees it: carriage returns dropped, and
-// a byte of code 26 (Ctrl-Z) ends the file.
-std::string text_mode_content(std::string_view raw);
-
 // The written form of a canonical graph: every node 1..n gets its header,
 // each link stands once under its lower end, neighbours ascend, self-loops
 // are left out; no line end. A node count of 0 or below gives the name alone.
@@ -44,7 +35,7 @@ std::string written_form(const ArcArray& arc_from, const ArcArray& arc_to, const
 // give no place: fewer than two double quotes, a name over NAME_MAX_CHARS,
 // no header, an empty header or one holding more than digits, a node number
 // outside 1 to MAX_NODES, a "#", a neighbour after a list's closing 0, and
-// more than MAX_NEIGHBOR_NUMBERS neighbours.
+// more than MAX_NEIGHBOR_NUMBERS (see data_file.hpp) neighbours.
 bool parse_data_input(std::string_view text, GraphName& name, ArcArray& arc_from, ArcArray& arc_to,
                       std::string& reason);
 

@@ -11,15 +11,21 @@
 // data-input that is read in full changes the graph; every other 0 leaves it
 // as it was.
 //
-// The file is read in text mode (see text_mode_content); it is never
-// changed. The number chosen is the number listed, counted by "[", also in
-// files whose free text holds a stray "]". An answer without digits before
-// any number was given counts as out of range. A data-input that the end of
-// the file cuts off before its "]" is listed with what there is of it and
-// refused when chosen; so is one longer than MAX_DATA_INPUT_CHARS.
+// The file is read as a stream by DataInputReader, once for the listing and
+// once more for the data-input chosen, so memory does not grow with the
+// file; it is never changed. A file that cannot be read as a regular file
+// (missing, a folder, a FIFO, a device, a link not followed; see
+// DataFileStream) gives "Cannot find file <file>". The number chosen is the
+// number listed, counted by "[", also in files whose free text holds a stray
+// "]". An answer without digits before any number was given counts as out
+// of range. Whether the chosen data-input can be loaded is decided by
+// loader_copy and parse_data_input (see data_input_graph.hpp); a refusal is
+// told as "Data-input 3 cannot be loaded: <reason>", or in the words of
+// NOT_MARKED_LINE for data of another kind.
 #include <filesystem>
 
 #include "console/console.hpp"
+#include "datafile/data_file.hpp"
 #include "graph/ugraph.hpp"
 
 namespace ugraph {
