@@ -6,8 +6,8 @@
 // loader, the editor and the save are reached. Afterwards the data file is
 // either exactly as it was (missing if it was missing) or one data-input in
 // the written form that the loader reads back as the same graph (see
-// check_written_form), shown as the last line of the session; and no
-// temporary file is left beside it.
+// check_written_form), shown as the last line of the session; and nothing
+// but a backup of its old content is left beside it.
 #include "dialogue/run_dialogue.hpp"
 #include "fuzz_support.hpp"
 
@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzSession run(data, size);
     run_dialogue(run.console, scratch().data_file());
 
-    scratch().check_only_data_file();
+    scratch().check_leftovers(run.input.file);
     const std::optional<std::string> after = scratch().read_data_file();
     if (after == run.input.file) {
         return 0;

@@ -1,41 +1,79 @@
 #pragma once
 // replace_file_contents: makes a text the whole content of a file so that a
-// failure at any moment (full disk, kill, crash, power loss) leaves either
-// the complete old content or the complete new one, never a mix or a stub.
+// failure at any moment (full disk, signal, crash, power loss) leaves either
+// the complete old content or the complete new one, never a mix or a stub,
+// and keeps what a plain overwrite would keep.
 //
-// The text goes to a new temporary file beside the target, created
-// exclusively; every write, the sync and the close are checked; only then is
-// it renamed over the target and the folder synced. A target that is a
-// symbolic link stays a link: the file it leads to is replaced. The target's
-// permission bits (and, where allowed, its owner) carry over to the new file;
-// a new file gets the usual 0666 less the umask.
+// The usual way: the text goes into an unnamed temporary file in the file's
+// folder (O_TMPFILE; a named, exclusively created one where the system has
+// none), is synced, given a hidden name and renamed over the file, and the
+// folder is synced. Signals that end the program wait until it is done (see
+// SignalHold), so even a named temporary file is left behind only by a kill
+// or a power loss in the microseconds between its naming and the rename.
 //
-// Refused before anything is written: a target that exists but is not a
-// regular file (a folder, say) or that the user may not write to. On any
-// failure the temporary file is removed, the target is untouched, and
-// `error` says why in a few words (the system's own, e.g. "No space left on
-// device").
+// Rewritten in place instead, where a rename would lose something: the file
+// has further hard links, its owner or group cannot be given to a new file,
+// or its folder refuses new files while the file itself is writable. The old
+// content is read first; on any failure it is written back and synced.
+//
+// Kept: a symbolic link (followed only as follow_links_safely allows) stays a
+// link and its target receives the text; the permission bits, owner and
+// group stay. A file that already holds exactly the text is not touched.
+//
+// With keep_backup, the content being replaced is kept as the file's name
+// plus ".bak" beside it (a hard link to the old file where possible, else a
+// copy written the same safe way, with the file's permission bits); if that
+// fails nothing is replaced, unless the folder refuses new files, in which
+// case the file is rewritten in place without a backup and the result says
+// so.
+//
+// Refused before anything is written: a link the rule does not follow, a
+// target that is not a regular file, and one the user may not write to.
 #include <sys/types.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace ugraph {
 
-// The system calls a replacement makes, so tests can make any of them fail.
+// The system calls whose failure a test may want to stage.
 struct FileSystemCalls {
-    int (*make_temp)(char* path_template);  // mkstemp
+    int (*open_unnamed)(const char* folder, mode_t mode);  // O_TMPFILE in the folder
+    int (*name_unnamed)(int fd, const char* path);         // gives it a name
+    int (*make_temp)(char* path_template);                 // mkstemp
     ssize_t (*write)(int fd, const void* data, size_t size);
     int (*sync)(int fd);
     int (*close)(int fd);
     int (*rename)(const char* from, const char* to);
     int (*remove)(const char* path);
+    int (*link)(const char* from, const char* to);
+    int (*truncate)(int fd, off_t length);
 };
 
 const FileSystemCalls& system_file_calls();
 
-bool replace_file_contents(const std::filesystem::path& target, std::string_view text,
-                           std::string& error, const FileSystemCalls& calls = system_file_calls());
+struct ReplaceOptions {
+    bool keep_backup = false;
+    std::optional<mode_t> mode;  // permission bits for a new file, instead of the usual ones
+};
+
+// What stopped a replacement.
+enum class Refuser { none, link, file, folder, backup };
+
+struct ReplaceResult {
+    Refuser refused_by = Refuser::none;
+    std::string reason;                     // the system's words, e.g. "Permission denied"
+    bool unchanged = false;                 // the file already held the text
+    bool in_place = false;                  // rewritten in place
+    bool backup_kept = false;               // the old content is in the ".bak" file
+    bool backup_refused_by_folder = false;  // in place without a backup
+    bool ok() const { return refused_by == Refuser::none; }
+};
+
+ReplaceResult replace_file_contents(const std::filesystem::path& file, std::string_view text,
+                                    const ReplaceOptions& options = {},
+                                    const FileSystemCalls& calls = system_file_calls());
 
 }  // namespace ugraph

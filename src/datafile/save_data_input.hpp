@@ -2,14 +2,28 @@
 // save_data_input: makes the graph the whole content of the data file.
 //
 // Shows the graph's written form as one line, waits for one character, then
-// replaces the file by that text (no line end) with replace_file_contents,
-// so a failed save leaves the old file exactly as it was. A failure is told
-// in one line. A graph whose written form would pass MAX_DATA_INPUT_CHARS,
-// which the loader could not read back, is not shown or saved; the user is
-// told and the file kept. Gives true when the file now holds the graph.
+// stores it with store_data_input. Gives true when the file now holds the
+// graph.
+//
+// store_data_input: the safe replacement of the file's content by one
+// data-input's text (see replace_file_contents), keeping the content it
+// replaces as the file's name plus ".bak". Tells in one line why a save was
+// refused, or that it went ahead without a backup; a text the file already
+// holds changes nothing.
+//
+// Refused, the file kept, with one line each:
+//  - a graph whose written form would pass MAX_DATA_INPUT_CHARS, which the
+//    loader could not read back: not shown and not saved;
+//  - a graph without nodes (node count below 1), whose written form has no
+//    node header and so could not be loaded either: shown, then refused
+//    after the key;
+//  - whatever replace_file_contents refuses, naming what refused: the link,
+//    the file, its folder, or the backup.
 #include <filesystem>
+#include <string_view>
 
 #include "console/console.hpp"
+#include "datafile/data_file.hpp"
 #include "datafile/file_replace.hpp"
 #include "graph/ugraph.hpp"
 
@@ -18,5 +32,13 @@ namespace ugraph {
 bool save_data_input(Console& console, const ArcArray& arc_from, const ArcArray& arc_to,
                      const GraphName& name, const std::filesystem::path& file = GRAPH_DATA_FILE,
                      const FileSystemCalls& calls = system_file_calls());
+
+bool store_data_input(Console& console, std::string_view text, const std::filesystem::path& file,
+                      const FileSystemCalls& calls = system_file_calls());
+
+// The line that tells why a replacement of `file` failed, e.g.
+// "Error: cannot write file GraphDataFile2.txt (Permission denied); it was
+// left as it was".
+std::string replace_failure_line(const std::filesystem::path& file, const ReplaceResult& result);
 
 }  // namespace ugraph

@@ -2,30 +2,38 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "datafile/save_data_input.hpp"
+#include "save_folder.hpp"
 
 namespace ugraph {
 namespace {
 namespace fs = std::filesystem;
 
-const std::string SAVED = "[U \"new\", (1),2,3, (2), (3)]";
-
 ssize_t write_half_then_disk_full(int fd, const void* data, size_t size) {
     return size < 8 ? (errno = ENOSPC, -1) : ::write(fd, data, size / 2);
 }
+// Writes half of the new graph's text, then finds the disk full; every
+// other text (a backup, the old content written back) goes through.
+ssize_t write_new_graph_half_then_disk_full(int fd, const void* data, size_t size) {
+    const std::string_view text(static_cast<const char*>(data), size);
+    if (text == SAVED) {
+        return ::write(fd, data, size / 2);
+    }
+    return SAVED.ends_with(text) ? (errno = ENOSPC, -1) : ::write(fd, data, size);
+}
 int fail_sync(int /*fd*/) { return errno = EIO, -1; }
 int close_then_fail(int fd) { return ::close(fd), errno = EIO, -1; }
-int fail_rename(const char* /*from*/, const char* /*to*/) { return errno = EXDEV, -1; }
-
-// What stands at the path: a file's bytes, or "<folder>".
-std::string found(const fs::path& at) {
-    std::ifstream in(at, std::ios::binary);
-    return fs::is_directory(at) ? "<folder>" : std::string(std::istreambuf_iterator<char>(in), {});
+// Fails the rename onto the data file only; the backup's rename goes through.
+int fail_rename_onto_data_file(const char* from, const char* to) {
+    return std::string_view(to).ends_with(GRAPH_DATA_FILE) ? (errno = EXDEV, -1)
+                                                           : ::rename(from, to);
 }
+int no_unnamed_files(const char* /*folder*/, mode_t /*mode*/) { return errno = EOPNOTSUPP, -1; }
 
 // What the user is told after the graph of SAVED failed to save.
 std::string told(const std::string& reason) {
@@ -33,64 +41,66 @@ std::string told(const std::string& reason) {
            "); it was left as it was\n";
 }
 
-// A scratch folder for the data file. `save` saves the graph of SAVED into
-// it, Enter typed at the pause, and gives what the user saw, or "saved".
-struct Folder {
-    Folder() : path(mkdtemp(pattern.data())), file(path / GRAPH_DATA_FILE) {}
-    ~Folder() { fs::remove_all(path); }
-    long entries() const { return std::distance(fs::directory_iterator(path), {}); }
-    std::string save(const FileSystemCalls& calls) const {
-        UGraph graph;
-        set_name(graph.name, "new");
-        graph.arc_from = {4, 1, 1, 2, 3};
-        graph.arc_to = {3, 2, 3, 1, 1};
-        std::istringstream typed("\n");
-        std::ostringstream shown;
-        Console console(typed, shown);
-        const bool saved =
-            save_data_input(console, graph.arc_from, graph.arc_to, graph.name, file, calls);
-        return saved ? "saved" : shown.str();
-    }
-    std::string pattern = (fs::temp_directory_path() / "ugraph-save-XXXXXX").string();
-    fs::path path, file;
-};
-
 TEST(FailedSave, KeepsTheOldFileByteForByteAndSaysWhy) {
-    const auto [temp, write, sync, close, rename, remove] = system_file_calls();
-    const std::pair<FileSystemCalls, std::string> faults[] = {
-        {{temp, write_half_then_disk_full, sync, close, rename, remove}, "No space left on device"},
-        {{temp, write, fail_sync, close, rename, remove}, "Input/output error"},
-        {{temp, write, sync, close_then_fail, rename, remove}, "Input/output error"},
-        {{temp, write, sync, close, fail_rename, remove}, "Invalid cross-device link"},
-        {system_file_calls(), "Is a directory"},  // the data file is a folder
+    const std::string old = "[U \"old\", (1),2]\r\nfree text";
+    struct Fault {
+        FileSystemCalls calls;
+        std::string reason;
+        bool backup_made;  // the backup comes before the rename
     };
-    for (const auto& [calls, reason] : faults) {
-        const Folder d;
-        if (reason == "Is a directory") {
-            fs::create_directory(d.file);
-        } else {
-            std::ofstream(d.file, std::ios::binary) << "[U \"old\", (1),2]\r\nfree text";
+    const Fault faults[] = {
+        {with(&FileSystemCalls::write, write_half_then_disk_full), "No space left on device",
+         false},
+        {with(&FileSystemCalls::sync, fail_sync), "Input/output error", false},
+        {with(&FileSystemCalls::close, close_then_fail), "Input/output error", false},
+        {with(&FileSystemCalls::rename, fail_rename_onto_data_file), "Invalid cross-device link",
+         true},
+        {system_file_calls(), "Is a directory", false},  // the data file is a folder
+    };
+    // Each fault with the unnamed temporary file and with the named one.
+    for (const bool unnamed : {true, false}) {
+        for (Fault fault : faults) {
+            if (!unnamed) {
+                fault.calls.open_unnamed = no_unnamed_files;
+            }
+            const SaveFolder d;
+            if (fault.reason == "Is a directory") {
+                fs::create_directory(d.file);
+            } else {
+                d.lay(old);
+            }
+            const std::string before = found(d.file);
+            EXPECT_EQ(d.save(fault.calls), told(fault.reason));
+            EXPECT_EQ(found(d.file), before) << fault.reason;
+            EXPECT_EQ(d.entries(), fault.backup_made ? 2 : 1)
+                << "a file was left: " << fault.reason;
+            if (fault.backup_made) {
+                EXPECT_EQ(found(d.backup()), old);
+            }
         }
-        const std::string before = found(d.file);
-        EXPECT_EQ(d.save(calls), told(reason));
-        EXPECT_EQ(found(d.file), before) << reason;
-        EXPECT_EQ(d.entries(), 1) << "a file was left: " << reason;
     }
 }
 
-TEST(SafeSave, KeepsTheUsersFileModeAndSymbolicLink) {
-    const Folder d;
-    std::ofstream(d.file) << "old";
-    fs::permissions(d.file, fs::perms(0640));
-    EXPECT_EQ(d.save(system_file_calls()), "saved");
-    EXPECT_EQ(found(d.file), SAVED);
-    EXPECT_EQ(fs::status(d.file).permissions(), fs::perms(0640));
+TEST(FailedSave, InPlaceRewriteWritesTheOldContentBackOnFailure) {
+    const SaveFolder d;
+    d.lay("[U \"old\", (1),2]");
+    fs::create_hard_link(d.file, d.path / "second link");
+    EXPECT_EQ(d.save(with(&FileSystemCalls::write, write_new_graph_half_then_disk_full)),
+              told("No space left on device"));
+    EXPECT_EQ(found(d.file), "[U \"old\", (1),2]");
+    EXPECT_EQ(found(d.path / "second link"), "[U \"old\", (1),2]");
+}
 
-    fs::rename(d.file, d.path / "kept.txt");
-    fs::create_symlink("kept.txt", d.file);
-    EXPECT_EQ(d.save(system_file_calls()), "saved");
-    EXPECT_TRUE(fs::is_symlink(d.file));
-    EXPECT_EQ(found(d.path / "kept.txt"), SAVED);
+TEST(FailedSave, RefusesWithoutWritingWhenNoBackupCanBeMade) {
+    const SaveFolder d;
+    d.lay("old");
+    fs::create_directory(d.backup());  // nothing can take the backup's name
+    EXPECT_EQ(d.save(system_file_calls()),
+              SAVED +
+                  "\nError: cannot keep the previous content of GraphDataFile2.txt as "
+                  "GraphDataFile2.txt.bak (Is a directory); GraphDataFile2.txt was left as it "
+                  "was\n");
+    EXPECT_EQ(found(d.file), "old");
     EXPECT_EQ(d.entries(), 2);
 }
 

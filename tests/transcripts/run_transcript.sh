@@ -9,6 +9,8 @@
 #   datafile.txt        (optional) GraphDataFile2.txt before the run
 #   datafile_after.txt  (optional) GraphDataFile2.txt after the run; without
 #                       it the data file must be as it was (or still missing)
+#   backup_after.txt    (optional) GraphDataFile2.txt.bak after the run, the
+#                       content a save replaced; without it there must be none
 #   setup.sh, check.sh  (optional) run in the working folder before and after
 #                       the run, for cases the files above cannot describe
 #                       (a data file that is a folder, a link); with a
@@ -48,6 +50,13 @@ elif [ -f "$case_dir/datafile.txt" ]; then
     cmp -s "$case_dir/datafile.txt" "$work/$data" || fail "data file was changed"
 else
     [ ! -e "$work/$data" ] || fail "a data file was written: $(cat -A "$work/$data" | head -5)"
+fi
+
+if [ -f "$case_dir/backup_after.txt" ]; then
+    cmp -s "$case_dir/backup_after.txt" "$work/$data.bak" ||
+        fail "backup differs from backup_after.txt: $(cat -A "$work/$data.bak" 2>&1 | head -5)"
+elif [ ! -f "$case_dir/setup.sh" ] && [ -e "$work/$data.bak" ]; then
+    fail "a backup was written: $(cat -A "$work/$data.bak" | head -5)"
 fi
 
 if [ -f "$case_dir/check.sh" ]; then
