@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 
+#include "datafile/data_file.hpp"
 #include "entry/scan_line_numbers.hpp"
+#include "graph/arc_list.hpp"
 
 namespace ugraph {
 namespace {
@@ -16,16 +19,34 @@ using LinkMatrix = std::array<std::array<bool, MAX_NODES + 1>, MAX_NODES + 1>;
 
 void load_rows(const ArcArray& arc_from, const ArcArray& arc_to, int rows,
                NeighborTable& neighbor_table) {
-    int i = 1;
-    for (int k = 1; k <= rows; ++k) {
+    for_each_node_run(arc_from, arc_to, rows, [&](int k, std::span<const std::int32_t> run) {
         NeighborRow& row = neighbor_table[k];
         row[0] = 0;
-        for (; i < ARC_SLOTS && arc_from[i] == k; ++i) {
-            if (row[0] < MAX_NODES) {  // a canonical run holds at most 50
-                row[++row[0]] = arc_to[i];
+        for (const std::int32_t v : run.first(std::min<std::size_t>(run.size(), MAX_NODES))) {
+            row[++row[0]] = v;  // a canonical run holds at most 50
+        }
+    });
+}
+
+// Adds v to the row. The row keeps the numbers as typed, repeats included,
+// while it has room; when it is full, a repeat makes way for a new number.
+// A node has at most 49 higher neighbours, so every new number finds a place.
+void add_to_row(NeighborRow& row, std::int32_t v) {
+    const auto first = row.begin() + 1;
+    if (row[0] == MAX_NODES) {
+        const auto end = first + row[0];
+        if (std::find(first, end, v) != end) {
+            return;
+        }
+        for (auto entry = end - 1; entry > first; --entry) {
+            if (std::find(first, entry, *entry) != entry) {
+                std::copy(entry + 1, end, entry);
+                --row[0];
+                break;
             }
         }
     }
+    row[++row[0]] = v;
 }
 
 void print_menu(Console& console, std::int32_t n) {
@@ -67,20 +88,11 @@ bool edit_row(Console& console, std::int32_t k, std::int32_t n, NeighborRow& row
         return false;
     }
     row[0] = 0;
-    bool overflow = false;
     scan_line_numbers(line, [&](std::int32_t v) {
         if (k < v && v <= n) {
-            if (row[0] < MAX_NODES) {
-                row[++row[0]] = v;
-            } else {
-                overflow = true;
-            }
+            add_to_row(row, v);
         }
     });
-    if (overflow) {
-        console.write_line("Error: a node holds at most " + std::to_string(MAX_NODES) +
-                           " neighbors; the further ones on this line were dropped");
-    }
     return true;
 }
 
@@ -104,7 +116,7 @@ int canonical_arc_count(const NeighborTable& neighbor_table, int rows) {
 
 void write_back(const NeighborTable& neighbor_table, int rows, ArcArray& arc_from,
                 ArcArray& arc_to) {
-    int pos = 1;
+    ArcListWriter arcs(arc_from, arc_to);
     for (int k = 1; k <= rows; ++k) {
         const NeighborRow& row = neighbor_table[k];
         for (int e = 1; e <= row[0]; ++e) {
@@ -112,14 +124,10 @@ void write_back(const NeighborTable& neighbor_table, int rows, ArcArray& arc_fro
             if (std::find(row.begin() + 1, earlier_end, row[e]) != earlier_end) {
                 continue;  // a repeat in the row gives the same arc again
             }
-            arc_from[pos] = k;
-            arc_to[pos] = row[e];
-            ++pos;
+            arcs.append(k, row[e]);
         }
     }
-    arc_from[0] = pos - 1;
-    arc_from[pos] = 0;
-    arc_to[pos] = 0;
+    arcs.close();
 }
 
 }  // namespace
@@ -131,11 +139,19 @@ void edit_neighbors(Console& console, ArcArray& arc_from, ArcArray& arc_to, Grap
     load_rows(arc_from, arc_to, rows, neighbor_table);
 
     std::int32_t k = (n < 1) ? 1 : n + 1;
+    bool number_typed = false;  // a mistyped answer repeats the last node typed
     for (;;) {
         print_menu(console, n);
-        if (console.read_number(k) == NumberRead::end_of_input || k == 0) {
+        const NumberRead got = console.read_number(k);
+        if (got == NumberRead::end_of_input || k == 0) {
             break;
         }
+        if (got == NumberRead::no_number && !number_typed) {
+            console.write_line("Error: that answer held no node number");
+            console.skip_rest_of_line();
+            continue;
+        }
+        number_typed = true;
         if (k > 0 && k > n) {
             console.write_line("Error: there is no node " + std::to_string(k) + " in this Ugraph");
             console.skip_rest_of_line();

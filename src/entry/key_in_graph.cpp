@@ -3,7 +3,9 @@
 #include <array>
 #include <string>
 
+#include "datafile/data_file.hpp"
 #include "entry/scan_line_numbers.hpp"
+#include "graph/arc_list.hpp"
 
 namespace ugraph {
 namespace {
@@ -33,16 +35,17 @@ bool read_node_count(Console& console, std::int32_t& n) {
         if (got == NumberRead::number && n <= MAX_NODES) {
             return true;
         }
-        console.write_line("Error: enter a number of nodes not above " + std::to_string(MAX_NODES));
+        console.write_line(got == NumberRead::no_number
+                               ? "Error: no number was read; enter the number of nodes"
+                               : "Error: enter a number of nodes not above " +
+                                     std::to_string(MAX_NODES));
         console.skip_rest_of_line();
     }
 }
 
 // The arcs typed so far, with a note of which links they already hold.
 struct TypedArcs {
-    ArcArray& arc_from;
-    ArcArray& arc_to;
-    std::int32_t count = 0;
+    ArcListWriter arcs;
     std::array<std::array<bool, MAX_NODES + 1>, MAX_NODES + 1> linked{};
 
     // Gives false when v would be a link beyond MAX_LINKS.
@@ -50,13 +53,11 @@ struct TypedArcs {
         if (linked[j][v]) {
             return true;  // a repeat adds nothing once normalised
         }
-        if (count == MAX_LINKS) {
+        if (arcs.count() == MAX_LINKS) {
             return false;
         }
         linked[j][v] = linked[v][j] = true;
-        ++count;
-        arc_from[count] = j;
-        arc_to[count] = v;
+        arcs.append(j, v);
         return true;
     }
 };
@@ -70,7 +71,7 @@ bool key_in_graph(Console& console, ArcArray& arc_from, ArcArray& arc_to, GraphN
     }
     console.write_line("Input every neighbor with higher natural number after each (node):");
 
-    TypedArcs arcs{arc_from, arc_to};
+    TypedArcs typed{{arc_from, arc_to}};
     std::string line;
     for (std::int32_t j = 1; j <= n; ++j) {
         console.print('(' + std::to_string(j) + "),");
@@ -80,7 +81,7 @@ bool key_in_graph(Console& console, ArcArray& arc_from, ArcArray& arc_to, GraphN
         bool all_taken = true;
         scan_line_numbers(line, [&](std::int32_t v) {
             if (v >= 1 && v <= MAX_NODES && v != j) {
-                all_taken = arcs.take(j, v) && all_taken;
+                all_taken = typed.take(j, v) && all_taken;
             }
         });
         if (!all_taken) {
@@ -88,10 +89,8 @@ bool key_in_graph(Console& console, ArcArray& arc_from, ArcArray& arc_to, GraphN
                                " links; the further ones on this line were dropped");
         }
     }
-    arc_from[0] = arcs.count;
+    typed.arcs.close();
     arc_to[0] = n;
-    arc_from[arcs.count + 1] = 0;
-    arc_to[arcs.count + 1] = 0;
     return true;
 }
 
