@@ -109,6 +109,9 @@ TEST(DataInputText, RefusesTextsOutsideTheFormat) {
     EXPECT_EQ(read_back(R"([U "g, (1)])"), "refused: its name is not enclosed in double quotes");
     EXPECT_EQ(read_back(R"([U "1234567890123456", (1)])"),
               "refused: its name is longer than 15 characters");
+    EXPECT_EQ(read_back(R"([U "g", (1)0 3])"),
+              "refused: the 0 at character 12 had already closed the list of node 1, so the "
+              "number at character 14 has no place");
     const std::string node_groups[] = {"(1),\t2]",  "(1),-2]",  "(1),2,x]",        "(1),2 ,3]",
                                        "(1),2,,3]", "(1) ,2]",  "(1),2,0 3]",      "()]",
                                        "(1 ]",      "(1)2 (3]", "(1),2",           "1,2]",
