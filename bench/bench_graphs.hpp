@@ -4,8 +4,9 @@
 #include <random>
 #include <string_view>
 
-#include "graph/normalize_arcs.hpp"
+#include "graph/arc_list.hpp"
 #include "graph/ugraph.hpp"
+#include "support/graph_of.hpp"
 
 namespace ugraph::bench {
 
@@ -18,15 +19,17 @@ inline UGraph random_arc_list(int count) {
     std::mt19937 draw(SEED);
     std::uniform_int_distribution<std::int32_t> node(1, MAX_NODES);
     UGraph graph;
+    ArcListWriter arcs(graph.arc_from, graph.arc_to);
     for (int k = 1; k <= count; ++k) {
-        graph.arc_from[k] = node(draw);
-        do {
-            graph.arc_to[k] = node(draw);
-        } while (graph.arc_to[k] == graph.arc_from[k]);
+        const std::int32_t from = node(draw);
+        std::int32_t to = node(draw);
+        while (to == from) {
+            to = node(draw);
+        }
+        arcs.append(from, to);
     }
-    graph.arc_from[0] = count;
+    arcs.close();
     graph.arc_to[0] = MAX_NODES;
-    graph.arc_from[count + 1] = graph.arc_to[count + 1] = 0;
     return graph;
 }
 
@@ -36,26 +39,17 @@ inline UGraph random_graph(int nodes, int links, std::string_view name) {
     std::mt19937 draw(SEED);
     std::uniform_int_distribution<std::int32_t> node(1, nodes);
     bool linked[MAX_NODES + 1][MAX_NODES + 1] = {};
-    UGraph graph;
-    set_name(graph.name, name);
-    graph.arc_from[1] = 1;
-    graph.arc_to[1] = nodes;
+    Links drawn = {{1, nodes}};
     linked[1][nodes] = true;
-    for (int count = 1; count < links;) {
+    while (static_cast<int>(drawn.size()) < links) {
         const std::int32_t a = node(draw);
         const std::int32_t b = node(draw);
         if (a < b && !linked[a][b]) {
             linked[a][b] = true;
-            ++count;
-            graph.arc_from[count] = a;
-            graph.arc_to[count] = b;
+            drawn.emplace_back(a, b);
         }
     }
-    graph.arc_from[0] = links;
-    graph.arc_to[0] = nodes;
-    graph.arc_from[links + 1] = graph.arc_to[links + 1] = 0;
-    normalize_arcs(graph.arc_from, graph.arc_to);
-    return graph;
+    return graph_of(nodes, name, drawn);
 }
 
 // The largest graph a data-input can hold: 50 nodes, 624 links.

@@ -35,16 +35,13 @@ void selection_sort_normalize(ArcArray& arc_from, ArcArray& arc_to) {
             std::swap(pair_table[p], pair_table[least]);
         }
     }
-    std::int32_t kept = 0;
+    ArcListWriter arcs(arc_from, arc_to);
     for (std::size_t s = 1; s <= keys; ++s) {
         if (pair_table[s] != pair_table[s + 1]) {
-            ++kept;
-            arc_from[kept] = pair_table[s] / PAIR_BASE;
-            arc_to[kept] = pair_table[s] % PAIR_BASE;
+            arcs.append(pair_table[s] / PAIR_BASE, pair_table[s] % PAIR_BASE);
         }
     }
-    arc_from[0] = kept;
-    arc_from[kept + 1] = arc_to[kept + 1] = 0;
+    arcs.close();
 }
 
 // Both sorts normalise the list in place, so each pass starts from a fresh

@@ -17,7 +17,9 @@
 #include <string>
 
 #include "bench_graphs.hpp"
+#include "datafile/data_file.hpp"
 #include "datafile/data_input_text.hpp"
+#include "graph/arc_list.hpp"
 
 namespace ugraph::bench {
 namespace {
@@ -44,11 +46,14 @@ Session full_session(const UGraph& graph) {
     for (int pass = 0; pass < EDIT_PASSES; ++pass) {
         const std::int32_t node = 1 + pass % nodes;
         std::string line;
-        for (int k = 1; graph.arc_from[k] != 0; ++k) {
-            if (graph.arc_from[k] == node && graph.arc_to[k] > node) {
-                line += std::to_string(graph.arc_to[k]) + ',';
-            }
-        }
+        for_each_node_run(graph.arc_from, graph.arc_to, node,
+                          [&](int i, std::span<const std::int32_t> run) {
+                              for (const std::int32_t v : run) {
+                                  if (i == node && v > node) {
+                                      line += std::to_string(v) + ',';
+                                  }
+                              }
+                          });
         session.answers += "Y\n" + std::to_string(node) + "\n" + line + "\n0\n";
     }
     session.answers += "N\n\n\n";

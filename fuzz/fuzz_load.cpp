@@ -9,20 +9,11 @@
 // itself. The data file is never changed.
 #include "datafile/load_data_input.hpp"
 #include "fuzz_support.hpp"
+#include "support/graph_of.hpp"
 
 namespace {
 
 using namespace ugraph_fuzz;
-
-UGraph starting_graph() {
-    UGraph graph;
-    set_name(graph.name, "before");
-    graph.arc_to[0] = 3;
-    graph.arc_from[1] = 1;
-    graph.arc_to[1] = 2;
-    normalize_arcs(graph.arc_from, graph.arc_to);
-    return graph;
-}
 
 bool same_graph(const UGraph& a, const UGraph& b) {
     return a.name == b.name && a.arc_from == b.arc_from && a.arc_to == b.arc_to;
@@ -32,7 +23,7 @@ bool same_graph(const UGraph& a, const UGraph& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzSession run(data, size);
-    const UGraph before = starting_graph();
+    const UGraph before = graph_of(3, "before", {{1, 2}});
     UGraph graph = before;
     const int arcs = load_data_input(run.console, graph.arc_from, graph.arc_to, graph.name,
                                      scratch().data_file());

@@ -11,24 +11,10 @@
 #include "datafile/data_input_text.hpp"
 #include "datafile/load_data_input.hpp"
 #include "graph/normalize_arcs.hpp"
+#include "support/graph_of.hpp"
 
 namespace ugraph {
 namespace {
-
-using Links = std::vector<std::pair<int, int>>;
-
-// A canonical graph holding each of `links` both ways.
-UGraph graph_of(int n, std::string_view name, const Links& links) {
-    UGraph g;
-    set_name(g.name, name);
-    for (std::size_t k = 0; k < links.size(); ++k) {
-        std::tie(g.arc_from[k + 1], g.arc_to[k + 1]) = links[k];
-    }
-    g.arc_from[0] = static_cast<int>(links.size());
-    g.arc_to[0] = n;
-    normalize_arcs(g.arc_from, g.arc_to);
-    return g;
-}
 
 // The graph in written form and its arc count: name, node count, links.
 std::string shown(const UGraph& g) {

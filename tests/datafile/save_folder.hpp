@@ -10,6 +10,7 @@
 #include <string>
 
 #include "datafile/save_data_input.hpp"
+#include "support/graph_of.hpp"
 
 namespace ugraph {
 
@@ -43,10 +44,7 @@ struct SaveFolder {
     // Saves the graph of SAVED with Enter typed at the pause; gives "saved",
     // or what the user saw when the save failed.
     std::string save(const FileSystemCalls& calls) const {
-        UGraph graph;
-        set_name(graph.name, "new");
-        graph.arc_from = {4, 1, 1, 2, 3};
-        graph.arc_to = {3, 2, 3, 1, 1};
+        const UGraph graph = graph_of(3, "new", {{1, 2}, {1, 3}});
         std::istringstream typed("\n");
         std::ostringstream shown;
         Console console(typed, shown);

@@ -6,25 +6,19 @@
 #include <vector>
 
 #include "graph/normalize_arcs.hpp"
+#include "support/graph_of.hpp"
 
 namespace ugraph {
 namespace {
 
-using Links = std::vector<std::pair<int, int>>;
 const Links T = {{1, 2}, {1, 3}, {2, 3}, {3, 4}};  // a triangle with node 4 hung on node 3
 
 // A graph of the links on nodes 1..n, canonical as the editor gets it, after
 // one editing pass over the typed text and the normalisation that follows it
 // (no pass without text); arcs() gives slots 0 to the terminator.
 struct Edited : UGraph {
-    Edited(const Links& links, int n, const char* typed = nullptr) : in(typed ? typed : "") {
-        for (const auto& [a, b] : links) {
-            ++arc_from[0];
-            arc_from[arc_from[0]] = a;
-            arc_to[arc_from[0]] = b;
-        }
-        arc_to[0] = n;
-        normalize_arcs(arc_from, arc_to);
+    Edited(const Links& links, int n, const char* typed = nullptr)
+        : UGraph(graph_of(n, "", links)), in(typed ? typed : "") {
         if (typed != nullptr) {
             edit_neighbors(console, arc_from, arc_to, name);
             normalize_arcs(arc_from, arc_to);

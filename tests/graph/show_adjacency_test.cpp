@@ -5,7 +5,7 @@
 #include <sstream>
 #include <vector>
 
-#include "graph/normalize_arcs.hpp"
+#include "support/graph_of.hpp"
 
 namespace ugraph {
 namespace {
@@ -15,7 +15,7 @@ TEST(ShowAdjacency, PrintsEightLinesForNodesOneToN) {
         "The array of degrees:\n\n\nThe long adjacency array is:\n\n\n"
         "The short adjacency array is:\n\n";
     const struct {
-        std::vector<std::pair<int, int>> links;
+        Links links;
         int n;
         std::string report;
     } cases[] = {
@@ -34,14 +34,7 @@ TEST(ShowAdjacency, PrintsEightLinesForNodesOneToN) {
          "The short adjacency array is:\n(1),2,  (2),12,  (3),  \n"},
     };
     for (const auto& c : cases) {
-        UGraph g;
-        for (const auto& [a, b] : c.links) {
-            ++g.arc_from[0];
-            g.arc_from[g.arc_from[0]] = a;
-            g.arc_to[g.arc_from[0]] = b;
-        }
-        normalize_arcs(g.arc_from, g.arc_to);
-        g.arc_to[0] = c.n;
+        UGraph g = graph_of(c.n, "", c.links);
         g.degree.fill(-1);
         std::istringstream in;
         std::ostringstream out;
