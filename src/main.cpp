@@ -1,16 +1,23 @@
-// ugraph: prepares the data of one undirected graph at the console.
-// Arguments and environment are ignored; the exit status is always 0.
+// ugraph: prepares the data of one undirected graph. Without arguments it is
+// the console dialogue; with them, the commands of run_command_line.
+#include <exception>
 #include <iostream>
 
-#include "console/console.hpp"
-#include "dialogue/run_dialogue.hpp"
+#include "cli/command_line.hpp"
 
-int main() {
+int main(int argc, char** argv) {
     // The console flushes before every read that waits, so the standard
     // streams need not be tied to stdio.
     std::ios::sync_with_stdio(false);
-    ugraph::Console console(std::cin, std::cout);
-    ugraph::run_dialogue(console);
+    int status = 2;
+    try {
+        status = ugraph::run_command_line(argc, argv, std::cin, std::cout, std::cerr);
+    } catch (const std::exception& failure) {
+        // Nothing is meant to throw; should it happen, say so in one line
+        // rather than end with an abort.
+        std::cout.flush();
+        std::cerr << "ugraph: " << failure.what() << '\n';
+    }
     std::cout.flush();
-    return 0;
+    return status;
 }

@@ -118,4 +118,13 @@ bool DataInputReader::next(DataInput& into, const Echo& echo) {
     return true;
 }
 
+bool seek_data_input(DataInputReader& reader, int number, DataInput& into) {
+    while (reader.next(into)) {
+        if (into.number == number) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace ugraph

@@ -43,6 +43,9 @@ public:
     // True when reading stopped on an error of the stream, not at its end.
     bool failed() const { return failed_; }
 
+    // How many data-inputs have been read so far.
+    int count() const { return count_; }
+
 private:
     bool refill();
     void stop_at_mark();
@@ -59,5 +62,9 @@ private:
     bool ended_ = false;
     bool failed_ = false;
 };
+
+// Reads on to the data-input of that number; gives false when the file
+// holds fewer (reader.count() then tells how many it holds).
+bool seek_data_input(DataInputReader& reader, int number, DataInput& into);
 
 }  // namespace ugraph

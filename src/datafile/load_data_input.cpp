@@ -49,18 +49,6 @@ int ask_choice(Console& console, int count) {
     }
 }
 
-// The data-input of that number, read afresh from the start of the file.
-bool find_data_input(DataFileStream& file, int number, DataInput& input) {
-    file.rewind();
-    DataInputReader reader(file.stream());
-    while (reader.next(input)) {
-        if (input.number == number) {
-            return true;
-        }
-    }
-    return false;
-}
-
 void tell_refusal(Console& console, int choice, const LoadRefusal& refusal) {
     if (refusal.not_marked) {
         console.write_line(NOT_MARKED_LINE);
@@ -86,7 +74,9 @@ int load_data_input(Console& console, ArcArray& arc_from, ArcArray& arc_to, Grap
     }
     DataInput input;
     LoadRefusal refusal{false, "the file changed while it was read"};
-    if (!find_data_input(*data, choice, input)) {
+    data->rewind();
+    DataInputReader reader(data->stream());
+    if (!seek_data_input(reader, choice, input)) {
         tell_refusal(console, choice, refusal);
         return 0;
     }

@@ -34,12 +34,6 @@ bool obtain_graph(Console& console, UGraph& graph, const std::filesystem::path& 
     }
 }
 
-void print_summary(Console& console, const UGraph& graph) {
-    console.print("Ufile " + std::string(name_text(graph.name)) + "     " +
-                  std::to_string(graph.arc_to[0]) + " Nodes   " +
-                  std::to_string(graph.arc_from[0] / 2) + " Links\n");
-}
-
 bool wants_change(Console& console) {
     console.write_line("\nChange data?");
     console.print(" if YES then press Y key. Pressing any other letter key means NO  ");
@@ -53,7 +47,7 @@ void run_dialogue(Console& console, const std::filesystem::path& data_file) {
     UGraph graph;
     if (obtain_graph(console, graph, data_file)) {
         normalize_arcs(graph.arc_from, graph.arc_to);
-        print_summary(console, graph);
+        console.print(summary_line(graph.name, graph.arc_from, graph.arc_to));
         for (;;) {
             show_adjacency(console, graph.arc_from, graph.arc_to, graph.degree);
             if (!wants_change(console)) {

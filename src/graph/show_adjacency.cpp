@@ -28,6 +28,11 @@ std::string adjacency_line(const ArcArray& arc_from, const ArcArray& arc_to, boo
 
 }  // namespace
 
+std::string summary_line(const GraphName& name, const ArcArray& arc_from, const ArcArray& arc_to) {
+    return "Ufile " + std::string(name_text(name)) + "     " + std::to_string(arc_to[0]) +
+           " Nodes   " + std::to_string(arc_from[0] / 2) + " Links\n";
+}
+
 void count_degrees(const ArcArray& arc_from, const ArcArray& arc_to, DegreeTable& degree) {
     degree[0] = 0;
     for_each_node_run(arc_from, arc_to, reported_nodes(arc_to),

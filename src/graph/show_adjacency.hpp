@@ -18,6 +18,8 @@
 // refuses more); a larger n is reported as MAX_NODES so the degree table is
 // never overrun.
 //
+//   summary_line      the line that sums the graph up before its first report:
+//                     "Ufile <name>     <n> Nodes   <arcs / 2> Links\n".
 //   count_degrees     fills degree[1..n] (and degree[0] = 0), nothing else.
 //   adjacency_report  the eight lines as one text.
 //   show_adjacency    count_degrees into the graph's table, then prints the
@@ -28,6 +30,8 @@
 #include "graph/ugraph.hpp"
 
 namespace ugraph {
+
+std::string summary_line(const GraphName& name, const ArcArray& arc_from, const ArcArray& arc_to);
 
 void count_degrees(const ArcArray& arc_from, const ArcArray& arc_to, DegreeTable& degree);
 

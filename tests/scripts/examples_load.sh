@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The example data file keeps working: each of its graphs loads with the
-# summary line it promises, and its data-input of another kind is refused.
+# summary line it promises, and `list` finds every one of them loadable.
 #
 #   examples_load.sh <ugraph>
 set -u
@@ -20,5 +20,14 @@ expect() {  # <number to answer> <line that must be printed>
 expect 1 'Ufile Path     4 Nodes   3 Links'
 expect 2 'Ufile Cycle6     6 Nodes   6 Links'
 expect 3 'Ufile TwoDigits     20 Nodes   4 Links'
-expect 4 "Input-array in file not marked 'U' (after '[') for Ugraph"
+listed=$("$binary" list -f "$example")
+status=$?
+expected='1  "Path"  4 nodes  3 links
+2  "Cycle6"  6 nodes  6 links
+3  "TwoDigits"  20 nodes  4 links'
+if [ "$status" -ne 0 ] || [ "$listed" != "$expected" ]; then
+    echo "FAIL: list gave status $status and:"
+    echo "$listed"
+    failed=1
+fi
 exit "$failed"

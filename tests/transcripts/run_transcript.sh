@@ -11,12 +11,18 @@
 #                       it the data file must be as it was (or still missing)
 #   backup_after.txt    (optional) GraphDataFile2.txt.bak after the run, the
 #                       content a save replaced; without it there must be none
+#   args                (optional) the command-line arguments, one per line;
+#                       without it ugraph runs with none (the dialogue)
+#   stderr.txt          (optional) everything ugraph must print on standard
+#                       error; without it standard error must stay empty
+#   status              (optional) the exit status ugraph must end with;
+#                       without it, 0
 #   setup.sh, check.sh  (optional) run in the working folder before and after
 #                       the run, for cases the files above cannot describe
 #                       (a data file that is a folder, a link); with a
 #                       setup.sh the data file is left to check.sh
-# The run happens in a fresh empty folder, must end within 10 seconds with
-# status 0, and must leave no temporary file behind.
+# The run happens in a fresh empty folder, must end within 10 seconds, and
+# must leave no temporary file behind.
 set -u
 binary=$1
 case_dir=$(cd "$2" && pwd)
@@ -32,9 +38,22 @@ if [ -f "$case_dir/setup.sh" ]; then
     (cd "$work" && bash "$case_dir/setup.sh") || fail "setup.sh failed"
 fi
 
-(cd "$work" && timeout 10 "$binary" <"$case_dir/stdin.txt" >"$scratch/stdout")
+args=()
+[ -f "$case_dir/args" ] && mapfile -t args <"$case_dir/args"
+(cd "$work" && timeout 10 "$binary" "${args[@]}" <"$case_dir/stdin.txt" \
+    >"$scratch/stdout" 2>"$scratch/stderr")
 status=$?
-[ "$status" -eq 0 ] || fail "exit status $status (124 means it hung)"
+expected_status=0
+[ -f "$case_dir/status" ] && expected_status=$(cat "$case_dir/status")
+[ "$status" -eq "$expected_status" ] ||
+    fail "exit status $status, not $expected_status (124 means it hung)"
+
+if [ -f "$case_dir/stderr.txt" ]; then
+    cmp -s "$case_dir/stderr.txt" "$scratch/stderr" ||
+        fail "standard error differs: $(cat -A "$scratch/stderr" | head -5)"
+elif [ -s "$scratch/stderr" ]; then
+    fail "standard error is not empty: $(cat -A "$scratch/stderr" | head -5)"
+fi
 
 if ! cmp -s "$case_dir/stdout.txt" "$scratch/stdout"; then
     fail "standard output differs (expected, then actual):"

@@ -1,0 +1,105 @@
+#include "cli/command_line.hpp"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <string>
+
+#include "cli/command_status.hpp"
+#include "cli/data_file_commands.hpp"
+#include "console/console.hpp"
+#include "datafile/data_file.hpp"
+#include "dialogue/run_dialogue.hpp"
+
+namespace ugraph {
+namespace {
+
+constexpr const char* DESCRIPTION =
+    "ugraph prepares the data of one undirected graph (a Ugraph, nodes 1 to 50).\n"
+    "Without a command it starts the dialogue: type the graph in, or pick one\n"
+    "data-input of the data file, correct it, and save it as the file's whole\n"
+    "content (the previous content is kept as FILE.bak).";
+
+constexpr const char* FOOTER =
+    "Exit status: 0 done; 1 a data-input could not be loaded; 2 a usage error,\n"
+    "a number out of range or a file that cannot be read. The dialogue always\n"
+    "ends with 0.";
+
+// What the parse found.
+struct Request {
+    std::string file = GRAPH_DATA_FILE;
+    int number = 0;
+    std::string help_topic;
+};
+
+// CLI11's messages, made one line in the program's own voice.
+std::string usage_failure(const CLI::App* /*app*/, const CLI::Error& error) {
+    std::string text = error.what();
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    return "ugraph: " + text + " (see 'ugraph --help')\n";
+}
+
+// -f FILE may stand before or after a command.
+void add_file_option(CLI::App& app, Request& request) {
+    app.add_option("-f,--file", request.file, "the data file (default GraphDataFile2.txt)")
+        ->type_name("FILE");
+}
+
+void describe_commands(CLI::App& app, Request& request) {
+    add_file_option(app, request);
+    app.set_version_flag("--version", "ugraph " UGRAPH_VERSION, "show the version and exit");
+    app.set_help_flag("-h,--help", "show this help and exit");
+    app.failure_message(usage_failure);
+    app.footer(FOOTER);
+    app.require_subcommand(0, 1);
+
+    add_file_option(
+        *app.add_subcommand("list", "list the data-inputs of the data file, one per line"),
+        request);
+    CLI::App* show = app.add_subcommand("show", "show the summary line and report of data-input N");
+    show->add_option("N", request.number, "the number the data-input is listed under")->required();
+    add_file_option(*show, request);
+    app.add_subcommand("help", "show the help of the program or of one command")
+        ->add_option("COMMAND", request.help_topic, "the command");
+}
+
+int show_help(const CLI::App& app, const std::string& topic, std::ostream& out, std::ostream& err) {
+    if (topic.empty()) {
+        out << app.help();
+        return EXIT_DONE;
+    }
+    try {
+        out << app.get_subcommand(topic)->help(app.get_name());
+        return EXIT_DONE;
+    } catch (const CLI::OptionNotFound&) {
+        tell_error(err, "there is no command " + topic + " (see 'ugraph --help')");
+        return EXIT_USAGE;
+    }
+}
+
+}  // namespace
+
+int run_command_line(int argc, const char* const* argv, std::istream& in, std::ostream& out,
+                     std::ostream& err) {
+    CLI::App app(DESCRIPTION, "ugraph");
+    Request request;
+    describe_commands(app, request);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return app.exit(error, out, err) == 0 ? EXIT_DONE : EXIT_USAGE;
+    }
+    if (app.got_subcommand("list")) {
+        return list_command(request.file, out, err);
+    }
+    if (app.got_subcommand("show")) {
+        return show_command(request.file, request.number, out, err);
+    }
+    if (app.got_subcommand("help")) {
+        return show_help(app, request.help_topic, out, err);
+    }
+    Console console(in, out);
+    run_dialogue(console, request.file);
+    return EXIT_DONE;
+}
+
+}  // namespace ugraph

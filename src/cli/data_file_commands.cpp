@@ -1,0 +1,110 @@
+#include "cli/data_file_commands.hpp"
+
+#include <array>
+#include <memory>
+
+#include "cli/command_status.hpp"
+#include "datafile/data_file_stream.hpp"
+#include "datafile/data_input_graph.hpp"
+#include "datafile/data_input_reader.hpp"
+#include "graph/show_adjacency.hpp"
+
+namespace ugraph {
+namespace {
+
+std::unique_ptr<DataFileStream> open_or_tell(const std::filesystem::path& file, std::ostream& err) {
+    std::string why;
+    std::unique_ptr<DataFileStream> data = DataFileStream::open(file, why);
+    if (!data) {
+        tell_error(err, "cannot read " + file.string() + " (" + why + ")");
+    }
+    return data;
+}
+
+std::string counted(std::int32_t count, const char* thing) {
+    return std::to_string(count) + ' ' + thing + (count == 1 ? "" : "s");
+}
+
+}  // namespace
+
+std::string quoted_name(const GraphName& name) {
+    std::string quoted = "\"";
+    for (const char c : name_text(name)) {
+        const auto code = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            quoted += "\\\\";
+        } else if (c == '\n') {
+            quoted += "\\n";
+        } else if (c == '\t') {
+            quoted += "\\t";
+        } else if (code < 0x20 || code == 0x7f) {
+            constexpr std::array<char, 16> hex = {'0', '1', '2', '3', '4', '5', '6', '7',
+                                                  '8', '9', 'a', 'b', 'c', 'd', 'e', 'f'};
+            quoted += "\\x";
+            quoted += hex[code / 16];
+            quoted += hex[code % 16];
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + '"';
+}
+
+int list_command(const std::filesystem::path& file, std::ostream& out, std::ostream& err) {
+    const std::unique_ptr<DataFileStream> data = open_or_tell(file, err);
+    if (!data) {
+        return EXIT_USAGE;
+    }
+    DataInputReader reader(data->stream());
+    DataInput input;
+    UGraph graph;
+    LoadRefusal refusal;
+    int status = EXIT_DONE;
+    while (reader.next(input)) {
+        out << input.number << "  ";
+        if (read_graph(input, graph, refusal)) {
+            out << quoted_name(graph.name) << "  " << counted(graph.arc_to[0], "node") << "  "
+                << counted(graph.arc_from[0] / 2, "link") << '\n';
+        } else {
+            out << "cannot be loaded: " << refusal.reason << '\n';
+            status = EXIT_NOT_LOADED;
+        }
+    }
+    if (reader.failed()) {
+        tell_error(err, "cannot read " + file.string() + " to its end");
+        return EXIT_USAGE;
+    }
+    return status;
+}
+
+int show_command(const std::filesystem::path& file, int number, std::ostream& out,
+                 std::ostream& err) {
+    const std::unique_ptr<DataFileStream> data = open_or_tell(file, err);
+    if (!data) {
+        return EXIT_USAGE;
+    }
+    if (number < 1) {
+        tell_error(err, "data-inputs are numbered from 1; there is no data-input " +
+                            std::to_string(number));
+        return EXIT_USAGE;
+    }
+    DataInputReader reader(data->stream());
+    DataInput input;
+    if (!seek_data_input(reader, number, input)) {
+        tell_error(err, file.string() + " holds " + counted(reader.count(), "data-input") +
+                            "; there is no data-input " + std::to_string(number));
+        return EXIT_USAGE;
+    }
+    UGraph graph;
+    LoadRefusal refusal;
+    if (!read_graph(input, graph, refusal)) {
+        tell_error(err,
+                   "data-input " + std::to_string(number) + " cannot be loaded: " + refusal.reason);
+        return EXIT_NOT_LOADED;
+    }
+    out << summary_line(graph.name, graph.arc_from, graph.arc_to)
+        << adjacency_report(graph.arc_from, graph.arc_to);
+    return EXIT_DONE;
+}
+
+}  // namespace ugraph

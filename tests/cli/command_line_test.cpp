@@ -1,0 +1,108 @@
+#include "cli/command_line.hpp"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "cli/data_file_commands.hpp"
+
+namespace ugraph {
+namespace {
+namespace fs = std::filesystem;
+
+struct Ran {
+    int status;
+    std::string out;
+    std::string err;
+    std::string unread;  // what was left of standard input
+};
+
+Ran run(std::vector<const char*> args, const std::string& typed = "typed") {
+    args.insert(args.begin(), "ugraph");
+    std::istringstream in(typed);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = run_command_line(static_cast<int>(args.size()), args.data(), in, out, err);
+    return {status, out.str(), err.str(), typed.substr(static_cast<std::size_t>(in.tellg()))};
+}
+
+struct DataFile {
+    explicit DataFile(const std::string& content)
+        : path(mkdtemp(pattern.data())), file((path / "graphs.txt").string()) {
+        std::ofstream(file, std::ios::binary) << content;
+    }
+    ~DataFile() { fs::remove_all(path); }
+    DataFile(const DataFile&) = delete;
+    DataFile& operator=(const DataFile&) = delete;
+    std::string pattern = (fs::temp_directory_path() / "ugraph-cli-XXXXXX").string();
+    fs::path path;
+    std::string file;
+};
+
+TEST(CommandLine, HelpAndVersionGoToStandardOutputUsageErrorsAreOneLine) {
+    for (const auto& args : std::vector<std::vector<const char*>>{
+             {"--help"}, {"-h"}, {"help"}, {"help", "show"}, {"list", "--help"}}) {
+        const Ran r = run(args);
+        EXPECT_EQ(r.status, 0) << args[0];
+        EXPECT_NE(r.out.find("Usage: ugraph"), std::string::npos) << args[0];
+        EXPECT_EQ(r.err, "");
+    }
+    const Ran version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.starts_with("ugraph ") &&
+                version.out.find('\n') == version.out.size() - 1);
+
+    for (const auto& args : std::vector<std::vector<const char*>>{{"frob"},
+                                                                  {"--frob"},
+                                                                  {"show"},
+                                                                  {"show", "x"},
+                                                                  {"help", "frob"},
+                                                                  {"list", "extra"},
+                                                                  {"-f"},
+                                                                  {"list", "show", "1"}}) {
+        const Ran r = run(args);
+        EXPECT_EQ(r.status, 2) << args[0];
+        EXPECT_EQ(r.out, "");
+        EXPECT_TRUE(r.err.starts_with("ugraph: ") && r.err.find('\n') == r.err.size() - 1 &&
+                    r.err.find("ugraph --help") != std::string::npos)
+            << r.err;
+        EXPECT_EQ(r.unread, "typed");  // a command never reads standard input
+    }
+}
+
+TEST(CommandLine, ShowPrintsWhatTheDialoguePrintsAfterLoading) {
+    const std::string graphs =
+        "Kept graphs\n[U \"Path\", (1),2, (2),3, (3)]\n[u \"Wide\",\n (12),1,50 (3),3]\n"
+        "[U \"Two digits\", (10),1]";
+    for (const char* number : {"1", "2", "3"}) {
+        const DataFile data(graphs);  // afresh: the dialogue saves what it loaded
+        const Ran shown = run({"show", number, "-f", data.file.c_str()});
+        EXPECT_EQ(shown.status, 0) << shown.err;
+        EXPECT_EQ(shown.unread, "typed");
+        const Ran dialogue =
+            run({"--file", data.file.c_str()}, "F\n" + std::string(number) + "\nN\n\n\n");
+        const std::size_t from = dialogue.out.find("Ufile ");
+        const std::size_t to = dialogue.out.find("\nChange data?");
+        ASSERT_NE(to, std::string::npos) << dialogue.out;
+        EXPECT_EQ(shown.out, dialogue.out.substr(from, to - from)) << number;
+    }
+    const DataFile data(graphs);
+    const Ran listed = run({"-f", data.file.c_str(), "list"});
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_EQ(listed.out,
+              "1  \"Path\"  3 nodes  2 links\n2  \"Wide\"  50 nodes  2 links\n"
+              "3  \"Two digits\"  10 nodes  1 link\n");
+}
+
+TEST(CommandLine, QuotedNamesStayOnOneLine) {
+    GraphName name{};
+    set_name(name, "a\\b\n\tc\x01\x7f");
+    EXPECT_EQ(quoted_name(name), "\"a\\\\b\\n\\tc\\x01\\x7f\"");
+}
+
+}  // namespace
+}  // namespace ugraph
