@@ -29,7 +29,8 @@ Found read_all(const std::string& file) {
 }
 
 TEST(DataInputReader, SeesTheFileAsATextModeReaderDoes) {
-    const Found f = read_all("free ] text\r\n[U \"a\",\r\n (1)][D x]\n\n[u \"c\"\x1a, (1)]\n[U \"d\"]");
+    const Found f =
+        read_all("free ] text\r\n[U \"a\",\r\n (1)][D x]\n\n[u \"c\"\x1a, (1)]\n[U \"d\"]");
     ASSERT_EQ(f.inputs.size(), 3U);
     EXPECT_EQ(f.inputs[0].text, "[U \"a\",\n (1)]");
     EXPECT_EQ(f.inputs[0].line, 2U);
