@@ -1,6 +1,7 @@
 #include "datafile/data_input_reader.hpp"
 
 #include <algorithm>
+#include <cstring>
 
 #include "datafile/data_file.hpp"
 
@@ -70,30 +71,40 @@ void DataInputReader::take(DataInput& into, std::string_view piece, const Echo& 
     }
 }
 
+namespace {
+
+// The first of the characters that end a run of a data-input's text: its
+// "]", a carriage return to drop, or the Ctrl-Z that ends the file.
+const char* run_end(const char* from, const char* to) {
+    for (const char stop : {']', '\r', END_OF_FILE_MARK}) {
+        const void* found = std::memchr(from, stop, static_cast<std::size_t>(to - from));
+        to = found != nullptr ? static_cast<const char*>(found) : to;
+    }
+    return to;
+}
+
+}  // namespace
+
 // Reads the data-input after its "[" up to its "]" or the end of the file.
 void DataInputReader::read_body(DataInput& into, const Echo& echo) {
     for (;;) {
         if (pos_ == end_ && !refill()) {
             return;
         }
-        const std::size_t start = pos_;
-        for (; pos_ < end_; ++pos_) {
-            const char c = buffer_[pos_];
-            if (c == ']' || c == '\r' || c == END_OF_FILE_MARK) {
-                break;
-            }
-            line_ += (c == '\n') ? 1 : 0;
-        }
-        take(into, std::string_view(buffer_.data() + start, pos_ - start), echo);
+        const char* from = buffer_.data() + pos_;
+        const char* stop = run_end(from, buffer_.data() + end_);
+        line_ += static_cast<std::uint64_t>(std::count(from, stop, '\n'));
+        take(into, std::string_view(from, static_cast<std::size_t>(stop - from)), echo);
+        pos_ += static_cast<std::size_t>(stop - from);
         if (pos_ == end_) {
             continue;
         }
-        const char stop = buffer_[pos_++];
-        if (stop == END_OF_FILE_MARK) {
+        const char stopped_at = buffer_[pos_++];
+        if (stopped_at == END_OF_FILE_MARK) {
             stop_at_mark();
             return;
         }
-        if (stop == ']') {
+        if (stopped_at == ']') {
             into.closed = true;
             take(into, "]", nullptr);
             return;

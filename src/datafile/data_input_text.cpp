@@ -1,24 +1,46 @@
 #include "datafile/data_input_text.hpp"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 
 #include "datafile/data_file.hpp"
 #include "graph/arc_list.hpp"
 
 namespace ugraph {
+namespace {
+
+// Decimal digits without a string of their own: the written form is made
+// for every graph of a long import.
+void append_number(std::string& text, std::int32_t value) {
+    if (value >= 0 && value < 100) {  // every node number
+        if (value >= 10) {
+            text += static_cast<char>('0' + value / 10);
+        }
+        text += static_cast<char>('0' + value % 10);
+        return;
+    }
+    std::array<char, 12> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    text.append(digits.data(), end);
+}
+
+}  // namespace
 
 std::string written_form(const ArcArray& arc_from, const ArcArray& arc_to, const GraphName& name) {
-    std::string text = "[U \"";
+    std::string text;
+    text.reserve(64);
+    text += "[U \"";
     text += name_text(name);
     text += '"';
     for_each_node_run(arc_from, arc_to, arc_to[0], [&](int i, std::span<const std::int32_t> run) {
         text += ", (";
-        text += std::to_string(i);
+        append_number(text, i);
         text += ')';
         for (const std::int32_t k : run) {
             if (k > i) {
                 text += ',';
-                text += std::to_string(k);
+                append_number(text, k);
             }
         }
     });

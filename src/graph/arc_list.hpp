@@ -24,9 +24,9 @@ public:
         arc_from_[count_] = from;
         arc_to_[count_] = to;
     }
-    std::int32_t count() const { return count_; }
+    std::int32_t count() const { return static_cast<std::int32_t>(count_); }
     void close() {
-        arc_from_[0] = count_;
+        arc_from_[0] = count();
         arc_from_[count_ + 1] = 0;
         arc_to_[count_ + 1] = 0;
     }
@@ -34,7 +34,9 @@ public:
 private:
     ArcArray& arc_from_;
     ArcArray& arc_to_;
-    std::int32_t count_ = 0;
+    // Not a 32-bit number, so that the compiler knows that writing an arc
+    // cannot change it, and keeps it at hand.
+    std::size_t count_ = 0;
 };
 
 // Calls visit(i, neighbours) for every node i from 1 to n, in ascending

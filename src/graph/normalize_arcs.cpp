@@ -1,7 +1,8 @@
 #include "graph/normalize_arcs.hpp"
 
-#include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 
 #include "graph/arc_list.hpp"
 
@@ -13,28 +14,27 @@ bool is_node(std::int32_t v) { return v >= 1 && v <= MAX_NODES; }
 }  // namespace
 
 void normalize_arcs(ArcArray& arc_from, ArcArray& arc_to) {
-    // A pair key a * PAIR_BASE + b orders exactly as the arc (a, b) does, so
-    // one sort of the keys of every arc and its reverse gives the canonical
-    // order, and equal keys are the repeats to drop.
-    // Only the keys packed are ever read, so the table is left unfilled: it is
-    // made afresh for every graph of a long import or export.
-    std::array<std::int32_t, 2 * static_cast<std::size_t>(MAX_NORMALIZE_ARCS)> pair_table;
-    std::size_t keys = 0;
+    // Nodes run from 1 to MAX_NODES, so the neighbours of a node fit in the
+    // bits of one 64-bit row. Marking every arc and its reverse, then reading
+    // the rows in node order and each row's bits upward, gives the arcs
+    // ascending by first and then second end, each once: the order a sort
+    // of the pair keys a * PAIR_BASE + b would give, without the sort.
+    static_assert(MAX_NODES < 64);
+    std::array<std::uint64_t, MAX_NODES + 1> rows{};
     for (int k = 1; k <= MAX_NORMALIZE_ARCS && arc_from[k] != 0; ++k) {
-        if (!is_node(arc_from[k]) || !is_node(arc_to[k])) {
-            continue;
+        const std::int32_t a = arc_from[k];
+        const std::int32_t b = arc_to[k];
+        if (is_node(a) && is_node(b)) {
+            rows[a] |= std::uint64_t{1} << b;
+            rows[b] |= std::uint64_t{1} << a;
         }
-        pair_table[keys++] = arc_from[k] * PAIR_BASE + arc_to[k];
-        pair_table[keys++] = arc_to[k] * PAIR_BASE + arc_from[k];
     }
-    const auto first = pair_table.begin();
-    std::sort(first, first + static_cast<std::ptrdiff_t>(keys));
-    const auto last = std::unique(first, first + static_cast<std::ptrdiff_t>(keys));
-
-    // The input has been packed whole, so the arcs may go over it.
+    // The input has been read whole, so the arcs may go over it.
     ArcListWriter arcs(arc_from, arc_to);
-    for (auto key = first; key != last; ++key) {
-        arcs.append(*key / PAIR_BASE, *key % PAIR_BASE);
+    for (std::int32_t a = 1; a <= MAX_NODES; ++a) {
+        for (std::uint64_t row = rows[a]; row != 0; row &= row - 1) {
+            arcs.append(a, std::countr_zero(row));
+        }
     }
     arcs.close();
 }
