@@ -39,7 +39,7 @@ session() {
     local status=$?
     [ "$status" -eq 0 ] || fail "$1: exit status $status"
     [ ! -s "$scratch/stderr" ] || fail "$1: wrote to stderr: $(head -c 300 "$scratch/stderr")"
-    read -r peak seconds <"$scratch/time"
+    read -r peak seconds < <(tail -1 "$scratch/time")  # after any note of a failed status
 }
 
 mkdir "$scratch/one"
