@@ -13,9 +13,10 @@
 # signal first measure how long a session lasts and when its save holds the
 # signals; half of the delays fall anywhere in the session, half in and
 # around the save, so the trials hit it however fast the disk syncs.
-# A SIGKILL cannot wait: the trials with it only count the named temporary
-# files left (the text is unnamed until right before its rename), and fail
-# only on a data file a rename left neither old nor new.
+# A SIGKILL cannot wait: the trials with it count the named temporary files
+# left (the text has no name until shortly before its rename) and the data
+# files a rewrite in place left cut short, and fail only on a data file a
+# rename left neither old nor new.
 #
 #   save_signals.sh <ugraph>
 set -u
@@ -190,12 +191,13 @@ for number in ENDING:
 if saves_hit == 0:
     fail("no trial ended during or after its save: the delays missed the saves")
 
-kill_left = 0
+kill_left = {"text": 0, "backup": 0}
 kill_ended = {"before": 0, "after": 0, None: 0}
 for trial in range(100):
     in_place = trial % 2 == 1
     status, _, _, work = session(in_place, signal.SIGKILL, random_delay(trial, in_place))
-    kill_left += len(leftovers(work)) > 0
+    for name in leftovers(work):
+        kill_left["backup" if name.startswith(f".{DATA}.bak.") else "text"] += 1
     data = content(os.path.join(work, DATA))
     if data == OLD or data == NEW:
         kill_ended["before" if data == OLD else "after"] += 1
@@ -204,7 +206,7 @@ for trial in range(100):
         if not in_place:
             fail(f"SIGKILL trial {trial}: a save by rename left the data file neither old nor new")
 print(f"SIGKILL: 100 trials: {kill_ended['before']} old data file, {kill_ended['after']} new, "
-      f"{kill_ended[None]} cut short while rewritten in place; "
-      f"{kill_left} left a temporary file")
+      f"{kill_ended[None]} cut short while rewritten in place; temporary files left: "
+      f"{kill_left['text']} of the text, {kill_left['backup']} of the backup")
 sys.exit(1 if failures else 0)
 EOF
