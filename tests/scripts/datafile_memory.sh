@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The data file is read as a stream: loading from a 200 MB data file needs
+# no more memory than loading from a one-line one (peak resident sizes within
+# 2048 kB), whatever makes it large:
+#   many    ten million small data-inputs after the one loaded;
+#   text    200 MB of free text before the only data-input;
+#   long    one data-input of 200 MB, listed but too long to load.
+# Each session answers F 1 N, ends with status 0 and says nothing on stderr.
+# Where the data-input loads, the save keeps the 200 MB file as the backup
+# by a second link to it (the same inode), not by a copy.
+#
+# The sanitizers keep memory of their own, so with UGRAPH_SANITIZED=1 the
+# peaks are printed but not compared.
+#
+#   datafile_memory.sh <ugraph>
+set -u
+binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+data=GraphDataFile2.txt
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+[ -x /usr/bin/time ] || { echo "no /usr/bin/time to measure the peak memory"; exit 77; }
+compare=1
+if [ "${UGRAPH_SANITIZED:-0}" = 1 ]; then
+    compare=0
+    echo "sanitized build: its shadow memory and quarantine make the peaks no measure of ugraph's own"
+fi
+
+loaded='[U "Big", (2),1]'
+saved='[U "Big", (1),2, (2)]'
+size=200000000
+
+# session <folder>: F 1 N in the folder; sets peak (kB) and seconds.
+session() {
+    printf 'F\n1\nN\n\n\n' >"$scratch/typed"
+    (cd "$1" && /usr/bin/time -o "$scratch/time" -f '%M %e' "$binary" <"$scratch/typed" \
+        >/dev/null 2>"$scratch/stderr")
+    local status=$?
+    [ "$status" -eq 0 ] || fail "$1: exit status $status"
+    [ ! -s "$scratch/stderr" ] || fail "$1: wrote to stderr: $(head -c 300 "$scratch/stderr")"
+    read -r peak seconds < <(tail -1 "$scratch/time")  # after any note of a failed status
+}
+
+mkdir "$scratch/one"
+printf '%s\n' "$loaded" >"$scratch/one/$data"
+session "$scratch/one"
+baseline=$peak
+echo "one line: peak ${peak} kB, ${seconds} s"
+
+# measure <shape> <generator> <loads: yes|no>
+measure() {
+    local folder=$scratch/$1 inode
+    mkdir "$folder"
+    $2 >"$folder/$data"
+    inode=$(stat -c %i "$folder/$data")
+    session "$folder"
+    echo "$1: $(stat -c %s "$folder/$data.bak" 2>/dev/null || stat -c %s "$folder/$data") bytes, peak ${peak} kB, ${seconds} s"
+    if [ "$compare" = 1 ] && [ "$peak" -gt $((baseline + 2048)) ]; then
+        fail "$1: peak ${peak} kB, more than 2048 kB above the one-line file's ${baseline} kB"
+    fi
+    if [ "$3" = yes ]; then
+        [ "$(cat "$folder/$data")" = "$saved" ] || fail "$1: the data file does not hold the saved graph"
+        [ "$(stat -c %i "$folder/$data.bak" 2>/dev/null)" = "$inode" ] ||
+            fail "$1: the backup is not the old file itself (inode $inode)"
+    else
+        [ "$(stat -c %i "$folder/$data")" = "$inode" ] && [ ! -e "$folder/$data.bak" ] ||
+            fail "$1: a data-input that did not load was saved"
+    fi
+    rm -rf "$folder"  # one 200 MB file at a time
+}
+
+many() { printf '%s\n' "$loaded"; yes '[U "g", (1),2, (2)]' | head -n $((size / 20)); }
+text() { head -c "$size" /dev/zero | tr '\0' x; printf '\n%s\n' "$loaded"; }
+long() { printf '[U "Long", (1),2'; head -c "$size" /dev/zero | tr '\0' ,; printf ']\n'; }
+
+measure many many yes
+measure text text yes
+measure long long no
+exit "$failed"
