@@ -5,16 +5,13 @@
 
 #include <cerrno>
 #include <cstring>
+#include <deque>
 
 namespace ugraph {
 namespace fs = std::filesystem;
 namespace {
 
 constexpr int MAX_LINK_HOPS = 40;
-
-fs::path folder_of(const fs::path& path) {
-    return path.has_parent_path() ? path.parent_path() : fs::path(".");
-}
 
 // The kernel's rule (fs.protected_symlinks): in a folder that is sticky and
 // writable for all, a link is followed only when its owner is the one who
@@ -31,27 +28,48 @@ bool may_follow(const struct stat& link, const fs::path& folder) {
 
 }  // namespace
 
+// Walks the path a component at a time, as the kernel does, so the rule is
+// applied to every link on the way, not only to the last one: a stranger's
+// link to a folder would lead a save as far as a link to the file would.
 ResolvedPath follow_links_safely(const fs::path& path) {
-    ResolvedPath resolved{path};
-    for (int hop = 0; hop < MAX_LINK_HOPS; ++hop) {
+    ResolvedPath resolved;
+    fs::path walked = path.has_root_directory() ? path.root_path() : fs::path();
+    const fs::path relative = path.relative_path();
+    std::deque<fs::path> rest(relative.begin(), relative.end());
+    int hops = 0;
+    while (!rest.empty()) {
+        const fs::path part = rest.front();
+        rest.pop_front();
+        if (part.empty() || part == ".") {
+            continue;
+        }
+        const fs::path next = walked / part;
         struct stat status {};
-        if (::lstat(resolved.target.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+        if (part == ".." || ::lstat(next.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+            walked = next;  // a missing part resolves to itself, and the rest after it
+            continue;
+        }
+        if (++hops > MAX_LINK_HOPS) {
+            resolved.error = ELOOP;
             return resolved;
         }
-        const fs::path folder = folder_of(resolved.target);
-        if (!may_follow(status, folder)) {
+        if (!may_follow(status, walked.empty() ? fs::path(".") : walked)) {
             resolved.link_refused = true;
             return resolved;
         }
         std::error_code ec;
-        const fs::path next = fs::read_symlink(resolved.target, ec);
+        const fs::path target = fs::read_symlink(next, ec);
         if (ec) {
             resolved.error = ec.value();
             return resolved;
         }
-        resolved.target = next.is_absolute() ? next : folder / next;
+        const fs::path target_relative = target.relative_path();
+        rest.insert(rest.begin(), target_relative.begin(), target_relative.end());
+        if (target.has_root_directory()) {
+            walked = target.root_path();
+        }
     }
-    resolved.error = ELOOP;
+    resolved.target = walked;
     return resolved;
 }
 

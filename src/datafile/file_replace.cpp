@@ -7,11 +7,12 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <random>
 
 #include "datafile/data_file.hpp"
 #include "datafile/file_access.hpp"
+#include "datafile/file_io.hpp"
 #include "datafile/signal_hold.hpp"
+#include "datafile/temporary_file.hpp"
 #include "datafile/unique_fd.hpp"
 
 namespace ugraph {
@@ -50,84 +51,11 @@ ReplaceResult refusal(Refuser who, std::string reason) {
     return result;
 }
 
-bool write_all(const FileSystemCalls& calls, int fd, std::string_view text) {
-    while (!text.empty()) {
-        const ssize_t written = calls.write(fd, text.data(), text.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            if (written == 0) {
-                errno = ENOSPC;
-            }
-            return false;
-        }
-        text.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// The whole content of an open file, read from its first byte.
-bool read_all(int fd, std::string& content) {
-    content.clear();
-    char chunk[64 * 1024];
-    for (off_t at = 0;;) {
-        const ssize_t got = ::pread(fd, chunk, sizeof chunk, at);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            return got == 0;
-        }
-        content.append(chunk, static_cast<std::size_t>(got));
-        at += got;
-    }
-}
-
-// Tries `attempt` on fresh hidden names beside the file, ".<name>.XXXXXX",
-// until one is free; gives the name taken, or nothing (errno says why).
-template <typename Attempt>
-std::string on_fresh_name(const fs::path& folder, const std::string& name, Attempt attempt) {
-    static std::mt19937 draw{std::random_device{}()};
-    constexpr std::string_view letters =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    for (int tries = 0; tries < 100; ++tries) {
-        std::string hidden = ".";
-        hidden += name;
-        hidden += '.';
-        for (int k = 0; k < 6; ++k) {
-            hidden += letters[draw() % letters.size()];
-        }
-        const std::string path = (folder / hidden).string();
-        if (attempt(path.c_str()) == 0) {
-            return path;
-        }
-        if (errno != EEXIST) {
-            return {};
-        }
-    }
-    return {};
-}
-
 mode_t usual_new_file_mode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
 }
-
-void sync_folder(const fs::path& folder) {
-    const UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.valid()) {
-        // Some file systems cannot sync a folder; the rename stands anyway.
-        (void)::fsync(fd.get());
-    }
-}
-
-// A temporary file in the folder, unnamed where the system offers that.
-struct TempFile {
-    int fd = -1;
-    std::string path;  // empty while it has no name
-};
 
 class Replacement {
 public:
@@ -147,10 +75,7 @@ private:
     bool old_holds_text() const;
     ReplaceResult by_rename();
     ReplaceResult in_place(bool folder_refused);
-    TempFile create_temp(mode_t mode) const;
     bool give_owner(int fd) const;
-    bool seal(TempFile& temp) const;
-    void discard(TempFile& temp) const;
     bool keep_backup(ReplaceResult& result) const;
     bool overwrite(int fd, std::string_view content) const;
 
@@ -160,7 +85,11 @@ private:
     std::string_view text_;
     const ReplaceOptions& options_;
     const FileSystemCalls& calls_;
-    bool old_exists_ = false;
+    // A regular file the user may write stands at the target; old_fd_ reads it.
+    bool rewritable_ = false;
+    // ... and it is the file itself, whose mode, owner and links are kept
+    // (a backup's are not).
+    bool keep_old_ = false;
     struct stat old_status_ {};
     UniqueFd old_fd_;
 };
@@ -170,11 +99,11 @@ ReplaceResult Replacement::run() {
     if (!open_old(result)) {
         return result;
     }
-    if (old_exists_ && old_holds_text()) {
+    if (rewritable_ && old_holds_text()) {
         result.unchanged = true;
         return result;
     }
-    if (old_exists_ && old_status_.st_nlink > 1) {
+    if (keep_old_ && old_status_.st_nlink > 1) {
         return in_place(false);
     }
     return by_rename();
@@ -194,21 +123,22 @@ bool Replacement::open_old(ReplaceResult& result) {
         result = refusal(Refuser::file, describe(EISDIR));
         return false;
     }
-    if (!S_ISREG(status.st_mode)) {
-        result = refusal(Refuser::file, "not a regular file");
+    const bool writable = S_ISREG(status.st_mode) && ::access(target_.c_str(), W_OK) == 0;
+    if (!options_.is_backup && !writable) {
+        // A rename would get round the user's own write protection.
+        result = refusal(Refuser::file,
+                         S_ISREG(status.st_mode) ? describe(errno) : "not a regular file");
         return false;
     }
-    // A rename would get round the user's own write protection.
-    if (::access(target_.c_str(), W_OK) != 0) {
-        result = refusal(Refuser::file, describe(errno));
-        return false;
+    if (writable) {
+        old_fd_.reset(::open(target_.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+        if (!old_fd_.valid() || ::fstat(old_fd_.get(), &old_status_) != 0) {
+            result = refusal(Refuser::file, describe(errno));
+            return false;
+        }
+        rewritable_ = true;
+        keep_old_ = !options_.is_backup;
     }
-    old_fd_.reset(::open(target_.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
-    if (!old_fd_.valid() || ::fstat(old_fd_.get(), &old_status_) != 0) {
-        result = refusal(Refuser::file, describe(errno));
-        return false;
-    }
-    old_exists_ = true;
     return true;
 }
 
@@ -218,23 +148,6 @@ bool Replacement::old_holds_text() const {
     }
     std::string content;
     return read_all(old_fd_.get(), content) && content == text_;
-}
-
-TempFile Replacement::create_temp(mode_t mode) const {
-    TempFile temp;
-    if (::access("/proc/self/fd", X_OK) == 0) {
-        temp.fd = calls_.open_unnamed(folder_.c_str(), mode);
-        // Where the file system has no unnamed files, a named one will do.
-        if (temp.fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)) {
-            return temp;
-        }
-    }
-    std::string pattern = (folder_ / ("." + name_ + ".XXXXXX")).string();
-    temp.fd = calls_.make_temp(pattern.data());
-    if (temp.fd >= 0) {
-        temp.path = pattern;
-    }
-    return temp;
 }
 
 // Only a privileged user may give a file away: where the new file cannot
@@ -248,69 +161,38 @@ bool Replacement::give_owner(int fd) const {
            ::fchown(fd, old_status_.st_uid, old_status_.st_gid) == 0;
 }
 
-void Replacement::discard(TempFile& temp) const {
-    const int saved = errno;
-    if (temp.fd >= 0) {
-        calls_.close(temp.fd);
-        temp.fd = -1;
-    }
-    if (!temp.path.empty()) {
-        calls_.remove(temp.path.c_str());
-        temp.path.clear();
-    }
-    errno = saved;
-}
-
-// Gives the temporary file a name if it has none yet, and closes it; cleans
-// up after itself on failure.
-bool Replacement::seal(TempFile& temp) const {
-    if (temp.path.empty()) {
-        temp.path = on_fresh_name(
-            folder_, name_, [&](const char* path) { return calls_.name_unnamed(temp.fd, path); });
-        if (temp.path.empty()) {
-            discard(temp);
-            return false;
-        }
-    }
-    if (calls_.close(std::exchange(temp.fd, -1)) != 0) {
-        discard(temp);
-        return false;
-    }
-    return true;
-}
-
 ReplaceResult Replacement::by_rename() {
     const mode_t mode =
-        options_.mode.value_or(old_exists_ ? old_status_.st_mode & 07777 : usual_new_file_mode());
-    TempFile temp = create_temp(mode);
-    if (temp.fd < 0) {
+        options_.mode.value_or(keep_old_ ? old_status_.st_mode & 07777 : usual_new_file_mode());
+    TemporaryFile temp(folder_, name_, calls_);
+    if (!temp.create(mode)) {
         const int error = errno;
-        if (old_exists_ && (error == EACCES || error == EPERM)) {
+        if (rewritable_ && (error == EACCES || error == EPERM)) {
             return in_place(true);
         }
         return refusal(Refuser::folder, describe(error));
     }
-    if (old_exists_ && !give_owner(temp.fd)) {
-        discard(temp);
+    if (keep_old_ && !give_owner(temp.fd())) {
+        temp.discard();
         return in_place(false);
     }
-    if (::fchmod(temp.fd, mode) != 0 || !write_all(calls_, temp.fd, text_) ||
-        calls_.sync(temp.fd) != 0) {
-        discard(temp);
-        return refusal(Refuser::file, describe(errno));
-    }
-    if (!seal(temp)) {
+    if (::fchmod(temp.fd(), mode) != 0 || !write_all(calls_, temp.fd(), text_) ||
+        calls_.sync(temp.fd()) != 0) {
+        temp.discard();
         return refusal(Refuser::file, describe(errno));
     }
     ReplaceResult result;
-    if (old_exists_ && options_.keep_backup && !keep_backup(result)) {
-        discard(temp);
+    if (keep_old_ && options_.keep_backup && !keep_backup(result)) {
         return result;
     }
-    if (calls_.rename(temp.path.c_str(), target_.c_str()) != 0) {
-        discard(temp);
-        return refusal(Refuser::file, describe(errno));
+    // Named only now, right before the rename, so that only a kill in
+    // between can leave it behind.
+    if (!temp.seal() || calls_.rename(temp.path().c_str(), target_.c_str()) != 0) {
+        const int error = errno;
+        temp.discard();
+        return refusal(Refuser::file, describe(error));
     }
+    temp.release();
     sync_folder(folder_);
     return result;
 }
@@ -319,7 +201,7 @@ ReplaceResult Replacement::by_rename() {
 // where a link cannot be made, a copy is written.
 bool Replacement::keep_backup(ReplaceResult& result) const {
     const std::string backup = backup_name(target_.string());
-    const std::string linked = on_fresh_name(folder_, name_ + ".bak", [&](const char* path) {
+    const std::string linked = link_to_fresh_name(folder_, name_ + ".bak", [&](const char* path) {
         return calls_.link(target_.c_str(), path);
     });
     if (!linked.empty()) {
@@ -338,7 +220,8 @@ bool Replacement::keep_backup(ReplaceResult& result) const {
         return false;
     }
     const ReplaceResult copy = replace_file_contents(
-        backup, before, {.keep_backup = false, .mode = old_status_.st_mode & 07777}, calls_);
+        backup, before,
+        {.keep_backup = false, .mode = old_status_.st_mode & 07777, .is_backup = true}, calls_);
     if (!copy.ok()) {
         result = refusal(Refuser::backup, copy.reason);
         return false;
@@ -358,10 +241,10 @@ ReplaceResult Replacement::in_place(bool folder_refused) {
         return refusal(Refuser::file, describe(errno));
     }
     ReplaceResult result;
-    if (options_.keep_backup) {
+    if (keep_old_ && options_.keep_backup) {
         const ReplaceResult copy = replace_file_contents(
             backup_name(target_.string()), before,
-            {.keep_backup = false, .mode = old_status_.st_mode & 07777}, calls_);
+            {.keep_backup = false, .mode = old_status_.st_mode & 07777, .is_backup = true}, calls_);
         if (copy.ok()) {
             result.backup_kept = true;
         } else if (folder_refused && copy.refused_by == Refuser::folder) {
@@ -388,6 +271,10 @@ ReplaceResult Replacement::in_place(bool folder_refused) {
 ReplaceResult replace_file_contents(const fs::path& file, std::string_view text,
                                     const ReplaceOptions& options, const FileSystemCalls& calls) {
     const SignalHold hold;
+    if (options.is_backup) {
+        // Whatever stands at a backup's name is replaced, a link included.
+        return Replacement(file, text, options, calls).run();
+    }
     const ResolvedPath resolved = follow_links_safely(file);
     if (resolved.link_refused) {
         return refusal(Refuser::link, LINK_REFUSED_REASON);

@@ -1,8 +1,7 @@
 #pragma once
-// replace_file_contents: makes a text the whole content of a file so that a
-// failure at any moment (full disk, signal, crash, power loss) leaves either
-// the complete old content or the complete new one, never a mix or a stub,
-// and keeps what a plain overwrite would keep.
+// replace_file_contents: makes a text the whole content of a file, keeping
+// what a plain overwrite would keep, so that a failure leaves the complete
+// old content or the complete new one.
 //
 // The usual way: the text goes into an unnamed temporary file in the file's
 // folder (O_TMPFILE; a named, exclusively created one where the system has
@@ -14,7 +13,9 @@
 // Rewritten in place instead, where a rename would lose something: the file
 // has further hard links, its owner or group cannot be given to a new file,
 // or its folder refuses new files while the file itself is writable. The old
-// content is read first; on any failure it is written back and synced.
+// content is read into memory first; on any failure the program sees it is
+// written back and synced. Only there can a kill or a power loss during the
+// rewrite leave the file short; the backup then holds the old content.
 //
 // Kept: a symbolic link (followed only as follow_links_safely allows) stays a
 // link and its target receives the text; the permission bits, owner and
@@ -25,7 +26,9 @@
 // copy written the same safe way, with the file's permission bits); if that
 // fails nothing is replaced, unless the folder refuses new files, in which
 // case the file is rewritten in place without a backup and the result says
-// so.
+// so. Whatever stood at the backup's name (an older backup, a link, a
+// read-only file) is replaced, never followed or rewritten, except that a
+// folder refusing new files leaves only the rewrite of a writable one.
 //
 // Refused before anything is written: a link the rule does not follow, a
 // target that is not a regular file, and one the user may not write to.
@@ -36,27 +39,14 @@
 #include <string>
 #include <string_view>
 
+#include "datafile/file_system_calls.hpp"
+
 namespace ugraph {
-
-// The system calls whose failure a test may want to stage.
-struct FileSystemCalls {
-    int (*open_unnamed)(const char* folder, mode_t mode);  // O_TMPFILE in the folder
-    int (*name_unnamed)(int fd, const char* path);         // gives it a name
-    int (*make_temp)(char* path_template);                 // mkstemp
-    ssize_t (*write)(int fd, const void* data, size_t size);
-    int (*sync)(int fd);
-    int (*close)(int fd);
-    int (*rename)(const char* from, const char* to);
-    int (*remove)(const char* path);
-    int (*link)(const char* from, const char* to);
-    int (*truncate)(int fd, off_t length);
-};
-
-const FileSystemCalls& system_file_calls();
 
 struct ReplaceOptions {
     bool keep_backup = false;
     std::optional<mode_t> mode;  // permission bits for a new file, instead of the usual ones
+    bool is_backup = false;      // the file is a backup: replaced whatever stands there
 };
 
 // What stopped a replacement.

@@ -6,24 +6,22 @@
 
 namespace ugraph {
 
-std::string replace_failure_line(const std::filesystem::path& file, const ReplaceResult& result) {
+std::string replace_failure(const std::filesystem::path& file, const ReplaceResult& result) {
     const std::string name = file.string();
     const std::string kept = "; " + name + " was left as it was";
     switch (result.refused_by) {
         case Refuser::link:
-            return "Error: " + name + " is " + result.reason +
-                   "; it was not followed and nothing was written";
+            return name + " is " + result.reason + "; it was not followed and nothing was written";
         case Refuser::folder:
-            return "Error: cannot write in the folder of " + name + " (" + result.reason + ")" +
-                   kept;
+            return "cannot write in the folder of " + name + " (" + result.reason + ")" + kept;
         case Refuser::backup:
-            return "Error: cannot keep the previous content of " + name + " as " +
-                   backup_name(name) + " (" + result.reason + ")" + kept;
+            return "cannot keep the previous content of " + name + " as " + backup_name(name) +
+                   " (" + result.reason + ")" + kept;
         case Refuser::file:
         case Refuser::none:
             break;
     }
-    return "Error: cannot write file " + name + " (" + result.reason + "); it was left as it was";
+    return "cannot write file " + name + " (" + result.reason + "); it was left as it was";
 }
 
 bool store_data_input(Console& console, std::string_view text, const std::filesystem::path& file,
@@ -31,7 +29,7 @@ bool store_data_input(Console& console, std::string_view text, const std::filesy
     const ReplaceResult result = replace_file_contents(
         file, text, ReplaceOptions{.keep_backup = true, .mode = std::nullopt}, calls);
     if (!result.ok()) {
-        console.write_line(replace_failure_line(file, result));
+        console.write_line("Error: " + replace_failure(file, result));
         return false;
     }
     if (result.backup_refused_by_folder) {

@@ -36,9 +36,9 @@ bool save_data_input(Console& console, const ArcArray& arc_from, const ArcArray&
 bool store_data_input(Console& console, std::string_view text, const std::filesystem::path& file,
                       const FileSystemCalls& calls = system_file_calls());
 
-// The line that tells why a replacement of `file` failed, e.g.
-// "Error: cannot write file GraphDataFile2.txt (Permission denied); it was
-// left as it was".
-std::string replace_failure_line(const std::filesystem::path& file, const ReplaceResult& result);
+// Why a replacement of `file` failed, e.g. "cannot write file
+// GraphDataFile2.txt (Permission denied); it was left as it was"; the
+// dialogue tells it behind "Error: ", the commands behind "ugraph: ".
+std::string replace_failure(const std::filesystem::path& file, const ReplaceResult& result);
 
 }  // namespace ugraph

@@ -46,13 +46,13 @@ TEST(FailedSave, KeepsTheOldFileByteForByteAndSaysWhy) {
     struct Fault {
         FileSystemCalls calls;
         std::string reason;
-        bool backup_made;  // the backup comes before the rename
+        bool backup_made;  // the backup comes before the temporary file is closed
     };
     const Fault faults[] = {
         {with(&FileSystemCalls::write, write_half_then_disk_full), "No space left on device",
          false},
         {with(&FileSystemCalls::sync, fail_sync), "Input/output error", false},
-        {with(&FileSystemCalls::close, close_then_fail), "Input/output error", false},
+        {with(&FileSystemCalls::close, close_then_fail), "Input/output error", true},
         {with(&FileSystemCalls::rename, fail_rename_onto_data_file), "Invalid cross-device link",
          true},
         {system_file_calls(), "Is a directory", false},  // the data file is a folder

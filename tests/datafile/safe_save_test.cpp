@@ -88,6 +88,29 @@ TEST(SafeSave, RewritesInPlaceWhenTheFolderRefusesNewFiles) {
                   "denied); GraphDataFile2.txt was left as it was\n");
 }
 
+TEST(SafeSave, ReplacesWhateverStandsAtTheBackupsName) {
+    // A link there is replaced, not followed; a read-only older backup is
+    // replaced too; both by a rename and by a rewrite in place.
+    for (const bool second_link : {false, true}) {
+        const SaveFolder d;
+        d.lay("old");
+        if (second_link) {
+            fs::create_hard_link(d.file, d.path / "second link");
+        }
+        std::ofstream(d.path / "precious") << "precious";
+        fs::create_symlink("precious", d.backup());
+        EXPECT_EQ(d.save(system_file_calls()), "saved");
+        EXPECT_EQ(found(d.path / "precious"), "precious");
+        EXPECT_FALSE(fs::is_symlink(d.backup()));
+        EXPECT_EQ(found(d.backup()), "old");
+
+        d.lay("older");
+        fs::permissions(d.backup(), fs::perms(0444));
+        EXPECT_EQ(d.save(system_file_calls()), "saved");
+        EXPECT_EQ(found(d.backup()), "older");
+    }
+}
+
 TEST(SafeSave, KeepsASymbolicLinkAndBacksUpBesideItsTarget) {
     const SaveFolder d;
     fs::create_directory(d.path / "kept");

@@ -14,7 +14,8 @@
 #     belongs to the user or to the folder's owner: root neither loads
 #     through nobody's link in root's folder nor saves through it, and the
 #     link's target keeps every byte; root's own link there, or nobody's
-#     link in nobody's folder, is followed.
+#     link in nobody's folder, is followed; nobody's link to a folder on the
+#     way to the file is not followed either.
 #
 #   datafile_other_user.sh <ugraph>
 set -u
@@ -121,4 +122,17 @@ link_case() {
 link_case root nobody no
 link_case root root yes
 link_case nobody nobody yes
+
+# The rule holds for every link on the way, not only the last: root's own
+# link to the data file leads through nobody's link to a folder in root's
+# sticky folder, which is not followed.
+what="nobody's link to a folder on the way"
+folder way 1777
+mkdir ../kept && printf '[U "Target", (2),1]' >../kept/$data
+ln -s ../kept way && chown -h nobody way
+folder way-user 755
+ln -s ../way/way/$data "$data"
+session $'F\n1\nN\n\n\n'
+[ "$out" = "$missing_output" ] || fail "loaded through the link: $(tail -1 <<<"$out")"
+holds ../kept/$data '[U "Target", (2),1]' || fail "the target was written"
 exit "$failed"
