@@ -16,7 +16,8 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 rm -rf "$artifacts" && mkdir -p "$artifacts"
 failed=0
-for target in fuzz_load fuzz_dialogue; do
+for target in fuzz_load fuzz_dialogue fuzz_import_graph6 fuzz_import_sparse6 \
+              fuzz_import_edgelist fuzz_import_adjlist; do
     mkdir "$scratch/$target"
     cp fuzz/corpus/$target/* "$scratch/$target/"
     log=$scratch/$target.log

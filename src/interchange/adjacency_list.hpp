@@ -1,0 +1,28 @@
+#pragma once
+// Adjacency list, as NetworkX writes and reads it (write_adjlist,
+// read_adjlist with nodetype=int): one line per node, the node first and
+// then the neighbours that link to it.
+//
+// append_adjacency_list writes a line for every node 1..vertices: the node,
+// then each neighbour above it (itself first for a self-loop), so each link
+// stands once; an isolated node stands alone. read_adjacency_list_line reads
+// one line into `links` and raises `highest` to the node that opens it (its
+// neighbours are in `links`): a node alone is an isolated node, a blank or
+// comment line is skipped, and a neighbour may repeat a link given before.
+// It refuses a line with a label read_label refuses, or one that was cut
+// (longer than the reader keeps).
+#include <string>
+#include <string_view>
+
+#include "interchange/link_graph.hpp"
+#include "interchange/link_set.hpp"
+#include "interchange/list_text.hpp"
+
+namespace ugraph {
+
+void append_adjacency_list(const LinkGraph& graph, std::string& out);
+
+ListLine read_adjacency_list_line(std::string_view line, bool cut, int base, LinkSet& links,
+                                  int& highest, std::string& reason);
+
+}  // namespace ugraph

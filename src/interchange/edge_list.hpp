@@ -1,0 +1,26 @@
+#pragma once
+// Edge list: one link per line, "a b", as NetworkX (read_edgelist with
+// nodetype=int) and igraph read it. An isolated node cannot be written.
+//
+// append_edge_list writes the links in the graph's order, a self-loop as
+// "a a"; a graph without links writes nothing. read_edge_list_line reads one
+// line of a list into `links`: blank (or only a comment), or a link from its
+// first two labels, whatever follows them being ignored (NetworkX writes
+// "1 2 {}" by default). It refuses a line with a single label or a label
+// read_label refuses. `cut` says the line was longer than the reader keeps;
+// it is refused unless both labels stand whole in what was kept.
+#include <string>
+#include <string_view>
+
+#include "interchange/link_graph.hpp"
+#include "interchange/link_set.hpp"
+#include "interchange/list_text.hpp"
+
+namespace ugraph {
+
+void append_edge_list(const LinkGraph& graph, std::string& out);
+
+ListLine read_edge_list_line(std::string_view line, bool cut, int base, LinkSet& links,
+                             std::string& reason);
+
+}  // namespace ugraph

@@ -1,0 +1,120 @@
+#include "interchange/graph6.hpp"
+
+#include <array>
+#include <bit>
+#include <cstdint>
+
+#include "interchange/six_bit_text.hpp"
+
+namespace ugraph {
+
+namespace {
+
+// The characters after N(n): one bit per vertex pair i < j, taken column by
+// column (j = 1, 2, ...; i = 0..j-1), six to a character.
+std::size_t body_length(long long n) {
+    const long long pairs = n * (n - 1) / 2;
+    return static_cast<std::size_t>((pairs + 5) / 6);
+}
+
+// The vertex pair of every bit position, 0-based: (i, j) with i < j.
+struct VertexPair {
+    std::uint8_t i;
+    std::uint8_t j;
+};
+constexpr int MAX_PAIRS = MAX_NODES * (MAX_NODES - 1) / 2;
+constexpr std::size_t MAX_BODY_LENGTH = (MAX_PAIRS + 5) / 6;
+constexpr std::array<VertexPair, MAX_PAIRS> PAIR_AT = [] {
+    std::array<VertexPair, MAX_PAIRS> pairs{};
+    int bit = 0;
+    for (int j = 1; j < MAX_NODES; ++j) {
+        for (int i = 0; i < j; ++i) {
+            pairs[bit++] = {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(j)};
+        }
+    }
+    return pairs;
+}();
+
+// Visits only the bits that are set; those in the padding are ignored.
+void read_pairs(std::string_view body, int n, LinkSet& links) {
+    const int pairs = n * (n - 1) / 2;
+    for (std::size_t k = 0; k < body.size(); ++k) {
+        for (auto bits = static_cast<unsigned>(six_bits_of(body[k])); bits != 0; bits &= bits - 1) {
+            const int bit = static_cast<int>(k) * 6 + 5 - std::countr_zero(bits);
+            if (bit < pairs) {
+                links.add(PAIR_AT[bit].i + 1, PAIR_AT[bit].j + 1);
+            }
+        }
+    }
+}
+
+bool fits_ugraph(std::string_view line, std::size_t at, long long n, std::string& reason) {
+    if (n > MAX_NODES) {
+        reason = too_many_vertices(n);
+        return false;
+    }
+    if (n == 0) {
+        reason = NO_VERTICES;
+        return false;
+    }
+    const std::size_t expected = at + body_length(n);
+    if (line.size() != expected) {
+        reason = "its length is " + std::to_string(line.size()) + "; graph6 for " +
+                 std::to_string(n) + " vertices needs " + std::to_string(expected);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool append_graph6(const LinkGraph& graph, std::string& out, std::string& reason) {
+    // The body is built in place: link (a, b) is bit (b-1)(b-2)/2 + a-1.
+    std::array<char, MAX_BODY_LENGTH> body{};
+    for (const auto& [a, b] : graph.links) {
+        if (a == b) {
+            reason = "graph6 cannot hold the self-loop at node " + std::to_string(a);
+            return false;
+        }
+        const int bit = (b - 1) * (b - 2) / 2 + a - 1;
+        body[bit / 6] = static_cast<char>(body[bit / 6] | (32 >> (bit % 6)));
+    }
+    append_vertex_count(graph.vertices, out);
+    const std::size_t length = body_length(graph.vertices);
+    const std::size_t start = out.size();
+    out.resize(start + length + 1);
+    for (std::size_t k = 0; k < length; ++k) {
+        out[start + k] = static_cast<char>(body[k] + SIX_BIT_BIAS);
+    }
+    out.back() = '\n';
+    return true;
+}
+
+bool read_graph6(std::string_view line, LinkGraph& into, std::string& reason, LinkSet& scratch) {
+    if (const std::size_t bad = first_non_six_bit(line); bad != std::string_view::npos) {
+        reason = line[0] == ':'   ? "it is sparse6, not graph6"
+                 : line[0] == '&' ? "it is digraph6, not graph6"
+                                  : not_six_bit(line, bad);
+        return false;
+    }
+    std::size_t at = 0;
+    long long n = 0;
+    if (!read_vertex_count(line, at, n)) {
+        reason = "it ends inside its vertex count";
+        return false;
+    }
+    if (!fits_ugraph(line, at, n, reason)) {
+        return false;
+    }
+    scratch.clear();
+    read_pairs(line.substr(at), static_cast<int>(n), scratch);
+    if (scratch.links_without_loops() > MAX_LINKS) {
+        reason = too_many_links(scratch.links_without_loops());
+        return false;
+    }
+    into.vertices = static_cast<int>(n);
+    scratch.copy_to(into);
+    return true;
+}
+
+}  // namespace ugraph

@@ -1,0 +1,26 @@
+#pragma once
+// graph6: nauty's one-line text for a simple graph (no self-loops). Vertex
+// v of graph6 is node v + 1.
+//
+// append_graph6 writes the graph as one line ending in '\n', with no header;
+// it refuses a graph holding a self-loop, naming the node, and then leaves
+// `out` as it was. read_graph6 reads one line (no header, no line end) into
+// `into`, or refuses it with a reason: a byte outside 63..126, a length that
+// does not fit the vertex count, no vertices, more vertices than MAX_NODES
+// or more links than MAX_LINKS. Padding bits are not checked, as nauty does
+// not check them either.
+#include <string>
+#include <string_view>
+
+#include "interchange/link_graph.hpp"
+#include "interchange/link_set.hpp"
+
+namespace ugraph {
+
+bool append_graph6(const LinkGraph& graph, std::string& out, std::string& reason);
+
+// `scratch` is only working space; passing the same one for every line saves
+// clearing a fresh one each time.
+bool read_graph6(std::string_view line, LinkGraph& into, std::string& reason, LinkSet& scratch);
+
+}  // namespace ugraph

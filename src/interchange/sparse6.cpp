@@ -1,0 +1,137 @@
+#include "interchange/sparse6.hpp"
+
+#include <array>
+#include <bit>
+#include <cstdint>
+
+#include "interchange/six_bit_text.hpp"
+
+namespace ugraph {
+
+// The body is a run of (b, x) pairs: one bit b, then x in k bits, where k is
+// the number of bits of n - 1. A reader keeps a current vertex v, starting at
+// 0: b = 1 moves v on by one; then x > v moves v to x, and x <= v is the link
+// (x, v). Links go out sorted by their higher end, the lower ascending.
+namespace {
+
+// nauty gives a one-vertex graph 0 bits per vertex number, so its pairs are
+// the b bits alone. (NetworkX takes 1 bit there, and so misreads nauty's
+// line for one vertex with a self-loop.)
+int bits_for_highest_vertex(int n) {
+    return n <= 1 ? 0 : std::bit_width(static_cast<unsigned>(n - 1));
+}
+
+class SixBitReader {
+public:
+    explicit SixBitReader(std::string_view body) : body_(body) {}
+    std::size_t bits_left() const { return body_.size() * 6 - taken_; }
+    int take(int width) {
+        int value = 0;
+        for (int k = 0; k < width; ++k, ++taken_) {
+            const int bits = six_bits_of(body_[taken_ / 6]);
+            value = (value << 1) | ((bits >> (5 - taken_ % 6)) & 1);
+        }
+        return value;
+    }
+
+private:
+    std::string_view body_;
+    std::size_t taken_ = 0;
+};
+
+void read_pairs(std::string_view body, int n, LinkSet& links) {
+    const int k = bits_for_highest_vertex(n);
+    SixBitReader reader(body);
+    int v = 0;
+    // Padding may read as a last pair naming a vertex beyond n; like nauty,
+    // everything from such a pair on is ignored.
+    while (reader.bits_left() >= static_cast<std::size_t>(k) + 1) {
+        v += reader.take(1);
+        const int x = reader.take(k);
+        if (x >= n || v >= n) {
+            return;
+        }
+        if (x > v) {
+            v = x;
+        } else {
+            links.add(x + 1, v + 1);
+        }
+    }
+}
+
+// The last character is padded with 1 bits, which read as a pair whose x is
+// at least n - 1. When n is a power of two and v stands at n - 2, b = 1 would
+// take v to n - 1 and x = n - 1 would read as a self-loop there; so when the
+// padding has room for a whole pair, nauty starts it with a 0 bit instead.
+std::uint32_t padding(int free_bits, int k, int n, int last_v) {
+    const std::uint32_t ones = (1U << free_bits) - 1;
+    const bool loop_would_appear = free_bits >= k + 1 && last_v == n - 2 && n == (1 << k);
+    return loop_would_appear ? ones >> 1 : ones;
+}
+
+}  // namespace
+
+void append_sparse6(const LinkGraph& graph, std::string& out) {
+    const int n = graph.vertices;
+    const int k = bits_for_highest_vertex(n);
+    // Bit i of upto[j]: the link between vertices i <= j.
+    std::array<std::uint64_t, MAX_NODES> upto{};
+    for (const auto& [a, b] : graph.links) {
+        upto[b - 1] |= std::uint64_t{1} << (a - 1);
+    }
+    out += ':';
+    append_vertex_count(n, out);
+    SixBitWriter writer(out);
+    int v = 0;
+    for (int j = 0; j < n; ++j) {
+        for (std::uint64_t rest = upto[j]; rest != 0; rest &= rest - 1) {
+            if (j != v) {
+                writer.put(1, 1);
+                if (j > v + 1) {
+                    writer.put(static_cast<std::uint32_t>(j), k);
+                    writer.put(0, 1);
+                }
+                v = j;
+            } else {
+                writer.put(0, 1);
+            }
+            writer.put(static_cast<std::uint32_t>(std::countr_zero(rest)), k);
+        }
+    }
+    writer.finish(padding(writer.free_bits(), k, n, v));
+    out += '\n';
+}
+
+bool read_sparse6(std::string_view line, LinkGraph& into, std::string& reason, LinkSet& scratch) {
+    if (line.empty() || line[0] != ':') {
+        reason = !line.empty() && line[0] == ';' ? "incremental sparse6 (';') is not read"
+                                                 : "it does not start with ':' as sparse6 does";
+        return false;
+    }
+    const std::string_view text = line.substr(1);
+    if (const std::size_t bad = first_non_six_bit(text); bad != std::string_view::npos) {
+        reason = not_six_bit(line, bad + 1);
+        return false;
+    }
+    std::size_t at = 0;
+    long long n = 0;
+    if (!read_vertex_count(text, at, n)) {
+        reason = "it ends inside its vertex count";
+        return false;
+    }
+    if (n > MAX_NODES || n == 0) {
+        reason = n == 0 ? NO_VERTICES : too_many_vertices(n);
+        return false;
+    }
+    scratch.clear();
+    read_pairs(text.substr(at), static_cast<int>(n), scratch);
+    if (scratch.links_without_loops() > MAX_LINKS) {
+        reason = too_many_links(scratch.links_without_loops());
+        return false;
+    }
+    into.vertices = static_cast<int>(n);
+    scratch.copy_to(into);
+    return true;
+}
+
+}  // namespace ugraph

@@ -1,0 +1,47 @@
+#include "interchange/dot.hpp"
+
+#include <gtest/gtest.h>
+
+namespace ugraph {
+namespace {
+
+TEST(Dot, WritesEveryLinkThenEveryNode) {
+    LinkGraph graph{12, {{1, 2}, {1, 3}, {2, 3}, {3, 3}, {3, 4}}};
+    std::string out = "before\n";
+    append_dot(graph, "Triangle", out);
+    EXPECT_EQ(out,
+              "before\n"
+              "graph \"Triangle\" {\n"
+              "  1 -- 2;\n"
+              "  1 -- 3;\n"
+              "  2 -- 3;\n"
+              "  3 -- 3;\n"
+              "  3 -- 4;\n"
+              "  1; 2; 3; 4; 5; 6; 7; 8; 9; 10;\n"
+              "  11; 12;\n"
+              "}\n");
+    out.clear();
+    append_dot({0, {}}, "", out);
+    EXPECT_EQ(out, "graph \"\" {\n}\n");
+}
+
+// Graphviz reads only UTF-8 without a warning; a name in another encoding
+// (here Latin-1, and UTF-8 of a surrogate, which is not valid) is taken as
+// Latin-1.
+TEST(Dot, QuotesTheNameSoThatGraphvizReadsItBack) {
+    const std::pair<std::string, std::string> cases[] = {
+        {R"(say "hi")", R"("say \"hi\"")"},
+        {R"(ends\)", R"("ends\\")"},
+        {"caf\xC3\xA9", "\"caf\xC3\xA9\""},
+        {"caf\xE9", "\"caf\xC3\xA9\""},
+        {"\xED\xA0\x80", "\"\xC3\xAD\xC2\xA0\xC2\x80\""},
+    };
+    for (const auto& [name, quoted] : cases) {
+        std::string out;
+        append_dot({1, {}}, name, out);
+        EXPECT_EQ(out, "graph " + quoted + " {\n  1;\n}\n") << name;
+    }
+}
+
+}  // namespace
+}  // namespace ugraph

@@ -1,0 +1,77 @@
+#include "interchange/graph6.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "graph/ugraph.hpp"
+#include "import_helpers.hpp"
+
+namespace ugraph {
+namespace {
+
+// The graph on 50 vertices whose first `bits` graph6 bits are set: pairs
+// (i, j), i < j, taken column by column.
+LinkGraph first_bits_set(int bits) {
+    LinkGraph graph{MAX_NODES, {}};
+    for (int j = 2; static_cast<int>(graph.links.size()) < bits; ++j) {
+        for (int i = 1; i < j && static_cast<int>(graph.links.size()) < bits; ++i) {
+            graph.links.emplace_back(i, j);
+        }
+    }
+    std::sort(graph.links.begin(), graph.links.end());
+    return graph;
+}
+
+// Lines written by nauty (amtog, geng), each read and written back, and the
+// largest graph a Ugraph holds: 50 vertices, the first 624 bits set. "B~"
+// has its padding bits set, which nauty ignores on reading.
+TEST(Graph6, ReadsAndWritesNautysLines) {
+    const struct {
+        std::string line;
+        std::string outcome;
+        bool written_so = true;
+    } cases[] = {
+        {"DQc", "1: 5 vertices 1-3 1-5 2-4 4-5"},
+        {"Fw??G", "1: 7 vertices 1-2 1-3 2-3 6-7"},
+        {"D~{", "1: 5 vertices 1-2 1-3 1-4 1-5 2-3 2-4 2-5 3-4 3-5 4-5"},
+        {"@", "1: 1 vertices"},
+        {"B~", "1: 3 vertices 1-2 1-3 2-3", false},
+        {"q" + std::string(104, '~') + std::string(101, '?'),
+         "1: " + described(first_bits_set(MAX_LINKS))},
+    };
+    for (const auto& [line, outcome, written_so] : cases) {
+        EXPECT_EQ(outcomes(line, Format::graph6), std::vector<std::string>{outcome}) << line;
+        EXPECT_EQ(rewritten(line, Format::graph6) == line + "\n", written_so) << line;
+    }
+}
+
+TEST(Graph6, RefusesASelfLoopAndLeavesTheTextAsItWas) {
+    std::string out = "kept\n";
+    std::string reason;
+    EXPECT_FALSE(append_graph6({4, {{1, 2}, {3, 3}}}, out, reason));
+    EXPECT_EQ(reason, "graph6 cannot hold the self-loop at node 3");
+    EXPECT_EQ(out, "kept\n");
+}
+
+TEST(Graph6, RefusesWhatIsNotAUgraphInGraph6) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"DQ c", "its character 3 is byte 32, outside 63..126"},
+        {"DQ", "its length is 2; graph6 for 5 vertices needs 3"},
+        {"DQcc", "its length is 4; graph6 for 5 vertices needs 3"},
+        {"?", "it has no vertices"},
+        {"r", "it has 51 vertices; a Ugraph holds at most 50"},
+        {"~?@~", "it has 127 vertices; a Ugraph holds at most 50"},
+        {"~~?????~", "it has 63 vertices; a Ugraph holds at most 50"},
+        {"~?", "it ends inside its vertex count"},
+        {":Fa@x^", "it is sparse6, not graph6"},
+        {"&DI?AO?", "it is digraph6, not graph6"},
+        {"q" + std::string(204, '~') + "{", "it has 1225 links; a Ugraph holds at most 624"},
+    };
+    for (const auto& [line, reason] : cases) {
+        EXPECT_EQ(outcomes(line, Format::graph6), std::vector<std::string>{"1: " + reason});
+    }
+}
+
+}  // namespace
+}  // namespace ugraph

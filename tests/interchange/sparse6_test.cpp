@@ -1,0 +1,79 @@
+#include "interchange/sparse6.hpp"
+
+#include <gtest/gtest.h>
+
+#include "graph/ugraph.hpp"
+#include "import_helpers.hpp"
+
+namespace ugraph {
+namespace {
+
+// Lines written by nauty (amtog -s) for known graphs, read and written back;
+// then lines of other writers, read only. The last character's padding is
+// where a writer most easily parts from nauty: with n a power of two and the
+// last link ending at vertex n - 2, 1 bits alone would read as a self-loop.
+TEST(Sparse6, ReadsAndWritesNautysLines) {
+    const struct {
+        std::string line;
+        std::string outcome;
+        bool written_so = true;
+    } cases[] = {
+        {":Fa@x^", "7 vertices 1-2 1-3 2-3 6-7"},
+        {":@", "1 vertices"},
+        {":@^", "1 vertices 1-1"},
+        {":AF", "2 vertices 1-1"},
+        {":AN", "2 vertices 1-1 2-2"},
+        {":CF", "4 vertices 1-1"},
+        {":CEB", "4 vertices 1-1 1-3"},
+        {":Cn", "4 vertices 2-2"},
+        // ":CEB" padded with 1 bits alone: one more loop.
+        {":CEF", "4 vertices 1-1 1-3 4-4"},
+        // NetworkX pads with a 0 bit where nauty does not.
+        {":CB", "4 vertices 1-1", false},
+        // A multigraph: a repeated link or loop counts once.
+        {":F_N", "7 vertices 1-2", false},
+        {":@N", "1 vertices 1-1", false},
+    };
+    for (const auto& [line, outcome, written_so] : cases) {
+        EXPECT_EQ(outcomes(line, Format::sparse6), std::vector<std::string>{"1: " + outcome});
+        EXPECT_EQ(rewritten(line, Format::sparse6) == line + "\n", written_so) << line;
+    }
+}
+
+// Self-loops stay outside the link budget: all 50 of them and MAX_LINKS
+// links cross, one link more does not.
+TEST(Sparse6, CarriesTheLargestUgraphAndRefusesOneLinkMore) {
+    LinkGraph graph{MAX_NODES, {}};
+    for (int a = 1, links = 0; a <= MAX_NODES; ++a) {
+        for (int b = a; b <= MAX_NODES; ++b) {
+            if (a == b || links++ < MAX_LINKS + 1) {
+                graph.links.emplace_back(a, b);
+            }
+        }
+    }
+    std::string text;
+    append_sparse6(graph, text);
+    EXPECT_EQ(outcomes(text, Format::sparse6),
+              std::vector<std::string>{"1: it has 625 links; a Ugraph holds at most 624"});
+    graph.links.erase(graph.links.begin() + 1);
+    text.clear();
+    append_sparse6(graph, text);
+    EXPECT_EQ(outcomes(text, Format::sparse6), std::vector<std::string>{"1: " + described(graph)});
+}
+
+TEST(Sparse6, RefusesWhatIsNotAUgraphInSparse6) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"Fa@x^", "it does not start with ':' as sparse6 does"},
+        {";Fa@x^", "incremental sparse6 (';') is not read"},
+        {":Fa@ x^", "its character 5 is byte 32, outside 63..126"},
+        {":?", "it has no vertices"},
+        {":r", "it has 51 vertices; a Ugraph holds at most 50"},
+        {":~", "it ends inside its vertex count"},
+    };
+    for (const auto& [line, reason] : cases) {
+        EXPECT_EQ(outcomes(line, Format::sparse6), std::vector<std::string>{"1: " + reason});
+    }
+}
+
+}  // namespace
+}  // namespace ugraph
