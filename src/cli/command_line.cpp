@@ -2,10 +2,13 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/command_status.hpp"
 #include "cli/data_file_commands.hpp"
+#include "cli/interchange_commands.hpp"
 #include "console/console.hpp"
 #include "datafile/data_file.hpp"
 #include "dialogue/run_dialogue.hpp"
@@ -29,7 +32,15 @@ struct Request {
     std::string file = GRAPH_DATA_FILE;
     int number = 0;
     std::string help_topic;
+    std::string which;  // export: a number or "all"
+    std::string format;
+    std::string output;  // export: empty for standard output
+    ImportRequest import;
+    std::string import_name;
 };
+
+const std::vector<std::string> EXPORT_FORMATS = {"graph6", "sparse6", "dot", "edgelist", "adjlist"};
+const std::vector<std::string> IMPORT_FORMATS = {"graph6", "sparse6", "edgelist", "adjlist"};
 
 // CLI11's messages, made one line in the program's own voice.
 std::string usage_failure(const CLI::App* /*app*/, const CLI::Error& error) {
@@ -39,9 +50,40 @@ std::string usage_failure(const CLI::App* /*app*/, const CLI::Error& error) {
 }
 
 // -f FILE may stand before or after a command.
-void add_file_option(CLI::App& app, Request& request) {
-    app.add_option("-f,--file", request.file, "the data file (default GraphDataFile2.txt)")
+CLI::Option* add_file_option(CLI::App& app, Request& request) {
+    return app.add_option("-f,--file", request.file, "the data file (default GraphDataFile2.txt)")
         ->type_name("FILE");
+}
+
+void describe_export(CLI::App& app, Request& request) {
+    CLI::App* command = app.add_subcommand(
+        "export", "write data-input N, or all of them, in another program's format");
+    command->add_option("WHICH", request.which, "N, or all (graph6, sparse6 and dot only)")
+        ->required();
+    command->add_option("--to", request.format, "graph6, sparse6, dot, edgelist or adjlist")
+        ->required()
+        ->check(CLI::IsMember(EXPORT_FORMATS));
+    command->add_option("-o,--output", request.output, "write to this file, not standard output")
+        ->type_name("OUTFILE");
+    add_file_option(*command, request);
+}
+
+void describe_import(CLI::App& app, Request& request) {
+    CLI::App* command =
+        app.add_subcommand("import", "turn graphs of another program's format into data-inputs");
+    command->add_option("--from", request.format, "graph6, sparse6, edgelist or adjlist")
+        ->required()
+        ->check(CLI::IsMember(IMPORT_FORMATS));
+    command->add_option("--name", request.import_name,
+                        "the graphs' name (default: INPUT without its extension, or graph)");
+    command->add_option("--base", request.import.base, "the lists' first node label, 0 or 1")
+        ->check(CLI::IsMember({0, 1}));
+    command->add_option("INPUT", request.import.input,
+                        "the file to read (default: standard input)");
+    CLI::Option* append =
+        command->add_flag("--append", request.import.append,
+                          "add the graphs to the data file instead of printing them");
+    add_file_option(*command, request)->needs(append);
 }
 
 void describe_commands(CLI::App& app, Request& request) {
@@ -58,6 +100,8 @@ void describe_commands(CLI::App& app, Request& request) {
     CLI::App* show = app.add_subcommand("show", "show the summary line and report of data-input N");
     show->add_option("N", request.number, "the number the data-input is listed under")->required();
     add_file_option(*show, request);
+    describe_export(app, request);
+    describe_import(app, request);
     app.add_subcommand("help", "show the help of the program or of one command")
         ->add_option("COMMAND", request.help_topic, "the command");
 }
@@ -93,6 +137,21 @@ int run_command_line(int argc, const char* const* argv, std::istream& in, std::o
     }
     if (app.got_subcommand("show")) {
         return show_command(request.file, request.number, out, err);
+    }
+    if (app.got_subcommand("export")) {
+        const std::optional<std::filesystem::path> output =
+            request.output.empty() ? std::nullopt
+                                   : std::optional<std::filesystem::path>(request.output);
+        return export_command(request.file, request.which, *format_named(request.format), output,
+                              out, err);
+    }
+    if (app.got_subcommand("import")) {
+        request.import.format = *format_named(request.format);
+        request.import.file = request.file;
+        if (!request.import_name.empty()) {
+            request.import.name = request.import_name;
+        }
+        return import_command(request.import, in, out, err);
     }
     if (app.got_subcommand("help")) {
         return show_help(app, request.help_topic, out, err);

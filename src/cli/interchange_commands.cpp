@@ -1,0 +1,302 @@
+#include "cli/interchange_commands.hpp"
+
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <sstream>
+#include <utility>
+
+#include "cli/command_status.hpp"
+#include "datafile/data_file.hpp"
+#include "datafile/data_file_stream.hpp"
+#include "datafile/data_input_graph.hpp"
+#include "datafile/data_input_reader.hpp"
+#include "datafile/data_input_text.hpp"
+#include "datafile/file_replace.hpp"
+#include "datafile/save_data_input.hpp"
+#include "interchange/graph_importer.hpp"
+#include "interchange/ugraph_links.hpp"
+
+namespace ugraph {
+namespace fs = std::filesystem;
+namespace {
+
+// Standard output gets the text in pieces of about this size as it grows.
+constexpr std::size_t FLUSH_AT = std::size_t{256} * 1024;
+
+// Where a command's text goes: standard output as it comes, or a file that
+// is replaced in one piece once everything is written, so a failed export
+// never leaves half a file.
+class CommandOutput {
+public:
+    CommandOutput(std::ostream& out, const std::optional<fs::path>& file)
+        : out_(out), file_(file) {}
+    std::string& text() { return text_; }
+    void flush_if_full() {
+        if (!file_ && text_.size() >= FLUSH_AT) {
+            out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+            text_.clear();
+        }
+    }
+    bool finish(std::ostream& err) {
+        if (!file_) {
+            out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+            return true;
+        }
+        const ReplaceResult result = replace_file_contents(*file_, text_);
+        if (!result.ok()) {
+            tell_error(err, replace_failure(*file_, result));
+        }
+        return result.ok();
+    }
+
+private:
+    std::ostream& out_;
+    const std::optional<fs::path>& file_;
+    std::string text_;
+};
+
+std::optional<int> data_input_number(std::string_view which) {
+    int number = 0;
+    const auto [end, error] = std::from_chars(which.data(), which.data() + which.size(), number);
+    if (error != std::errc() || end != which.data() + which.size() || number < 1) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+std::string counted(long count, const char* thing) {
+    return std::to_string(count) + ' ' + thing + (count == 1 ? "" : "s");
+}
+
+}  // namespace
+
+int export_command(const fs::path& file, std::string_view which, Format format,
+                   const std::optional<fs::path>& output, std::ostream& out, std::ostream& err) {
+    const std::optional<int> number = data_input_number(which);
+    if (!number && which != "all") {
+        tell_error(err, "export takes a data-input number (1 or more) or all, not '" +
+                            std::string(which) + "' (see 'ugraph --help')");
+        return EXIT_USAGE;
+    }
+    if (!number && !holds_several_graphs(format)) {
+        tell_error(err, "an " + std::string(format_name(format)) +
+                            " holds one graph; export the data-inputs one by one (see 'ugraph "
+                            "--help')");
+        return EXIT_USAGE;
+    }
+    std::string why;
+    const std::unique_ptr<DataFileStream> data = DataFileStream::open(file, why);
+    if (!data) {
+        tell_error(err, "cannot read " + file.string() + " (" + why + ")");
+        return EXIT_USAGE;
+    }
+    DataInputReader reader(data->stream());
+    DataInput input;
+    if (number && !seek_data_input(reader, *number, input)) {
+        tell_error(err, file.string() + " holds " + counted(reader.count(), "data-input") +
+                            "; there is no data-input " + std::to_string(*number));
+        return EXIT_USAGE;
+    }
+    CommandOutput sink(out, output);
+    UGraph graph;
+    LinkGraph links;
+    LoadRefusal refusal;
+    std::string reason;
+    int status = EXIT_DONE;
+    const auto export_one = [&] {
+        if (!read_graph(input, graph, refusal)) {
+            tell_error(err, "data-input " + std::to_string(input.number) +
+                                " cannot be loaded: " + refusal.reason);
+            status = EXIT_NOT_LOADED;
+            return;
+        }
+        links_of(graph, links);
+        if (!append_in_format(format, links, name_text(graph.name), sink.text(), reason)) {
+            tell_error(err, "data-input " + std::to_string(input.number) +
+                                " cannot be written as " + std::string(format_name(format)) + ": " +
+                                reason);
+            status = EXIT_NOT_LOADED;
+        }
+        sink.flush_if_full();
+    };
+    if (number) {
+        export_one();
+    } else {
+        while (reader.next(input)) {
+            export_one();
+        }
+    }
+    if (reader.failed()) {
+        tell_error(err, "cannot read " + file.string() + " to its end");
+        return EXIT_USAGE;
+    }
+    return sink.finish(err) ? status : EXIT_USAGE;
+}
+
+std::string imported_name(std::string_view base, std::optional<long> number) {
+    const std::string digits = number ? std::to_string(*number) : "";
+    const std::size_t room = digits.size() < static_cast<std::size_t>(NAME_MAX_CHARS)
+                                 ? NAME_MAX_CHARS - digits.size()
+                                 : 0;
+    std::string name;
+    for (const char c : base) {
+        const auto code = static_cast<unsigned char>(c);
+        const bool refused =
+            code < 0x20 || code == 0x7f || NAME_FORBIDDEN_CHARS.find(c) != std::string_view::npos;
+        name += refused ? '_' : c;
+    }
+    if (name.size() > room) {
+        std::size_t cut = room;
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) {
+            --cut;  // not inside a UTF-8 character
+        }
+        name.resize(cut);
+    }
+    name += digits;
+    name.resize(std::min(name.size(), static_cast<std::size_t>(NAME_MAX_CHARS)));
+    return name;
+}
+
+namespace {
+
+// Converts every graph of the importer into data-inputs, one a line.
+class Conversion {
+public:
+    Conversion(GraphImporter& importer, std::string base, std::string source, std::ostream& err)
+        : importer_(importer), base_(std::move(base)), source_(std::move(source)), err_(err) {}
+
+    // Gives false when no further graph came; the text of the ones that did
+    // is appended to `text`.
+    template <typename Flush>
+    void run(std::string& text, Flush&& flush) {
+        bool have = importer_.next(current_);
+        bool have_following = have && importer_.next(following_);
+        const bool several = have_following;
+        for (long index = 1; have; ++index) {
+            convert(current_, several ? std::optional<long>(index) : std::nullopt, text);
+            flush();
+            std::swap(current_, following_);
+            have = have_following;
+            have_following = have && importer_.next(following_);
+        }
+    }
+    int status() const { return status_; }
+
+private:
+    void tell(std::size_t line, const std::string& what) {
+        tell_error(err_, "line " + std::to_string(line) + " of " + source_ + ": " + what);
+    }
+
+    void convert(const ImportedGraph& imported, std::optional<long> number, std::string& text) {
+        if (!imported.ok) {
+            tell(imported.line, imported.reason);
+            status_ = EXIT_NOT_LOADED;
+            return;
+        }
+        const int loops = ugraph_of_links(imported.graph, imported_name(base_, number), graph_);
+        if (loops > 0) {
+            tell(imported.line,
+                 counted(loops, "self-loop") + " dropped, since a data-input cannot hold them");
+        }
+        text += written_form(graph_.arc_from, graph_.arc_to, graph_.name);
+        text += '\n';
+    }
+
+    GraphImporter& importer_;
+    std::string base_;
+    std::string source_;
+    std::ostream& err_;
+    ImportedGraph current_;
+    ImportedGraph following_;
+    UGraph graph_;
+    int status_ = EXIT_DONE;
+};
+
+// The data file with the text added as further data-inputs. They go in
+// before a Ctrl-Z, which would hide them from every reader, and never
+// behind a data-input the file leaves open, which would swallow them.
+bool append_to_data_file(const fs::path& file, const std::string& added, std::ostream& err) {
+    std::string content;
+    std::string why;
+    const std::unique_ptr<DataFileStream> data = DataFileStream::open(file, why);
+    std::error_code missing;
+    if (data) {
+        content.assign(std::istreambuf_iterator<char>(data->stream()), {});
+    } else if (fs::exists(fs::symlink_status(file, missing))) {
+        tell_error(err, "cannot read " + file.string() + " (" + why + ")");
+        return false;
+    }
+    std::istringstream seen(content);
+    DataInputReader reader(seen);
+    DataInput last;
+    while (reader.next(last)) {
+    }
+    if (reader.count() > 0 && !last.closed) {
+        tell_error(err, file.string() +
+                            " ends inside a data-input that is not closed by ']'; nothing was "
+                            "appended");
+        return false;
+    }
+    const std::size_t mark = std::min(content.find('\x1a'), content.size());
+    const bool needs_line_end = mark > 0 && content[mark - 1] != '\n';
+    content.insert(mark, (needs_line_end ? "\n" : "") + added);
+    const ReplaceResult result =
+        replace_file_contents(file, content, {.keep_backup = true, .mode = std::nullopt});
+    if (!result.ok()) {
+        tell_error(err, replace_failure(file, result));
+        return false;
+    }
+    if (result.backup_refused_by_folder) {
+        tell_error(err, "the folder of " + file.string() +
+                            " refuses new files, so it was rewritten in place and no backup of "
+                            "its previous content could be kept");
+    }
+    return true;
+}
+
+}  // namespace
+
+int import_command(const ImportRequest& request, std::istream& in, std::ostream& out,
+                   std::ostream& err) {
+    std::ifstream input_file;
+    std::istream* source = &in;
+    std::string source_name = "standard input";
+    std::string base = "graph";
+    if (!request.input.empty() && request.input != "-") {
+        input_file.open(request.input, std::ios::binary);
+        if (!input_file) {
+            tell_error(err, "cannot read " + request.input + " (" + std::strerror(errno) + ")");
+            return EXIT_USAGE;
+        }
+        source = &input_file;
+        source_name = request.input;
+        base = fs::path(request.input).stem().string();
+    }
+    GraphImporter importer(*source, request.format, request.base);
+    Conversion conversion(importer, request.name.value_or(base), source_name, err);
+    std::string text;
+    conversion.run(text, [&] {
+        if (!request.append && text.size() >= FLUSH_AT) {
+            out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            text.clear();
+        }
+    });
+    if (source->bad()) {
+        tell_error(err, "cannot read " + source_name + " to its end");
+        return EXIT_USAGE;
+    }
+    if (request.append) {
+        if (!text.empty() && !append_to_data_file(request.file, text, err)) {
+            return EXIT_USAGE;
+        }
+    } else {
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    }
+    return conversion.status();
+}
+
+}  // namespace ugraph
