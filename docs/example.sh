@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Remakes docs/example.svg, the picture in the README: data-input 2 of the
+# example data file, the cycle of six nodes, drawn by Graphviz's dot.
+#
+#   bash docs/example.sh [ugraph]     (default build/app/ugraph)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ugraph=${1:-build/app/ugraph}
+"$ugraph" export 2 --to dot -f examples/GraphDataFile2.txt | dot -Tsvg >docs/example.svg
