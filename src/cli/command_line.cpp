@@ -23,9 +23,9 @@ constexpr const char* DESCRIPTION =
     "content (the previous content is kept as FILE.bak).";
 
 constexpr const char* FOOTER =
-    "Exit status: 0 done; 1 a data-input could not be loaded; 2 a usage error,\n"
-    "a number out of range or a file that cannot be read. The dialogue always\n"
-    "ends with 0.";
+    "Exit status: 0 done; 1 a data-input or an imported graph was refused; 2 a\n"
+    "usage error, a number out of range, or a file that cannot be read or\n"
+    "written. The dialogue always ends with 0.";
 
 // What the parse found.
 struct Request {
@@ -108,7 +108,9 @@ void describe_commands(CLI::App& app, Request& request) {
 
 int show_help(const CLI::App& app, const std::string& topic, std::ostream& out, std::ostream& err) {
     if (topic.empty()) {
-        out << app.help();
+        // app.help() would give the help of the command that was parsed,
+        // "help" itself.
+        out << app.get_formatter()->make_help(&app, app.get_name(), CLI::AppFormatMode::Normal);
         return EXIT_DONE;
     }
     try {
@@ -146,6 +148,12 @@ int run_command_line(int argc, const char* const* argv, std::istream& in, std::o
                               out, err);
     }
     if (app.got_subcommand("import")) {
+        if (app.count("--file") > 0 && !request.import.append) {
+            tell_error(err,
+                       "-f names the data file, which import only writes with --append (see "
+                       "'ugraph --help')");
+            return EXIT_USAGE;
+        }
         request.import.format = *format_named(request.format);
         request.import.file = request.file;
         if (!request.import_name.empty()) {

@@ -8,7 +8,7 @@
 namespace ugraph {
 namespace {
 
-constexpr std::size_t CHUNK = 64 * 1024;
+constexpr std::size_t CHUNK = std::size_t{64} * 1024;
 constexpr char END_OF_FILE_MARK = '\x1a';
 
 }  // namespace
@@ -57,7 +57,7 @@ bool DataInputReader::skip_free_text() {
     }
 }
 
-void DataInputReader::take(DataInput& into, std::string_view piece, const Echo& echo) const {
+void DataInputReader::take(DataInput& into, std::string_view piece, const Echo& echo) {
     if (piece.empty()) {
         return;
     }

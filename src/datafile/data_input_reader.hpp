@@ -51,7 +51,7 @@ private:
     void stop_at_mark();
     bool skip_free_text();
     void read_body(DataInput& into, const Echo& echo);
-    void take(DataInput& into, std::string_view piece, const Echo& echo) const;
+    static void take(DataInput& into, std::string_view piece, const Echo& echo);
 
     std::istream& in_;
     std::vector<char> buffer_;

@@ -29,7 +29,7 @@ bool write_all(const FileSystemCalls& calls, int fd, std::string_view text) {
 
 bool read_all(int fd, std::string& content) {
     content.clear();
-    std::array<char, 64 * 1024> chunk{};
+    std::array<char, std::size_t{64} * 1024> chunk{};
     for (off_t at = 0;;) {
         const ssize_t got = ::pread(fd, chunk.data(), chunk.size(), at);
         if (got < 0 && errno == EINTR) {

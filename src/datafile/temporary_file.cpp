@@ -21,7 +21,7 @@ std::string link_to_fresh_name(const std::filesystem::path& folder, const std::s
         for (int k = 0; k < 6; ++k) {
             hidden += letters[draw() % letters.size()];
         }
-        const std::string path = (folder / hidden).string();
+        std::string path = (folder / hidden).string();
         if (make_name(path.c_str()) == 0) {
             return path;
         }

@@ -17,7 +17,8 @@
 // Refusals, each told in one line, the graph left consistent:
 //  - a node above n has no row: nothing is listed or changed, and the rest
 //    of that answer line is dropped;
-//  - a row holds at most MAX_NODES entries; numbers past that are dropped;
+//  - a row holds at most MAX_NODES entries: repeats are kept while there is
+//    room and make way for new numbers after, so no neighbour is dropped;
 //  - a name that could not be read back (see is_storable_name) is not taken;
 //  - a pass whose links would pass MAX_LINKS keeps the arcs as they were
 //    before the pass (a new name is still taken).

@@ -1,8 +1,8 @@
 #include "cli/command_line.hpp"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -51,6 +51,7 @@ TEST(CommandLine, HelpAndVersionGoToStandardOutputUsageErrorsAreOneLine) {
         EXPECT_NE(r.out.find("Usage: ugraph"), std::string::npos) << args[0];
         EXPECT_EQ(r.err, "");
     }
+    EXPECT_EQ(run({"help"}).out, run({"--help"}).out);
     const Ran version = run({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(version.out.starts_with("ugraph ") &&

@@ -1,8 +1,8 @@
 #pragma once
 // A scratch folder to save the graph of SAVED into, through any staged
 // system calls, for the tests of a save.
-#include <stdlib.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
