@@ -22,6 +22,16 @@ void LinkSet::copy_to(LinkGraph& graph) const {
     }
 }
 
+bool LinkSet::give_to(LinkGraph& graph, int vertices, std::string& reason) const {
+    if (links_without_loops_ > MAX_LINKS) {
+        reason = too_many_links(links_without_loops_);
+        return false;
+    }
+    graph.vertices = vertices;
+    copy_to(graph);
+    return true;
+}
+
 std::string too_many_vertices(long long vertices) {
     return "it has " + std::to_string(vertices) + " vertices; a Ugraph holds at most " +
            std::to_string(MAX_NODES);

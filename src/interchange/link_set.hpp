@@ -38,6 +38,9 @@ public:
     int links_without_loops() const { return links_without_loops_; }
     int highest_node() const { return highest_node_; }
     void copy_to(LinkGraph& graph) const;
+    // Gives the links to a graph of that many vertices, or refuses them when
+    // they are more than a Ugraph holds.
+    bool give_to(LinkGraph& graph, int vertices, std::string& reason) const;
 
 private:
     // Bit b of above_[a] is the link (a, b), b >= a.

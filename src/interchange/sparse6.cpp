@@ -125,13 +125,7 @@ bool read_sparse6(std::string_view line, LinkGraph& into, std::string& reason, L
     }
     scratch.clear();
     read_pairs(text.substr(at), static_cast<int>(n), scratch);
-    if (scratch.links_without_loops() > MAX_LINKS) {
-        reason = too_many_links(scratch.links_without_loops());
-        return false;
-    }
-    into.vertices = static_cast<int>(n);
-    scratch.copy_to(into);
-    return true;
+    return scratch.give_to(into, static_cast<int>(n), reason);
 }
 
 }  // namespace ugraph

@@ -13,13 +13,7 @@
 # peaks are printed but not compared.
 #
 #   datafile_memory.sh <ugraph>
-set -u
-binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-data=GraphDataFile2.txt
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-failed=0
-fail() { echo "FAIL: $*"; failed=1; }
+source "$(dirname "$0")/lib/script_setup.bash"
 [ -x /usr/bin/time ] || { echo "no /usr/bin/time to measure the peak memory"; exit 77; }
 compare=1
 if [ "${UGRAPH_SANITIZED:-0}" = 1 ]; then

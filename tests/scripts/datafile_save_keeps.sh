@@ -12,13 +12,7 @@
 # No session may leave a hidden temporary file.
 #
 #   datafile_save_keeps.sh <ugraph>
-set -u
-binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-data=GraphDataFile2.txt
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-failed=0
-fail() { echo "FAIL: $*"; failed=1; }
+source "$(dirname "$0")/lib/script_setup.bash"
 
 old=$'Kept by two names\n[U "Pair", (2),1]\n'
 new='[U "Pair", (1),2, (2)]'

@@ -6,13 +6,7 @@
 # onto it is refused without blocking, and the thing stays what it was.
 #
 #   datafile_special_files.sh <ugraph>
-set -u
-binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-data=GraphDataFile2.txt
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-failed=0
-fail() { echo "FAIL: $*"; failed=1; }
+source "$(dirname "$0")/lib/script_setup.bash"
 
 missing_output=$'Where is the data for the Ugraph?\nIf it will be typed in on the (K)eyboard, type K\nIf it is already in the GraphData (F)ile, type F\nCannot find file GraphDataFile2.txt\n'
 not_regular=$'Error: cannot write file GraphDataFile2.txt (not a regular file); it was left as it was\n'
