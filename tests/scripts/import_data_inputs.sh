@@ -9,12 +9,8 @@
 set -u
 binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 example=$(cd "$(dirname "$0")/../../examples" && pwd)/GraphDataFile2.txt
-for program in nauty-geng nauty-genrang; do
-    if ! command -v "$program" >/dev/null; then
-        echo "SKIP: $program is not installed (Debian package nauty)"
-        exit 77
-    fi
-done
+source "$(dirname "$0")/lib/require_programs.bash"
+require_programs nauty-geng nauty-genrang  # Debian's nauty
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cd "$scratch" || exit 1

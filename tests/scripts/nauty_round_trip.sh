@@ -10,12 +10,8 @@
 #   nauty_round_trip.sh <ugraph>
 set -u
 binary=$1
-for program in nauty-geng nauty-genrang nauty-copyg nauty-checks6; do
-    if ! command -v "$program" >/dev/null; then
-        echo "SKIP: $program is not installed (Debian package nauty)"
-        exit 77
-    fi
-done
+source "$(dirname "$0")/lib/require_programs.bash"
+require_programs nauty-geng nauty-genrang nauty-copyg nauty-checks6  # Debian's nauty
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 failed=0
