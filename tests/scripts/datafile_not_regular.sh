@@ -5,7 +5,7 @@
 # /dev/zero must not hold the program up or fill its memory. A keyboard save
 # onto it is refused without blocking, and the thing stays what it was.
 #
-#   datafile_special_files.sh <ugraph>
+#   datafile_not_regular.sh <ugraph>
 source "$(dirname "$0")/lib/script_setup.bash"
 
 missing_output=$'Where is the data for the Ugraph?\nIf it will be typed in on the (K)eyboard, type K\nIf it is already in the GraphData (F)ile, type F\nCannot find file GraphDataFile2.txt\n'
