@@ -1,12 +1,13 @@
 #pragma once
 // How the data file is reached, for reading and for saving alike.
 //
-// follow_links_safely: where a path leads. A symbolic link is followed only
-// where the kernel's rule for sticky world-writable folders (such as /tmp)
-// would follow it on open: a link in such a folder only when it belongs to
-// the user or to the folder's owner. Any other link there is refused, so a
-// stranger's link cannot steer a save onto a file of the user's. A missing
-// path is not an error here: it resolves to itself.
+// follow_links_safely: where a path leads. A symbolic link, the last part of
+// the path or any folder on the way, is followed only where the kernel's
+// rule for sticky world-writable folders (such as /tmp) would follow it on
+// open: a link in such a folder only when it belongs to the user or to the
+// folder's owner. Any other link there is refused, so a stranger's link
+// cannot steer a save onto a file of the user's. A missing part is not an
+// error here: it and what follows it resolve to themselves.
 //
 // open_regular_file: opens a file for reading without ever waiting (a FIFO
 // would block a plain open) and keeps it only when it is a regular file, so
