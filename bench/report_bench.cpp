@@ -7,7 +7,7 @@
 
 #include "bench_graphs.hpp"
 #include "console/console.hpp"
-#include "datafile/data_input_text.hpp"
+#include "datainput/data_input_text.hpp"
 #include "graph/show_adjacency.hpp"
 
 namespace ugraph::bench {

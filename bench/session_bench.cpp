@@ -17,8 +17,8 @@
 #include <string>
 
 #include "bench_graphs.hpp"
-#include "datafile/data_file.hpp"
-#include "datafile/data_input_text.hpp"
+#include "storage/data_file.hpp"
+#include "datainput/data_input_text.hpp"
 #include "graph/arc_list.hpp"
 
 namespace ugraph::bench {

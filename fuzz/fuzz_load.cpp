@@ -7,7 +7,7 @@
 // a count leaves a canonical graph on nodes 1 to its node count, under a
 // name that the data file can hold, and that graph saved and read back is
 // itself. The data file is never changed.
-#include "datafile/load_data_input.hpp"
+#include "dialogue/load_data_input.hpp"
 #include "fuzz_support.hpp"
 #include "support/graph_of.hpp"
 

@@ -17,10 +17,10 @@
 #include <string_view>
 
 #include "console/console.hpp"
-#include "datafile/data_file.hpp"
-#include "datafile/data_input_graph.hpp"
-#include "datafile/data_input_reader.hpp"
-#include "datafile/data_input_text.hpp"
+#include "storage/data_file.hpp"
+#include "datainput/data_input_graph.hpp"
+#include "datainput/data_input_reader.hpp"
+#include "datainput/data_input_text.hpp"
 #include "graph/normalize_arcs.hpp"
 #include "graph/ugraph.hpp"
 

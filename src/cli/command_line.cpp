@@ -10,8 +10,9 @@
 #include "cli/data_file_commands.hpp"
 #include "cli/interchange_commands.hpp"
 #include "console/console.hpp"
-#include "datafile/data_file.hpp"
 #include "dialogue/run_dialogue.hpp"
+#include "interchange/format.hpp"
+#include "storage/data_file.hpp"
 
 namespace ugraph {
 namespace {
@@ -39,8 +40,31 @@ struct Request {
     std::string import_name;
 };
 
-const std::vector<std::string> EXPORT_FORMATS = {"graph6", "sparse6", "dot", "edgelist", "adjlist"};
-const std::vector<std::string> IMPORT_FORMATS = {"graph6", "sparse6", "edgelist", "adjlist"};
+// The names of the formats in the table that pass the test.
+template <typename Test>
+std::vector<std::string> format_names(Test&& test) {
+    std::vector<std::string> names;
+    for (const FormatRow& row : format_table()) {
+        if (test(row)) {
+            names.emplace_back(row.name);
+        }
+    }
+    return names;
+}
+
+const auto WRITTEN = [](const FormatRow& /*row*/) { return true; };
+const auto READ = [](const FormatRow& row) { return is_read(row.format); };
+const auto SEVERAL = [](const FormatRow& row) { return row.holds_several_graphs; };
+
+// "graph6, sparse6, edgelist or adjlist"
+std::string listed(const std::vector<std::string>& names, std::string_view last_joint = " or ") {
+    std::string text;
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        text += k == 0 ? "" : k + 1 == names.size() ? last_joint : ", ";
+        text += names[k];
+    }
+    return text;
+}
 
 // CLI11's messages, made one line in the program's own voice.
 std::string usage_failure(const CLI::App* /*app*/, const CLI::Error& error) {
@@ -58,11 +82,14 @@ CLI::Option* add_file_option(CLI::App& app, Request& request) {
 void describe_export(CLI::App& app, Request& request) {
     CLI::App* command = app.add_subcommand(
         "export", "write data-input N, or all of them, in another program's format");
-    command->add_option("WHICH", request.which, "N, or all (graph6, sparse6 and dot only)")
+    command
+        ->add_option("WHICH", request.which,
+                     "N, or all (" + listed(format_names(SEVERAL), " and ") + " only)")
         ->required();
-    command->add_option("--to", request.format, "graph6, sparse6, dot, edgelist or adjlist")
+    const std::vector<std::string> formats = format_names(WRITTEN);
+    command->add_option("--to", request.format, listed(formats))
         ->required()
-        ->check(CLI::IsMember(EXPORT_FORMATS));
+        ->check(CLI::IsMember(formats));
     command->add_option("-o,--output", request.output, "write to this file, not standard output")
         ->type_name("OUTFILE");
     add_file_option(*command, request);
@@ -71,9 +98,10 @@ void describe_export(CLI::App& app, Request& request) {
 void describe_import(CLI::App& app, Request& request) {
     CLI::App* command =
         app.add_subcommand("import", "turn graphs of another program's format into data-inputs");
-    command->add_option("--from", request.format, "graph6, sparse6, edgelist or adjlist")
+    const std::vector<std::string> formats = format_names(READ);
+    command->add_option("--from", request.format, listed(formats))
         ->required()
-        ->check(CLI::IsMember(IMPORT_FORMATS));
+        ->check(CLI::IsMember(formats));
     command->add_option("--name", request.import_name,
                         "the graphs' name (default: INPUT without its extension, or graph)");
     command->add_option("--base", request.import.base, "the lists' first node label, 0 or 1")

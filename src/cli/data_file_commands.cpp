@@ -4,21 +4,22 @@
 #include <memory>
 
 #include "cli/command_status.hpp"
-#include "datafile/data_file_stream.hpp"
-#include "datafile/data_input_graph.hpp"
-#include "datafile/data_input_reader.hpp"
-#include "graph/show_adjacency.hpp"
+#include "storage/data_file_stream.hpp"
+#include "datainput/data_input_graph.hpp"
+#include "datainput/data_input_reader.hpp"
+#include "graph/report.hpp"
+#include "storage/data_file_stream.hpp"
 
 namespace ugraph {
 namespace {
 
 std::unique_ptr<DataFileStream> open_or_tell(const std::filesystem::path& file, std::ostream& err) {
-    std::string why;
-    std::unique_ptr<DataFileStream> data = DataFileStream::open(file, why);
+    Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(file);
     if (!data) {
-        tell_error(err, "cannot read " + file.string() + " (" + why + ")");
+        tell_error(err, "cannot read " + file.string() + " (" + data.reason() + ")");
+        return nullptr;
     }
-    return data;
+    return std::move(data.value());
 }
 
 std::string counted(std::int32_t count, const char* thing) {
@@ -58,15 +59,15 @@ int list_command(const std::filesystem::path& file, std::ostream& out, std::ostr
     DataInputReader reader(data->stream());
     DataInput input;
     UGraph graph;
-    LoadRefusal refusal;
     int status = EXIT_DONE;
     while (reader.next(input)) {
         out << input.number << "  ";
-        if (read_graph(input, graph, refusal)) {
-            out << quoted_name(graph.name) << "  " << counted(graph.arc_to[0], "node") << "  "
-                << counted(graph.arc_from[0] / 2, "link") << '\n';
+        const Result<> loaded = read_graph(input, graph);
+        if (loaded) {
+            out << quoted_name(graph.name) << "  " << counted(graph.node_count(), "node") << "  "
+                << counted(graph.link_count(), "link") << '\n';
         } else {
-            out << "cannot be loaded: " << refusal.reason << '\n';
+            out << cannot_be_loaded(loaded.refusal()) << '\n';
             status = EXIT_NOT_LOADED;
         }
     }
@@ -96,14 +97,13 @@ int show_command(const std::filesystem::path& file, int number, std::ostream& ou
         return EXIT_USAGE;
     }
     UGraph graph;
-    LoadRefusal refusal;
-    if (!read_graph(input, graph, refusal)) {
+    const Result<> loaded = read_graph(input, graph);
+    if (!loaded) {
         tell_error(err,
-                   "data-input " + std::to_string(number) + " cannot be loaded: " + refusal.reason);
+                   "data-input " + std::to_string(number) + ' ' + cannot_be_loaded(loaded.refusal()));
         return EXIT_NOT_LOADED;
     }
-    out << summary_line(graph.name, graph.arc_from, graph.arc_to)
-        << adjacency_report(graph.arc_from, graph.arc_to);
+    out << summary_line(graph) << adjacency_report(graph);
     return EXIT_DONE;
 }
 

@@ -10,15 +10,13 @@
 #include <utility>
 
 #include "cli/command_status.hpp"
-#include "datafile/data_file.hpp"
-#include "datafile/data_file_stream.hpp"
-#include "datafile/data_input_graph.hpp"
-#include "datafile/data_input_reader.hpp"
-#include "datafile/data_input_text.hpp"
-#include "datafile/file_replace.hpp"
-#include "datafile/save_data_input.hpp"
+#include "datainput/data_input_graph.hpp"
+#include "datainput/data_input_reader.hpp"
+#include "datainput/data_input_text.hpp"
+#include "datainput/stored_name.hpp"
 #include "interchange/graph_importer.hpp"
-#include "interchange/ugraph_links.hpp"
+#include "storage/data_file_stream.hpp"
+#include "storage/file_replace.hpp"
 
 namespace ugraph {
 namespace fs = std::filesystem;
@@ -46,11 +44,11 @@ public:
             out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
             return true;
         }
-        const ReplaceResult result = replace_file_contents(*file_, text_);
-        if (!result.ok()) {
-            tell_error(err, replace_failure(*file_, result));
+        const Result<ReplaceReport> replaced = replace_file_contents(*file_, text_);
+        if (!replaced) {
+            tell_error(err, replace_failure(*file_, replaced.refusal()));
         }
-        return result.ok();
+        return replaced.ok();
     }
 
 private:
@@ -88,13 +86,12 @@ int export_command(const fs::path& file, std::string_view which, Format format,
                             "--help')");
         return EXIT_USAGE;
     }
-    std::string why;
-    const std::unique_ptr<DataFileStream> data = DataFileStream::open(file, why);
+    const Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(file);
     if (!data) {
-        tell_error(err, "cannot read " + file.string() + " (" + why + ")");
+        tell_error(err, "cannot read " + file.string() + " (" + data.reason() + ")");
         return EXIT_USAGE;
     }
-    DataInputReader reader(data->stream());
+    DataInputReader reader(data.value()->stream());
     DataInput input;
     if (number && !seek_data_input(reader, *number, input)) {
         tell_error(err, file.string() + " holds " + counted(reader.count(), "data-input") +
@@ -103,22 +100,20 @@ int export_command(const fs::path& file, std::string_view which, Format format,
     }
     CommandOutput sink(out, output);
     UGraph graph;
-    LinkGraph links;
-    LoadRefusal refusal;
-    std::string reason;
     int status = EXIT_DONE;
     const auto export_one = [&] {
-        if (!read_graph(input, graph, refusal)) {
-            tell_error(err, "data-input " + std::to_string(input.number) +
-                                " cannot be loaded: " + refusal.reason);
+        const Result<> loaded = read_graph(input, graph);
+        if (!loaded) {
+            tell_error(err, "data-input " + std::to_string(input.number) + ' ' +
+                                cannot_be_loaded(loaded.refusal()));
             status = EXIT_NOT_LOADED;
             return;
         }
-        links_of(graph, links);
-        if (!append_in_format(format, links, name_text(graph.name), sink.text(), reason)) {
+        const Result<> written = append_in_format(format, graph, sink.text());
+        if (!written) {
             tell_error(err, "data-input " + std::to_string(input.number) +
                                 " cannot be written as " + std::string(format_name(format)) + ": " +
-                                reason);
+                                written.reason());
             status = EXIT_NOT_LOADED;
         }
         sink.flush_if_full();
@@ -169,8 +164,8 @@ public:
     Conversion(GraphImporter& importer, std::string base, std::string source, std::ostream& err)
         : importer_(importer), base_(std::move(base)), source_(std::move(source)), err_(err) {}
 
-    // Gives false when no further graph came; the text of the ones that did
-    // is appended to `text`.
+    // Appends the data-inputs of every graph that came to `text`, calling
+    // flush after each.
     template <typename Flush>
     void run(std::string& text, Flush&& flush) {
         bool have = importer_.next(current_);
@@ -191,18 +186,18 @@ private:
         tell_error(err_, "line " + std::to_string(line) + " of " + source_ + ": " + what);
     }
 
-    void convert(const ImportedGraph& imported, std::optional<long> number, std::string& text) {
-        if (!imported.ok) {
-            tell(imported.line, imported.reason);
+    void convert(ImportedGraph& imported, std::optional<long> number, std::string& text) {
+        if (!imported.taken) {
+            tell(imported.line, imported.taken.reason());
             status_ = EXIT_NOT_LOADED;
             return;
         }
-        const int loops = ugraph_of_links(imported.graph, imported_name(base_, number), graph_);
-        if (loops > 0) {
-            tell(imported.line,
-                 counted(loops, "self-loop") + " dropped, since a data-input cannot hold them");
+        set_name(imported.graph.name, imported_name(base_, number));
+        if (imported.loops > 0) {
+            tell(imported.line, counted(imported.loops, "self-loop") +
+                                    " dropped, since a data-input cannot hold them");
         }
-        text += written_form(graph_.arc_from, graph_.arc_to, graph_.name);
+        text += written_form(imported.graph);
         text += '\n';
     }
 
@@ -212,7 +207,6 @@ private:
     std::ostream& err_;
     ImportedGraph current_;
     ImportedGraph following_;
-    UGraph graph_;
     int status_ = EXIT_DONE;
 };
 
@@ -221,13 +215,12 @@ private:
 // behind a data-input the file leaves open, which would swallow them.
 bool append_to_data_file(const fs::path& file, const std::string& added, std::ostream& err) {
     std::string content;
-    std::string why;
-    const std::unique_ptr<DataFileStream> data = DataFileStream::open(file, why);
+    const Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(file);
     std::error_code missing;
     if (data) {
-        content.assign(std::istreambuf_iterator<char>(data->stream()), {});
+        content.assign(std::istreambuf_iterator<char>(data.value()->stream()), {});
     } else if (fs::exists(fs::symlink_status(file, missing))) {
-        tell_error(err, "cannot read " + file.string() + " (" + why + ")");
+        tell_error(err, "cannot read " + file.string() + " (" + data.reason() + ")");
         return false;
     }
     std::istringstream seen(content);
@@ -244,16 +237,14 @@ bool append_to_data_file(const fs::path& file, const std::string& added, std::os
     const std::size_t mark = std::min(content.find('\x1a'), content.size());
     const bool needs_line_end = mark > 0 && content[mark - 1] != '\n';
     content.insert(mark, (needs_line_end ? "\n" : "") + added);
-    const ReplaceResult result =
+    const Result<ReplaceReport> replaced =
         replace_file_contents(file, content, {.keep_backup = true, .mode = std::nullopt});
-    if (!result.ok()) {
-        tell_error(err, replace_failure(file, result));
+    if (!replaced) {
+        tell_error(err, replace_failure(file, replaced.refusal()));
         return false;
     }
-    if (result.backup_refused_by_folder) {
-        tell_error(err, "the folder of " + file.string() +
-                            " refuses new files, so it was rewritten in place and no backup of "
-                            "its previous content could be kept");
+    if (replaced.value().backup_refused_by_folder) {
+        tell_error(err, no_backup_note(file));
     }
     return true;
 }

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "datafile/load_data_input.hpp"
-#include "datafile/save_data_input.hpp"
+#include "dialogue/load_data_input.hpp"
+#include "dialogue/save_data_input.hpp"
+#include "dialogue/show_adjacency.hpp"
 #include "entry/edit_neighbors.hpp"
 #include "entry/key_in_graph.hpp"
-#include "graph/normalize_arcs.hpp"
-#include "graph/show_adjacency.hpp"
+#include "graph/report.hpp"
 
 namespace ugraph {
 namespace {
@@ -21,11 +21,10 @@ bool obtain_graph(Console& console, UGraph& graph, const std::filesystem::path& 
     for (;;) {
         const int key = console.read_choice_key();
         if (key == 'K' || key == 'k') {
-            return key_in_graph(console, graph.arc_from, graph.arc_to, graph.name);
+            return key_in_graph(console, graph);
         }
         if (key == 'F' || key == 'f') {
-            return load_data_input(console, graph.arc_from, graph.arc_to, graph.name, data_file) !=
-                   0;
+            return load_data_input(console, graph, data_file) != 0;
         }
         if (key == END_OF_INPUT) {
             return false;
@@ -46,17 +45,15 @@ bool wants_change(Console& console) {
 void run_dialogue(Console& console, const std::filesystem::path& data_file) {
     UGraph graph;
     if (obtain_graph(console, graph, data_file)) {
-        normalize_arcs(graph.arc_from, graph.arc_to);
-        console.print(summary_line(graph.name, graph.arc_from, graph.arc_to));
+        console.print(summary_line(graph));
         for (;;) {
-            show_adjacency(console, graph.arc_from, graph.arc_to, graph.degree);
+            show_adjacency(console, graph);
             if (!wants_change(console)) {
                 break;
             }
-            edit_neighbors(console, graph.arc_from, graph.arc_to, graph.name);
-            normalize_arcs(graph.arc_from, graph.arc_to);
+            edit_neighbors(console, graph);
         }
-        save_data_input(console, graph.arc_from, graph.arc_to, graph.name, data_file);
+        save_data_input(console, graph, data_file);
     }
     console.wait_for_char();
 }

@@ -5,9 +5,10 @@
 #include <span>
 #include <string>
 
-#include "datafile/data_file.hpp"
+#include "datainput/stored_name.hpp"
 #include "entry/scan_line_numbers.hpp"
 #include "graph/arc_list.hpp"
+#include "graph/link_set.hpp"
 
 namespace ugraph {
 namespace {
@@ -15,11 +16,9 @@ namespace {
 // Row r holds node r's neighbours: slot 0 the count, slots 1.. the entries.
 using NeighborRow = std::array<std::int32_t, MAX_NODES + 1>;
 using NeighborTable = std::array<NeighborRow, MAX_NODES + 1>;
-using LinkMatrix = std::array<std::array<bool, MAX_NODES + 1>, MAX_NODES + 1>;
 
-void load_rows(const ArcArray& arc_from, const ArcArray& arc_to, int rows,
-               NeighborTable& neighbor_table) {
-    for_each_node_run(arc_from, arc_to, rows, [&](int k, std::span<const std::int32_t> run) {
+void load_rows(const UGraph& graph, int rows, NeighborTable& neighbor_table) {
+    for_each_node_run(graph, rows, [&](int k, std::span<const std::int32_t> run) {
         NeighborRow& row = neighbor_table[k];
         row[0] = 0;
         for (const std::int32_t v : run.first(std::min<std::size_t>(run.size(), MAX_NODES))) {
@@ -96,47 +95,25 @@ bool edit_row(Console& console, std::int32_t k, std::int32_t n, NeighborRow& row
     return true;
 }
 
-// The number of arcs the rows give once normalised: two per link, one per
-// self-loop.
-int canonical_arc_count(const NeighborTable& neighbor_table, int rows) {
-    LinkMatrix linked{};
-    int arcs = 0;
-    for (int k = 1; k <= rows; ++k) {
-        for (int e = 1; e <= neighbor_table[k][0]; ++e) {
-            const std::int32_t v = neighbor_table[k][e];
-            bool& seen = linked[std::min(k, v)][std::max(k, v)];
-            if (!seen) {
-                seen = true;
-                arcs += (v == k) ? 1 : 2;
-            }
-        }
-    }
-    return arcs;
-}
-
-void write_back(const NeighborTable& neighbor_table, int rows, ArcArray& arc_from,
-                ArcArray& arc_to) {
-    ArcListWriter arcs(arc_from, arc_to);
+// The links the rows hold: k and v are linked when either row holds the other.
+LinkSet links_of_rows(const NeighborTable& neighbor_table, int rows) {
+    LinkSet links;
     for (int k = 1; k <= rows; ++k) {
         const NeighborRow& row = neighbor_table[k];
         for (int e = 1; e <= row[0]; ++e) {
-            const auto earlier_end = row.begin() + e;
-            if (std::find(row.begin() + 1, earlier_end, row[e]) != earlier_end) {
-                continue;  // a repeat in the row gives the same arc again
-            }
-            arcs.append(k, row[e]);
+            links.add(k, row[e]);
         }
     }
-    arcs.close();
+    return links;
 }
 
 }  // namespace
 
-void edit_neighbors(Console& console, ArcArray& arc_from, ArcArray& arc_to, GraphName& name) {
-    const std::int32_t n = arc_to[0];
+void edit_neighbors(Console& console, UGraph& graph) {
+    const std::int32_t n = graph.node_count();
     const int rows = std::clamp(n, 0, MAX_NODES);
     NeighborTable neighbor_table{};
-    load_rows(arc_from, arc_to, rows, neighbor_table);
+    load_rows(graph, rows, neighbor_table);
 
     std::int32_t k = (n < 1) ? 1 : n + 1;
     bool number_typed = false;  // a mistyped answer repeats the last node typed
@@ -158,18 +135,19 @@ void edit_neighbors(Console& console, ArcArray& arc_from, ArcArray& arc_to, Grap
             continue;
         }
         const bool line_came =
-            (k < 0) ? rename_graph(console, name) : edit_row(console, k, n, neighbor_table[k]);
+            (k < 0) ? rename_graph(console, graph.name) : edit_row(console, k, n, neighbor_table[k]);
         if (!line_came) {
             break;
         }
     }
 
-    if (canonical_arc_count(neighbor_table, rows) > MAX_NORMALIZE_ARCS) {
+    const LinkSet links = links_of_rows(neighbor_table, rows);
+    if (links.arc_count() > MAX_NORMALIZE_ARCS) {
         console.write_line("Error: a Ugraph holds at most " + std::to_string(MAX_LINKS) +
                            " links; the neighbor corrections of this pass were not taken");
         return;
     }
-    write_back(neighbor_table, rows, arc_from, arc_to);
+    links.write_arcs(graph);
 }
 
 }  // namespace ugraph

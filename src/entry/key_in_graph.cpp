@@ -1,11 +1,10 @@
 #include "entry/key_in_graph.hpp"
 
-#include <array>
 #include <string>
 
-#include "datafile/data_file.hpp"
+#include "datainput/stored_name.hpp"
 #include "entry/scan_line_numbers.hpp"
-#include "graph/arc_list.hpp"
+#include "graph/link_set.hpp"
 
 namespace ugraph {
 namespace {
@@ -43,35 +42,29 @@ bool read_node_count(Console& console, std::int32_t& n) {
     }
 }
 
-// The arcs typed so far, with a note of which links they already hold.
-struct TypedArcs {
-    ArcListWriter arcs;
-    std::array<std::array<bool, MAX_NODES + 1>, MAX_NODES + 1> linked{};
-
-    // Gives false when v would be a link beyond MAX_LINKS.
-    bool take(std::int32_t j, std::int32_t v) {
-        if (linked[j][v]) {
-            return true;  // a repeat adds nothing once normalised
-        }
-        if (arcs.count() == MAX_LINKS) {
-            return false;
-        }
-        linked[j][v] = linked[v][j] = true;
-        arcs.append(j, v);
+// Gives false when j-v would be a link beyond MAX_LINKS. A repeat adds
+// nothing.
+bool take(LinkSet& typed, std::int32_t j, std::int32_t v) {
+    if (typed.contains(j, v)) {
         return true;
     }
-};
+    if (typed.links() == MAX_LINKS) {
+        return false;
+    }
+    typed.add(j, v);
+    return true;
+}
 
 }  // namespace
 
-bool key_in_graph(Console& console, ArcArray& arc_from, ArcArray& arc_to, GraphName& name) {
+bool key_in_graph(Console& console, UGraph& graph) {
     std::int32_t n = 0;
-    if (!read_name(console, name) || !read_node_count(console, n)) {
+    if (!read_name(console, graph.name) || !read_node_count(console, n)) {
         return false;
     }
     console.write_line("Input every neighbor with higher natural number after each (node):");
 
-    TypedArcs typed{{arc_from, arc_to}};
+    LinkSet typed;
     std::string line;
     for (std::int32_t j = 1; j <= n; ++j) {
         console.print('(' + std::to_string(j) + "),");
@@ -81,7 +74,7 @@ bool key_in_graph(Console& console, ArcArray& arc_from, ArcArray& arc_to, GraphN
         bool all_taken = true;
         scan_line_numbers(line, [&](std::int32_t v) {
             if (v >= 1 && v <= MAX_NODES && v != j) {
-                all_taken = typed.take(j, v) && all_taken;
+                all_taken = take(typed, j, v) && all_taken;
             }
         });
         if (!all_taken) {
@@ -89,8 +82,8 @@ bool key_in_graph(Console& console, ArcArray& arc_from, ArcArray& arc_to, GraphN
                                " links; the further ones on this line were dropped");
         }
     }
-    typed.arcs.close();
-    arc_to[0] = n;
+    typed.write_arcs(graph);
+    graph.set_node_count(n);
     return true;
 }
 

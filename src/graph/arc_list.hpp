@@ -1,12 +1,20 @@
 #pragma once
-// The layout of an arc list, kept in one place: the arcs stand in slots 1 to
-// count of arc_from and arc_to, arc_from[0] holds the count and a 0 follows
-// the last arc in both arrays (arc_to[0], the node count, is not touched).
+// The writing and walking of a graph's arc list, kept in one place.
 //
 //   ArcListWriter      appends arcs from slot 1 on; close() writes the count
-//                      and the closing 0.
-//   for_each_node_run  walks a canonical list node by node: node i's arcs are
-//                      one run of consecutive slots, its neighbours ascending.
+//                      in slot 0 and the closing 0 behind the last arc (the
+//                      node count is not touched).
+//   for_each_loose_arc reads a list as built, up to its closing 0 and at most
+//                      MAX_NORMALIZE_ARCS arcs: what normalize_arcs takes.
+//   for_each_node_run  walks a canonical graph node by node: node i's arcs
+//                      are one run of consecutive slots, its neighbours
+//                      ascending.
+//   for_each_link      each link of a canonical graph once, as (a, b) with
+//                      a <= b, ascending: the arcs whose first end is the
+//                      lower one.
+//   vertex_count       the nodes a canonical graph spans: its node count, or
+//                      its highest linked node where a link goes above it.
+#include <algorithm>
 #include <cstdint>
 #include <span>
 
@@ -16,7 +24,7 @@ namespace ugraph {
 
 class ArcListWriter {
 public:
-    ArcListWriter(ArcArray& arc_from, ArcArray& arc_to) : arc_from_(arc_from), arc_to_(arc_to) {}
+    explicit ArcListWriter(UGraph& graph) : arc_from_(graph.arc_from), arc_to_(graph.arc_to) {}
 
     // Callers keep within their own limits; the arrays hold ARC_SLOTS - 2 arcs.
     void append(std::int32_t from, std::int32_t to) {
@@ -39,22 +47,48 @@ private:
     std::size_t count_ = 0;
 };
 
-// Calls visit(i, neighbours) for every node i from 1 to n, in ascending
-// order, with the arc_to values of i's run (empty for a node without arcs).
-// A run is the consecutive slots from where the previous one ended whose
-// arc_from is i; the closing 0 ends the last one. Runs of nodes above n are
-// not visited.
 template <typename Visit>
-void for_each_node_run(const ArcArray& arc_from, const ArcArray& arc_to, int n, Visit&& visit) {
-    int cursor = 1;
+void for_each_loose_arc(const UGraph& graph, Visit&& visit) {
+    for (int k = 1; k <= MAX_NORMALIZE_ARCS && graph.arc_from[k] != 0; ++k) {
+        visit(graph.arc_from[k], graph.arc_to[k]);
+    }
+}
+
+// Calls visit(i, neighbours) for every node i from 1 to n, in ascending
+// order, with the arc ends of i's run (empty for a node without arcs). A run
+// is the consecutive arcs from where the previous one ended whose first end
+// is i. Runs of nodes above n are not visited.
+template <typename Visit>
+void for_each_node_run(const UGraph& graph, int n, Visit&& visit) {
+    const std::span<const std::int32_t> starts = graph.arc_starts();
+    const std::span<const std::int32_t> ends = graph.arc_ends();
+    std::size_t cursor = 0;
     for (int i = 1; i <= n; ++i) {
-        const int start = cursor;
-        while (cursor < ARC_SLOTS && arc_from[cursor] == i) {
+        const std::size_t start = cursor;
+        while (cursor < starts.size() && starts[cursor] == i) {
             ++cursor;
         }
-        visit(i, std::span<const std::int32_t>(arc_to.data() + start,
-                                               static_cast<std::size_t>(cursor - start)));
+        visit(i, ends.subspan(start, cursor - start));
     }
+}
+
+template <typename Visit>
+void for_each_link(const UGraph& graph, Visit&& visit) {
+    const std::span<const std::int32_t> starts = graph.arc_starts();
+    const std::span<const std::int32_t> ends = graph.arc_ends();
+    for (std::size_t k = 0; k < starts.size(); ++k) {
+        if (starts[k] <= ends[k]) {
+            visit(starts[k], ends[k]);
+        }
+    }
+}
+
+// The arcs ascend by first end, and every link stands both ways, so the last
+// arc starts at the highest linked node.
+inline int vertex_count(const UGraph& graph) {
+    const std::span<const std::int32_t> starts = graph.arc_starts();
+    const int highest = starts.empty() ? 0 : starts.back();
+    return std::clamp(std::max(graph.node_count(), highest), 0, MAX_NODES);
 }
 
 }  // namespace ugraph

@@ -2,20 +2,22 @@
 
 #include <algorithm>
 
-#include "interchange/decimal.hpp"
+#include "common/decimal.hpp"
+#include "graph/arc_list.hpp"
 
 namespace ugraph {
 
-void append_adjacency_list(const LinkGraph& graph, std::string& out) {
-    auto link = graph.links.begin();
-    for (int node = 1; node <= graph.vertices; ++node) {
+void append_adjacency_list(const UGraph& graph, std::string& out) {
+    for_each_node_run(graph, vertex_count(graph), [&](int node, std::span<const std::int32_t> run) {
         append_number(node, out);
-        for (; link != graph.links.end() && link->first == node; ++link) {
-            out += ' ';
-            append_number(link->second, out);
+        for (const std::int32_t neighbour : run) {
+            if (neighbour >= node) {
+                out += ' ';
+                append_number(neighbour, out);
+            }
         }
         out += '\n';
-    }
+    });
 }
 
 ListLine read_adjacency_list_line(std::string_view line, bool cut, int base, LinkSet& links,

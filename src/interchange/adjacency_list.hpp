@@ -14,13 +14,13 @@
 #include <string>
 #include <string_view>
 
-#include "interchange/link_graph.hpp"
-#include "interchange/link_set.hpp"
+#include "graph/ugraph.hpp"
+#include "graph/link_set.hpp"
 #include "interchange/list_text.hpp"
 
 namespace ugraph {
 
-void append_adjacency_list(const LinkGraph& graph, std::string& out);
+void append_adjacency_list(const UGraph& graph, std::string& out);
 
 ListLine read_adjacency_list_line(std::string_view line, bool cut, int base, LinkSet& links,
                                   int& highest, std::string& reason);

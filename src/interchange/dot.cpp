@@ -1,6 +1,7 @@
 #include "interchange/dot.hpp"
 
-#include "interchange/decimal.hpp"
+#include "common/decimal.hpp"
+#include "graph/arc_list.hpp"
 
 namespace ugraph {
 
@@ -69,21 +70,22 @@ void append_quoted(std::string_view name, std::string& out) {
 // The nodes come last: pydot (and so NetworkX's read_dot), with the pyparsing
 // releases of recent years, reads the line end after a closing "a -- b;" as
 // one more node named "\n"; after a node statement it does not.
-void append_dot(const LinkGraph& graph, std::string_view name, std::string& out) {
+void append_dot(const UGraph& graph, std::string& out) {
     out += "graph ";
-    append_quoted(name, out);
+    append_quoted(name_text(graph.name), out);
     out += " {\n";
-    for (const auto& [a, b] : graph.links) {
+    for_each_link(graph, [&](int a, int b) {
         out += "  ";
         append_number(a, out);
         out += " -- ";
         append_number(b, out);
         out += ";\n";
-    }
-    for (int node = 1; node <= graph.vertices; ++node) {
+    });
+    const int vertices = vertex_count(graph);
+    for (int node = 1; node <= vertices; ++node) {
         out += node % NODES_PER_LINE == 1 ? "  " : " ";
         append_number(node, out);
-        out += node % NODES_PER_LINE == 0 || node == graph.vertices ? ";\n" : ";";
+        out += node % NODES_PER_LINE == 0 || node == vertices ? ";\n" : ";";
     }
     out += "}\n";
 }

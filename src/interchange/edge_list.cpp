@@ -1,16 +1,17 @@
 #include "interchange/edge_list.hpp"
 
-#include "interchange/decimal.hpp"
+#include "common/decimal.hpp"
+#include "graph/arc_list.hpp"
 
 namespace ugraph {
 
-void append_edge_list(const LinkGraph& graph, std::string& out) {
-    for (const auto& [a, b] : graph.links) {
+void append_edge_list(const UGraph& graph, std::string& out) {
+    for_each_link(graph, [&](int a, int b) {
         append_number(a, out);
         out += ' ';
         append_number(b, out);
         out += '\n';
-    }
+    });
 }
 
 ListLine read_edge_list_line(std::string_view line, bool cut, int base, LinkSet& links,

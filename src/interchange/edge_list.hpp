@@ -2,7 +2,7 @@
 // Edge list: one link per line, "a b", as NetworkX (read_edgelist with
 // nodetype=int) and igraph read it. An isolated node cannot be written.
 //
-// append_edge_list writes the links in the graph's order, a self-loop as
+// append_edge_list writes the links ascending, a self-loop as
 // "a a"; a graph without links writes nothing. read_edge_list_line reads one
 // line of a list into `links`: blank (or only a comment), or a link from its
 // first two labels, whatever follows them being ignored (NetworkX writes
@@ -12,13 +12,13 @@
 #include <string>
 #include <string_view>
 
-#include "interchange/link_graph.hpp"
-#include "interchange/link_set.hpp"
+#include "graph/link_set.hpp"
+#include "graph/ugraph.hpp"
 #include "interchange/list_text.hpp"
 
 namespace ugraph {
 
-void append_edge_list(const LinkGraph& graph, std::string& out);
+void append_edge_list(const UGraph& graph, std::string& out);
 
 ListLine read_edge_list_line(std::string_view line, bool cut, int base, LinkSet& links,
                              std::string& reason);

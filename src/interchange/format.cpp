@@ -1,9 +1,7 @@
 #include "interchange/format.hpp"
 
 #include <array>
-#include <utility>
 
-#include "graph/ugraph.hpp"
 #include "interchange/adjacency_list.hpp"
 #include "interchange/dot.hpp"
 #include "interchange/edge_list.hpp"
@@ -14,83 +12,64 @@ namespace ugraph {
 
 namespace {
 
-constexpr std::array<std::pair<Format, std::string_view>, 5> FORMAT_NAMES = {{
-    {Format::graph6, "graph6"},
-    {Format::sparse6, "sparse6"},
-    {Format::dot, "dot"},
-    {Format::edgelist, "edgelist"},
-    {Format::adjlist, "adjlist"},
-}};
-
-// The writers index fixed tables by node and walk the links in order, so a
-// graph outside the LinkGraph contract is refused here rather than written
-// wrong.
-bool is_writable(const LinkGraph& graph, std::string& reason) {
-    if (graph.vertices < 0 || graph.vertices > MAX_NODES) {
-        reason = "it has " + std::to_string(graph.vertices) + " vertices, outside 0.." +
-                 std::to_string(MAX_NODES);
-        return false;
-    }
-    // (a, b) as one number that grows with the list when it is in order.
-    int previous = 0;
-    for (const auto& [a, b] : graph.links) {
-        if (a < 1 || a > b || b > graph.vertices || a * (MAX_NODES + 1) + b <= previous) {
-            reason = "its link " + std::to_string(a) + "-" + std::to_string(b) +
-                     " is out of place or outside nodes 1.." + std::to_string(graph.vertices);
-            return false;
-        }
-        previous = a * (MAX_NODES + 1) + b;
-    }
-    return true;
+// The writers that cannot refuse, in the table's shape.
+template <void (*Append)(const UGraph&, std::string&)>
+Result<> always(const UGraph& graph, std::string& out) {
+    Append(graph, out);
+    return Done{};
 }
+
+ListLine edge_list_line(std::string_view line, bool cut, int base, LinkSet& links,
+                        int& /*highest*/, std::string& reason) {
+    return read_edge_list_line(line, cut, base, links, reason);
+}
+
+constexpr std::array<FormatRow, 5> FORMATS = {{
+    {Format::graph6, "graph6", "nauty's one line per simple graph", true, append_graph6,
+     read_graph6, nullptr},
+    {Format::sparse6, "sparse6", "nauty's one line per graph, self-loops too", true,
+     always<append_sparse6>, read_sparse6, nullptr},
+    {Format::dot, "dot", "Graphviz's graph text, written only", true, always<append_dot>, nullptr,
+     nullptr},
+    {Format::edgelist, "edgelist", "NetworkX's and igraph's edge list, one graph", false,
+     always<append_edge_list>, nullptr, edge_list_line},
+    {Format::adjlist, "adjlist", "NetworkX's adjacency list, one graph", false,
+     always<append_adjacency_list>, nullptr, read_adjacency_list_line},
+}};
 
 }  // namespace
 
+std::span<const FormatRow> format_table() { return FORMATS; }
+
+const FormatRow& format_row(Format format) {
+    for (const FormatRow& row : FORMATS) {
+        if (row.format == format) {
+            return row;
+        }
+    }
+    return FORMATS.front();  // every Format has its row
+}
+
 std::optional<Format> format_named(std::string_view name) {
-    for (const auto& [format, known] : FORMAT_NAMES) {
-        if (name == known) {
-            return format;
+    for (const FormatRow& row : FORMATS) {
+        if (row.name == name) {
+            return row.format;
         }
     }
     return std::nullopt;
 }
 
-std::string_view format_name(Format format) {
-    for (const auto& [known, name] : FORMAT_NAMES) {
-        if (format == known) {
-            return name;
-        }
-    }
-    return {};
+std::string_view format_name(Format format) { return format_row(format).name; }
+
+bool holds_several_graphs(Format format) { return format_row(format).holds_several_graphs; }
+
+bool is_read(Format format) {
+    const FormatRow& row = format_row(format);
+    return row.read_line_graph != nullptr || row.read_list_line != nullptr;
 }
 
-bool holds_several_graphs(Format format) {
-    return format == Format::graph6 || format == Format::sparse6 || format == Format::dot;
-}
-
-bool append_in_format(Format format, const LinkGraph& graph, std::string_view name,
-                      std::string& out, std::string& reason) {
-    if (!is_writable(graph, reason)) {
-        return false;
-    }
-    switch (format) {
-        case Format::graph6:
-            return append_graph6(graph, out, reason);
-        case Format::sparse6:
-            append_sparse6(graph, out);
-            return true;
-        case Format::dot:
-            append_dot(graph, name, out);
-            return true;
-        case Format::edgelist:
-            append_edge_list(graph, out);
-            return true;
-        case Format::adjlist:
-            append_adjacency_list(graph, out);
-            return true;
-    }
-    reason = "it is in no known format";
-    return false;
+Result<> append_in_format(Format format, const UGraph& graph, std::string& out) {
+    return format_row(format).write(graph, out);
 }
 
 }  // namespace ugraph

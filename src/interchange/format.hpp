@@ -1,32 +1,53 @@
 #pragma once
 // Format: the texts in which a graph leaves for, or comes from, another
-// program.
+// program, and the one table that knows them all: its rows give the command
+// line its choices and its help, and the commands their writer and reader.
+// A new format is its own file, one name below and one row in the table.
 //
 // format_named finds a format by its name (graph6, sparse6, dot, edgelist,
 // adjlist), or gives nothing; format_name is the reverse. holds_several_graphs
 // says whether one stream of the format can carry many graphs (graph6,
 // sparse6 and DOT can; a list is one graph). append_in_format appends one
-// graph's text to `out`, ending in '\n' (the edge list of a graph without
-// links is empty, as it cannot name an isolated node); it fails with a
-// reason, `out` unchanged, when the format cannot hold the graph (graph6 and
-// a self-loop) or the graph breaks the LinkGraph contract (vertices beyond
-// MAX_NODES, a link end outside 1..vertices, links out of order or
-// repeated). `name` is used by DOT only.
+// canonical graph's text to `out`, ending in '\n' (the edge list of a graph
+// without links is empty, as it cannot name an isolated node); it is refused,
+// `out` unchanged, when the format cannot hold the graph (graph6 and a
+// self-loop).
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
-#include "interchange/link_graph.hpp"
+#include "common/result.hpp"
+#include "graph/link_set.hpp"
+#include "graph/ugraph.hpp"
+#include "interchange/list_text.hpp"
 
 namespace ugraph {
 
 enum class Format { graph6, sparse6, dot, edgelist, adjlist };
 
+struct FormatRow {
+    Format format;
+    std::string_view name;
+    std::string_view description;  // for the help: the programs that use it
+    bool holds_several_graphs;
+    Result<> (*write)(const UGraph& graph, std::string& out);
+    // One graph per line (graph6, sparse6): the line's links and vertices.
+    Result<> (*read_line_graph)(std::string_view line, LinkSet& links, int& vertices);
+    // One graph per input (the lists): one line of it; `highest` is raised
+    // to a node that stands alone.
+    ListLine (*read_list_line)(std::string_view line, bool cut, int base, LinkSet& links,
+                               int& highest, std::string& reason);
+};
+
+std::span<const FormatRow> format_table();
+const FormatRow& format_row(Format format);
+
 std::optional<Format> format_named(std::string_view name);
 std::string_view format_name(Format format);
 bool holds_several_graphs(Format format);
+bool is_read(Format format);
 
-bool append_in_format(Format format, const LinkGraph& graph, std::string_view name,
-                      std::string& out, std::string& reason);
+Result<> append_in_format(Format format, const UGraph& graph, std::string& out);
 
 }  // namespace ugraph

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdint>
 
+#include "graph/arc_list.hpp"
 #include "interchange/six_bit_text.hpp"
 
 namespace ugraph {
@@ -48,67 +49,69 @@ void read_pairs(std::string_view body, int n, LinkSet& links) {
     }
 }
 
-bool fits_ugraph(std::string_view line, std::size_t at, long long n, std::string& reason) {
+Result<> fits_ugraph(std::string_view line, std::size_t at, long long n) {
     if (n > MAX_NODES) {
-        reason = too_many_vertices(n);
-        return false;
+        return refused(too_many_vertices(n));
     }
     if (n == 0) {
-        reason = NO_VERTICES;
-        return false;
+        return refused(NO_VERTICES);
     }
     const std::size_t expected = at + body_length(n);
     if (line.size() != expected) {
-        reason = "its length is " + std::to_string(line.size()) + "; graph6 for " +
-                 std::to_string(n) + " vertices needs " + std::to_string(expected);
-        return false;
+        return refused("its length is " + std::to_string(line.size()) + "; graph6 for " +
+                       std::to_string(n) + " vertices needs " + std::to_string(expected));
     }
-    return true;
+    return Done{};
 }
 
 }  // namespace
 
-bool append_graph6(const LinkGraph& graph, std::string& out, std::string& reason) {
+Result<> append_graph6(const UGraph& graph, std::string& out) {
     // The body is built in place: link (a, b) is bit (b-1)(b-2)/2 + a-1.
     std::array<char, MAX_BODY_LENGTH> body{};
-    for (const auto& [a, b] : graph.links) {
+    int loop = 0;
+    for_each_link(graph, [&](int a, int b) {
         if (a == b) {
-            reason = "graph6 cannot hold the self-loop at node " + std::to_string(a);
-            return false;
+            loop = loop == 0 ? a : loop;
+            return;
         }
         const int bit = (b - 1) * (b - 2) / 2 + a - 1;
         body[bit / 6] = static_cast<char>(body[bit / 6] | (32 >> (bit % 6)));
+    });
+    if (loop != 0) {
+        return refused("graph6 cannot hold the self-loop at node " + std::to_string(loop));
     }
-    append_vertex_count(graph.vertices, out);
-    const std::size_t length = body_length(graph.vertices);
+    const int vertices = vertex_count(graph);
+    append_vertex_count(vertices, out);
+    const std::size_t length = body_length(vertices);
     const std::size_t start = out.size();
     out.resize(start + length + 1);
     for (std::size_t k = 0; k < length; ++k) {
         out[start + k] = static_cast<char>(body[k] + SIX_BIT_BIAS);
     }
     out.back() = '\n';
-    return true;
+    return Done{};
 }
 
-bool read_graph6(std::string_view line, LinkGraph& into, std::string& reason, LinkSet& scratch) {
+Result<> read_graph6(std::string_view line, LinkSet& links, int& vertices) {
     if (const std::size_t bad = first_non_six_bit(line); bad != std::string_view::npos) {
-        reason = line[0] == ':'   ? "it is sparse6, not graph6"
-                 : line[0] == '&' ? "it is digraph6, not graph6"
-                                  : not_six_bit(line, bad);
-        return false;
+        return refused(line[0] == ':'   ? "it is sparse6, not graph6"
+                       : line[0] == '&' ? "it is digraph6, not graph6"
+                                        : not_six_bit(line, bad));
     }
     std::size_t at = 0;
     long long n = 0;
     if (!read_vertex_count(line, at, n)) {
-        reason = "it ends inside its vertex count";
-        return false;
+        return refused("it ends inside its vertex count");
     }
-    if (!fits_ugraph(line, at, n, reason)) {
-        return false;
+    const Result<> fits = fits_ugraph(line, at, n);
+    if (!fits) {
+        return fits;
     }
-    scratch.clear();
-    read_pairs(line.substr(at), static_cast<int>(n), scratch);
-    return scratch.give_to(into, static_cast<int>(n), reason);
+    links.clear();
+    read_pairs(line.substr(at), static_cast<int>(n), links);
+    vertices = static_cast<int>(n);
+    return within_link_limit(links);
 }
 
 }  // namespace ugraph

@@ -2,25 +2,25 @@
 // graph6: nauty's one-line text for a simple graph (no self-loops). Vertex
 // v of graph6 is node v + 1.
 //
-// append_graph6 writes the graph as one line ending in '\n', with no header;
-// it refuses a graph holding a self-loop, naming the node, and then leaves
-// `out` as it was. read_graph6 reads one line (no header, no line end) into
-// `into`, or refuses it with a reason: a byte outside 63..126, a length that
-// does not fit the vertex count, no vertices, more vertices than MAX_NODES
-// or more links than MAX_LINKS. Padding bits are not checked, as nauty does
-// not check them either.
+// append_graph6 writes a canonical graph as one line ending in '\n', with no
+// header; it refuses a graph holding a self-loop, naming the node, and then
+// leaves `out` as it was. read_graph6 reads one line (no header, no line end)
+// into `links` (cleared first) and its vertex count, or refuses it with a
+// reason: a byte outside 63..126, a length that does not fit the vertex
+// count, no vertices, more vertices than MAX_NODES or more links than
+// MAX_LINKS. Padding bits are not checked, as nauty does not check them
+// either.
 #include <string>
 #include <string_view>
 
-#include "interchange/link_graph.hpp"
-#include "interchange/link_set.hpp"
+#include "common/result.hpp"
+#include "graph/link_set.hpp"
+#include "graph/ugraph.hpp"
 
 namespace ugraph {
 
-bool append_graph6(const LinkGraph& graph, std::string& out, std::string& reason);
+Result<> append_graph6(const UGraph& graph, std::string& out);
 
-// `scratch` is only working space; passing the same one for every line saves
-// clearing a fresh one each time.
-bool read_graph6(std::string_view line, LinkGraph& into, std::string& reason, LinkSet& scratch);
+Result<> read_graph6(std::string_view line, LinkSet& links, int& vertices);
 
 }  // namespace ugraph

@@ -37,32 +37,32 @@ std::string_view without_header(std::string_view line) {
 }  // namespace
 
 GraphImporter::GraphImporter(std::istream& in, Format format, int base)
-    : lines_(in), format_(format), base_(base) {}
+    : lines_(in), format_(format_row(format)), base_(base) {}
 
 bool GraphImporter::next(ImportedGraph& into) {
-    into.reason.clear();
-    switch (format_) {
-        case Format::graph6:
-        case Format::sparse6:
-            return next_line_graph(into);
-        case Format::edgelist:
-        case Format::adjlist:
-            return next_list(into);
-        case Format::dot:
-            break;
+    if (format_.read_line_graph != nullptr) {
+        return next_line_graph(into);
+    }
+    if (format_.read_list_line != nullptr) {
+        return next_list(into);
     }
     if (whole_input_read_) {
         return false;
     }
     whole_input_read_ = true;
     into.line = 0;
-    into.ok = false;
-    into.reason = "DOT is written, not read";
+    into.taken = refused(std::string(format_.name == "dot" ? "DOT" : format_.name) +
+                         " is written, not read");
     return true;
 }
 
+void GraphImporter::take(ImportedGraph& into, int vertices) const {
+    links_.write_arcs(into.graph, LinkSet::Loops::left_out);
+    into.graph.set_node_count(vertices);
+    into.loops = links_.links() - links_.links_without_loops();
+}
+
 bool GraphImporter::next_line_graph(ImportedGraph& into) {
-    const bool graph6 = format_ == Format::graph6;
     std::string_view line;
     bool cut = false;
     while (lines_.next(line, cut)) {
@@ -71,24 +71,14 @@ bool GraphImporter::next_line_graph(ImportedGraph& into) {
             continue;
         }
         into.line = lines_.number();
-        if (cut) {
-            into.ok = false;
-            into.reason = LINE_TOO_LONG;
-        } else {
-            into.ok = graph6 ? read_graph6(line, into.graph, into.reason, links_)
-                             : read_sparse6(line, into.graph, into.reason, links_);
+        int vertices = 0;
+        into.taken = cut ? refused(LINE_TOO_LONG) : format_.read_line_graph(line, links_, vertices);
+        if (into.taken) {
+            take(into, vertices);
         }
         return true;
     }
     return false;
-}
-
-ListLine GraphImporter::read_list_line(std::string_view line, bool cut, int& highest,
-                                       std::string& reason) {
-    if (format_ == Format::edgelist) {
-        return read_edge_list_line(line, cut, base_, links_, reason);
-    }
-    return read_adjacency_list_line(line, cut, base_, links_, highest, reason);
 }
 
 bool GraphImporter::next_list(ImportedGraph& into) {
@@ -99,31 +89,35 @@ bool GraphImporter::next_list(ImportedGraph& into) {
     links_.clear();
     int highest = 0;
     std::size_t first_line = 0;
+    std::size_t limit_passed_at = 0;
+    std::string reason;
     std::string_view line;
     bool cut = false;
     while (lines_.next(line, cut)) {
-        const ListLine result = read_list_line(line, cut, highest, into.reason);
+        const ListLine result = format_.read_list_line(line, cut, base_, links_, highest, reason);
         if (result == ListLine::blank) {
             continue;
         }
         first_line = first_line == 0 ? lines_.number() : first_line;
-        if (result == ListLine::refused || links_.links_without_loops() > MAX_LINKS) {
-            if (result != ListLine::refused) {
-                into.reason =
-                    "it has more links than the " + std::to_string(MAX_LINKS) + " a Ugraph holds";
-            }
-            into.ok = false;
+        if (result == ListLine::refused && limit_passed_at == 0) {
             into.line = lines_.number();
+            into.taken = refused(reason);
             return true;
+        }
+        if (limit_passed_at == 0 && links_.links_without_loops() > MAX_LINKS) {
+            limit_passed_at = lines_.number();
         }
     }
     if (first_line == 0) {
         return false;
     }
-    into.ok = true;
-    into.line = first_line;
-    into.graph.vertices = std::max(highest, links_.highest_node());
-    links_.copy_to(into.graph);
+    // Read to the end, so that a list with too many links is told with the
+    // count of the whole list, on the line that passed the limit.
+    into.line = limit_passed_at != 0 ? limit_passed_at : first_line;
+    into.taken = within_link_limit(links_);
+    if (into.taken) {
+        take(into, std::max(highest, links_.highest_node()));
+    }
     return true;
 }
 

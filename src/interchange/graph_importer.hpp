@@ -1,14 +1,18 @@
 #pragma once
 // GraphImporter: the graphs of a stream in graph6, sparse6, an edge list or
-// an adjacency list, one by one, each as a LinkGraph or as a refusal.
+// an adjacency list, one by one, each as a canonical UGraph (its node count
+// the input's vertex count, no name, no self-loops: a data-input cannot
+// hold them, so they are counted instead) or as a refusal.
 //
-// next() gives the next graph, ok or refused, and false at the end of the
+// next() gives the next graph, taken or refused, and false at the end of the
 // input. graph6 and sparse6 hold one graph per non-blank line, a line
 // refused alone and reading going on with the next; the header
 // (">>graph6<<", ">>sparse6<<") NetworkX writes may open any line. An edge
 // list or adjacency list is one graph, labelled from `base` (0 or 1): its
 // first refused line refuses it, and a list with no link or node line gives
-// no graph at all. DOT is not read: it gives one refusal. Memory stays
+// no graph at all; a list with too many links is refused on the line that
+// passed the limit, with the count of the whole list. DOT is not read: it
+// gives one refusal. Memory stays
 // bounded whatever the input: a line longer than LineReader::LINE_CAP is
 // refused (an edge list line only when its two labels do not fit in it).
 #include <cstddef>
@@ -16,10 +20,11 @@
 #include <string>
 #include <string_view>
 
+#include "common/result.hpp"
+#include "graph/link_set.hpp"
+#include "graph/ugraph.hpp"
 #include "interchange/format.hpp"
 #include "interchange/line_reader.hpp"
-#include "interchange/link_graph.hpp"
-#include "interchange/link_set.hpp"
 #include "interchange/list_text.hpp"
 
 namespace ugraph {
@@ -28,24 +33,23 @@ struct ImportedGraph {
     // The input line the graph stands on: for a list, the line that refused
     // it, else its first line holding a link or node.
     std::size_t line = 0;
-    bool ok = false;
-    LinkGraph graph;     // when ok
-    std::string reason;  // when refused: one short lower-case clause
+    Result<> taken;
+    UGraph graph;    // when taken
+    int loops = 0;   // the self-loops left out
 };
 
 class GraphImporter {
 public:
     GraphImporter(std::istream& in, Format format, int base = 1);
-    // Reusing one ImportedGraph for every call reuses its link storage.
     bool next(ImportedGraph& into);
 
 private:
     bool next_line_graph(ImportedGraph& into);
     bool next_list(ImportedGraph& into);
-    ListLine read_list_line(std::string_view line, bool cut, int& highest, std::string& reason);
+    void take(ImportedGraph& into, int vertices) const;
 
     LineReader lines_;
-    Format format_;
+    const FormatRow& format_;
     int base_;
     LinkSet links_;
     bool whole_input_read_ = false;

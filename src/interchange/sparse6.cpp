@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdint>
 
+#include "graph/arc_list.hpp"
 #include "interchange/six_bit_text.hpp"
 
 namespace ugraph {
@@ -71,14 +72,12 @@ std::uint32_t padding(int free_bits, int k, int n, int last_v) {
 
 }  // namespace
 
-void append_sparse6(const LinkGraph& graph, std::string& out) {
-    const int n = graph.vertices;
+void append_sparse6(const UGraph& graph, std::string& out) {
+    const int n = vertex_count(graph);
     const int k = bits_for_highest_vertex(n);
     // Bit i of upto[j]: the link between vertices i <= j.
     std::array<std::uint64_t, MAX_NODES> upto{};
-    for (const auto& [a, b] : graph.links) {
-        upto[b - 1] |= std::uint64_t{1} << (a - 1);
-    }
+    for_each_link(graph, [&](int a, int b) { upto[b - 1] |= std::uint64_t{1} << (a - 1); });
     out += ':';
     append_vertex_count(n, out);
     SixBitWriter writer(out);
@@ -102,30 +101,28 @@ void append_sparse6(const LinkGraph& graph, std::string& out) {
     out += '\n';
 }
 
-bool read_sparse6(std::string_view line, LinkGraph& into, std::string& reason, LinkSet& scratch) {
+Result<> read_sparse6(std::string_view line, LinkSet& links, int& vertices) {
     if (line.empty() || line[0] != ':') {
-        reason = !line.empty() && line[0] == ';' ? "incremental sparse6 (';') is not read"
-                                                 : "it does not start with ':' as sparse6 does";
-        return false;
+        return refused(!line.empty() && line[0] == ';'
+                           ? "incremental sparse6 (';') is not read"
+                           : "it does not start with ':' as sparse6 does");
     }
     const std::string_view text = line.substr(1);
     if (const std::size_t bad = first_non_six_bit(text); bad != std::string_view::npos) {
-        reason = not_six_bit(line, bad + 1);
-        return false;
+        return refused(not_six_bit(line, bad + 1));
     }
     std::size_t at = 0;
     long long n = 0;
     if (!read_vertex_count(text, at, n)) {
-        reason = "it ends inside its vertex count";
-        return false;
+        return refused("it ends inside its vertex count");
     }
     if (n > MAX_NODES || n == 0) {
-        reason = n == 0 ? NO_VERTICES : too_many_vertices(n);
-        return false;
+        return refused(n == 0 ? NO_VERTICES : too_many_vertices(n));
     }
-    scratch.clear();
-    read_pairs(text.substr(at), static_cast<int>(n), scratch);
-    return scratch.give_to(into, static_cast<int>(n), reason);
+    links.clear();
+    read_pairs(text.substr(at), static_cast<int>(n), links);
+    vertices = static_cast<int>(n);
+    return within_link_limit(links);
 }
 
 }  // namespace ugraph

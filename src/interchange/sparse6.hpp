@@ -5,22 +5,22 @@
 // append_sparse6 writes the graph as one line ending in '\n', with no
 // header, in the one encoding nauty itself writes, so that nauty's tools
 // take it as their own. read_sparse6 reads one line (no header, no line end)
-// into `into`, or refuses it with a reason: no leading ':' (an incremental
+// into `links` (cleared first) and its vertex count, or refuses it with a
+// reason: no leading ':' (an incremental
 // ';' line is refused as not read), a byte outside 63..126, no vertices, more
 // vertices than MAX_NODES, or more links than MAX_LINKS. A link listed more
 // than once (a multigraph) is read once.
 #include <string>
 #include <string_view>
 
-#include "interchange/link_graph.hpp"
-#include "interchange/link_set.hpp"
+#include "common/result.hpp"
+#include "graph/link_set.hpp"
+#include "graph/ugraph.hpp"
 
 namespace ugraph {
 
-void append_sparse6(const LinkGraph& graph, std::string& out);
+void append_sparse6(const UGraph& graph, std::string& out);
 
-// `scratch` is only working space; passing the same one for every line saves
-// clearing a fresh one each time.
-bool read_sparse6(std::string_view line, LinkGraph& into, std::string& reason, LinkSet& scratch);
+Result<> read_sparse6(std::string_view line, LinkSet& links, int& vertices);
 
 }  // namespace ugraph

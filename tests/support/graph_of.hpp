@@ -18,13 +18,13 @@ using Links = std::vector<std::pair<int, int>>;
 inline UGraph graph_of(int nodes, std::string_view name, const Links& links) {
     UGraph graph;
     set_name(graph.name, name);
-    ArcListWriter arcs(graph.arc_from, graph.arc_to);
+    ArcListWriter arcs(graph);
     for (const auto& [a, b] : links) {
         arcs.append(a, b);
     }
     arcs.close();
-    graph.arc_to[0] = nodes;
-    normalize_arcs(graph.arc_from, graph.arc_to);
+    graph.set_node_count(nodes);
+    normalize_arcs(graph);
     return graph;
 }
 

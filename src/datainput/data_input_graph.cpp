@@ -1,0 +1,50 @@
+#include "datainput/data_input_graph.hpp"
+
+#include "datainput/data_input_text.hpp"
+#include "graph/normalize_arcs.hpp"
+
+namespace ugraph {
+
+namespace {
+
+Result<> may_be_loaded(const DataInput& input) {
+    const std::string& text = input.text;
+    if (text.size() > 1 && text[1] != 'U' && text[1] != 'u') {
+        return refused("it is not marked 'U' (after '[') for Ugraph", Refusal::Kind::not_marked);
+    }
+    if (!input.closed) {
+        return refused("it is not closed by ']' before the end of the file");
+    }
+    if (input.length > MAX_DATA_INPUT_CHARS) {
+        return refused("it is longer than " + std::to_string(MAX_DATA_INPUT_CHARS) +
+                       " characters");
+    }
+    return Done{};
+}
+
+}  // namespace
+
+Result<std::string> loader_copy(const DataInput& input) {
+    Result<> loadable = may_be_loaded(input);
+    if (!loadable) {
+        return loadable.refusal();
+    }
+    return "[U" + input.text.substr(2);
+}
+
+Result<> read_graph(const DataInput& input, UGraph& graph) {
+    // The reading passes over the marker, so the text itself is read rather
+    // than the loader's copy: a long export reads every data-input.
+    Result<> loaded = may_be_loaded(input);
+    if (loaded) {
+        loaded = parse_data_input(input.text, graph);
+    }
+    if (loaded) {
+        normalize_arcs(graph);
+    }
+    return loaded;
+}
+
+std::string cannot_be_loaded(const Refusal& refusal) { return "cannot be loaded: " + refusal.reason; }
+
+}  // namespace ugraph

@@ -1,0 +1,211 @@
+#include "datainput/data_input_text.hpp"
+
+#include <algorithm>
+#include <array>
+
+#include "common/decimal.hpp"
+#include "graph/arc_list.hpp"
+
+namespace ugraph {
+
+std::string written_form(const UGraph& graph) {
+    std::string text;
+    text.reserve(64);
+    text += "[U \"";
+    text += name_text(graph.name);
+    text += '"';
+    for_each_node_run(graph, graph.node_count(), [&](int i, std::span<const std::int32_t> run) {
+        text += ", (";
+        append_number(i, text);
+        text += ')';
+        for (const std::int32_t k : run) {
+            if (k > i) {
+                text += ',';
+                append_number(k, text);
+            }
+        }
+    });
+    text += ']';
+    return text;
+}
+
+namespace {
+
+// Walks the node groups of one data-input. Every read is bounds-checked:
+// past the end of the text it sees a NUL, which no rule accepts.
+class NodeGroupReader {
+public:
+    NodeGroupReader(std::string_view text, UGraph& graph) : text_(text), graph_(graph) {}
+
+    // Reads from the "(" at `start` to the closing "]".
+    bool read(std::size_t start, std::string& reason) {
+        pos_ = start;
+        while (peek() == '(') {
+            if (!read_header(reason) || !read_list(reason)) {
+                return false;
+            }
+        }
+        if (peek() != ']') {
+            reason = unexpected();
+            return false;
+        }
+        finish();
+        return true;
+    }
+
+private:
+    char peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
+    static bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+    std::string at() const { return " at character " + std::to_string(pos_ + 1); }
+
+    std::string unexpected() const {
+        const char c = peek();
+        if (c == '\n') {
+            return "unexpected line end" + at();
+        }
+        if (c == '\t') {
+            return "unexpected tab" + at();
+        }
+        if (c > ' ' && c < 127) {
+            return std::string("unexpected '") + c + "'" + at();
+        }
+        return "unexpected character of code " + std::to_string(static_cast<unsigned char>(c)) +
+               at();
+    }
+
+    // The value of the digit run at the read position, held at most at
+    // MAX_NODES + 1 so that any longer run reads as too large, never wraps.
+    std::int32_t read_digits() {
+        std::int32_t value = 0;
+        for (; is_digit(peek()); ++pos_) {
+            value = std::min(value * 10 + (peek() - '0'), MAX_NODES + 1);
+        }
+        return value;
+    }
+
+    bool note_node(std::int32_t value, std::size_t where, std::string& reason) {
+        if (value < 1 || value > MAX_NODES) {
+            reason = "node number at character " + std::to_string(where + 1) +
+                     " is not between 1 and " + std::to_string(MAX_NODES);
+            return false;
+        }
+        largest_ = std::max(largest_, value);
+        return true;
+    }
+
+    bool read_header(std::string& reason) {
+        const std::size_t where = ++pos_;
+        if (!is_digit(peek())) {
+            reason = "node header" + at() + " is not a number";
+            return false;
+        }
+        header_ = read_digits();
+        if (peek() != ')') {
+            reason = "node header" + at() + " is not closed by ')'";
+            return false;
+        }
+        ++pos_;
+        return note_node(header_, where, reason);
+    }
+
+    // Reads the neighbours after a header, up to the next "(" or the "]".
+    bool read_list(std::string& reason) {
+        for (;;) {
+            if (peek() == ',') {
+                ++pos_;
+            }
+            while (peek() == ' ') {
+                ++pos_;
+            }
+            if (peek() == '(' || peek() == ']') {
+                return true;
+            }
+            if (peek() == '#') {
+                reason = unexpected();
+                return false;
+            }
+            const std::size_t where = pos_;
+            const std::int32_t value = read_digits();
+            if (value == 0) {
+                return close_list(where, reason);
+            }
+            if (!note_node(value, where, reason) || !store(value, reason)) {
+                return false;
+            }
+        }
+    }
+
+    // After a 0 or an empty entry only blanks and commas may come before the
+    // next header or the end. A number there is a neighbour the 0 shut out.
+    bool close_list(std::size_t zero_at, std::string& reason) {
+        const bool written_zero = is_digit(text_[zero_at]);
+        while (peek() == ' ' || peek() == ',') {
+            ++pos_;
+        }
+        if (peek() == '(' || peek() == ']') {
+            return true;
+        }
+        if (written_zero && is_digit(peek())) {
+            reason = "the 0 at character " + std::to_string(zero_at + 1) +
+                     " had already closed the list of node " + std::to_string(header_) +
+                     ", so the number" + at() + " has no place";
+        } else {
+            reason = unexpected();
+        }
+        return false;
+    }
+
+    bool store(std::int32_t neighbor, std::string& reason) {
+        if (arcs_.count() == MAX_LINKS) {
+            reason = "it holds more than " + std::to_string(MAX_LINKS) + " neighbor numbers";
+            return false;
+        }
+        arcs_.append(header_, neighbor);
+        return true;
+    }
+
+    // Every entry is a link both ways: the reverses follow the entries.
+    void finish() {
+        const std::int32_t entries = arcs_.count();
+        for (std::int32_t m = 1; m <= entries; ++m) {
+            arcs_.append(graph_.arc_to[m], graph_.arc_from[m]);
+        }
+        arcs_.close();
+        graph_.set_node_count(largest_);
+    }
+
+    std::string_view text_;
+    UGraph& graph_;
+    ArcListWriter arcs_{graph_};
+    std::size_t pos_ = 0;
+    std::int32_t header_ = 0;
+    std::int32_t largest_ = 0;
+};
+
+}  // namespace
+
+Result<> parse_data_input(std::string_view text, UGraph& graph) {
+    const std::size_t open_quote = text.find('"');
+    const std::size_t close_quote =
+        open_quote == std::string_view::npos ? open_quote : text.find('"', open_quote + 1);
+    if (close_quote == std::string_view::npos) {
+        return refused("its name is not enclosed in double quotes");
+    }
+    const std::string_view name_chars = text.substr(open_quote + 1, close_quote - open_quote - 1);
+    if (name_chars.size() > static_cast<std::size_t>(NAME_MAX_CHARS)) {
+        return refused("its name is longer than " + std::to_string(NAME_MAX_CHARS) + " characters");
+    }
+    const std::size_t first_header = text.find('(', close_quote + 1);
+    if (first_header == std::string_view::npos) {
+        return refused("it has no node header after its name");
+    }
+    set_name(graph.name, name_chars);
+    std::string reason;
+    if (!NodeGroupReader(text, graph).read(first_header, reason)) {
+        return refused(std::move(reason));
+    }
+    return Done{};
+}
+
+}  // namespace ugraph

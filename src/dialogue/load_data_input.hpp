@@ -1,0 +1,36 @@
+#pragma once
+// load_data_input: takes one graph out of the data file.
+//
+// Lists every data-input of the file behind a running number ("1  " and the
+// text from "[" to its "]", then an empty line), asks for a number until one
+// from 1 to the count comes (0 aborts), checks the kind marker U, echoes the
+// data-input with a capital U, and reads it into a canonical graph (see
+// read_graph). Gives the arc count, or 0 when nothing was loaded:
+// the file cannot be read, the answer was 0 or input ended at the question,
+// the data-input is not marked U or is refused, or it holds no link. Only a
+// data-input that is read in full changes the graph; every other 0 leaves it
+// as it was.
+//
+// The file is read as a stream by DataInputReader, once for the listing and
+// once more for the data-input chosen, so memory does not grow with the
+// file; it is never changed. A file that cannot be read as a regular file
+// (missing, a folder, a FIFO, a device, a link not followed; see
+// DataFileStream) gives "Cannot find file <file>". The number chosen is the
+// number listed, counted by "[", also in files whose free text holds a stray
+// "]". An answer without digits before any number was given counts as out
+// of range. Whether the chosen data-input can be loaded is decided by
+// read_graph, as for the commands; a refusal is told as "Data-input 3 cannot
+// be loaded: <reason>", or in the words of NOT_MARKED_LINE for data of
+// another kind.
+#include <filesystem>
+
+#include "console/console.hpp"
+#include "graph/ugraph.hpp"
+#include "storage/data_file.hpp"
+
+namespace ugraph {
+
+int load_data_input(Console& console, UGraph& graph,
+                    const std::filesystem::path& file = GRAPH_DATA_FILE);
+
+}  // namespace ugraph

@@ -1,0 +1,40 @@
+#include "dialogue/save_data_input.hpp"
+
+#include <string>
+
+#include "datainput/data_input_text.hpp"
+#include "storage/file_replace.hpp"
+
+namespace ugraph {
+
+bool save_data_input(Console& console, const UGraph& graph, const std::filesystem::path& file,
+                     const FileSystemCalls& calls) {
+    const std::string text = written_form(graph);
+    if (text.size() > MAX_DATA_INPUT_CHARS) {
+        console.write_line("Error: the Ugraph is too large for one data-input (over " +
+                           std::to_string(MAX_DATA_INPUT_CHARS) + " characters); " + file.string() +
+                           " was not changed");
+        return false;
+    }
+    console.write_line(text);
+    console.wait_for_char();
+    if (graph.node_count() < 1) {
+        console.write_line(
+            "Error: a Ugraph without nodes is not saved, because it could not be "
+            "loaded back; " +
+            file.string() + " was left as it was");
+        return false;
+    }
+    const Result<ReplaceReport> saved =
+        replace_file_contents(file, text, ReplaceOptions{.keep_backup = true, .mode = std::nullopt}, calls);
+    if (!saved) {
+        console.write_line("Error: " + replace_failure(file, saved.refusal()));
+        return false;
+    }
+    if (saved.value().backup_refused_by_folder) {
+        console.write_line("Note: " + no_backup_note(file));
+    }
+    return true;
+}
+
+}  // namespace ugraph

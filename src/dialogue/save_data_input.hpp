@@ -1,0 +1,31 @@
+#pragma once
+// save_data_input: makes the graph the whole content of the data file.
+//
+// Shows the graph's written form as one line, waits for one character, then
+// replaces the file's content by it safely (see replace_file_contents),
+// keeping the content it replaces as the file's name plus ".bak". Gives true
+// when the file now holds the graph; a text the file already holds changes
+// nothing. Tells in one line that it went ahead without a backup.
+//
+// Refused, the file kept, with one line each:
+//  - a graph whose written form would pass MAX_DATA_INPUT_CHARS, which the
+//    loader could not read back: not shown and not saved;
+//  - a graph without nodes (node count below 1), whose written form has no
+//    node header and so could not be loaded either: shown, then refused
+//    after the key;
+//  - whatever replace_file_contents refuses, naming what refused: the link,
+//    the file, its folder, or the backup.
+#include <filesystem>
+
+#include "console/console.hpp"
+#include "graph/ugraph.hpp"
+#include "storage/data_file.hpp"
+#include "storage/file_system_calls.hpp"
+
+namespace ugraph {
+
+bool save_data_input(Console& console, const UGraph& graph,
+                     const std::filesystem::path& file = GRAPH_DATA_FILE,
+                     const FileSystemCalls& calls = system_file_calls());
+
+}  // namespace ugraph

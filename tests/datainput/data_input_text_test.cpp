@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <tuple>
+#include <vector>
+
+#include "datainput/data_input_text.hpp"
+#include "dialogue/load_data_input.hpp"
+#include "graph/normalize_arcs.hpp"
+#include "support/graph_of.hpp"
+
+namespace ugraph {
+namespace {
+
+// The graph in written form and its arc count: name, node count, links.
+std::string shown(const UGraph& g) {
+    return written_form(g.arc_from, g.arc_to, g.name) + " " + std::to_string(g.arc_from[0]);
+}
+
+// A data-input read and normalised, shown in written form; or why it was refused.
+std::string read_back(const std::string& text) {
+    UGraph g;
+    std::string reason;
+    if (!parse_data_input(text, g.name, g.arc_from, g.arc_to, reason))
+        return "refused: " + reason;
+    normalize_arcs(g.arc_from, g.arc_to);
+    return written_form(g.arc_from, g.arc_to, g.name);
+}
+
+struct Loaded {
+    std::string out;
+    int result;
+    UGraph g;
+};
+
+// Runs the loader on the answers `typed` over a data file holding `file_text`, starting from
+// the graph `g`.
+Loaded load(const std::string& file_text, const std::string& typed, UGraph g = {}) {
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("ugraph-datafile-test-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / GRAPH_DATA_FILE, std::ios::binary) << file_text;
+    std::istringstream in(typed);
+    std::ostringstream out;
+    Console console(in, out);
+    const int result =
+        load_data_input(console, g.arc_from, g.arc_to, g.name, dir / GRAPH_DATA_FILE);
+    std::filesystem::remove_all(dir);
+    return {out.str(), result, g};
+}
+
+TEST(DataInputText, ReadsTheAcceptedTextsAndWritesTheCanonicalForm) {
+    std::string many = R"([U "g", (1))";
+    for (int k = 0; k < MAX_NEIGHBOR_NUMBERS; ++k)
+        many += ",2";
+    const std::string two_three = R"([U "g", (1),2,3, (2), (3)])";
+    const std::pair<std::string, std::string> cases[] = {
+        {R"([U "Ugraph", (4),1 (3),2,4 (1),2 (5)])",
+         R"([U "Ugraph", (1),2,4, (2),3, (3),4, (4), (5)])"},
+        {R"([U "Ugraph", (10),1])",
+         R"([U "Ugraph", (1),10, (2), (3), (4), (5), (6), (7), (8), (9), (10)])"},
+        {R"([U "", (2),2,3, (1),1 (3),3])", R"([U "", (1), (2),3, (3)])"},  // self-loops
+        {R"([U "g", (1),2,3, (2)])", two_three},
+        {R"([U "g", (1)2 3 (2)])", two_three},
+        {R"([U "g", (1),2,3,0, (2)])", two_three},
+        {R"([U "g", (1),2 ,, (2)])", R"([U "g", (1),2, (2)])"},
+        {R"([U "g", (1)])", R"([U "g", (1)])"},
+        {"[U\n- \"a\nb\" -\n,(1),2]", "[U \"a\nb\", (1),2, (2)]"},
+        {R"([U "g", (3),01,2 (2),3,007,00 (1)])",
+         R"([U "g", (1),3, (2),3,7, (3), (4), (5), (6), (7)])"},
+        {R"([U "123456789012345", (1)])", R"([U "123456789012345", (1)])"},
+        {many + "]", R"([U "g", (1),2, (2)])"},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(read_back(text), expected) << text;
+    // Never read back from a file: no header at all, and a neighbour above the node count.
+    const UGraph none = graph_of(0, "Ugraph", {});
+    const UGraph above = graph_of(2, "up", {{4, 1}, {2, 1}});
+    EXPECT_EQ(written_form(none.arc_from, none.arc_to, none.name), R"([U "Ugraph"])");
+    EXPECT_EQ(written_form(above.arc_from, above.arc_to, above.name), R"([U "up", (1),2,4, (2)])");
+}
+
+TEST(DataInputText, RefusesTextsOutsideTheFormat) {
+    std::string many = R"([U "g", (1))";
+    for (int k = 0; k <= MAX_NEIGHBOR_NUMBERS; ++k)
+        many += ",2";
+    EXPECT_EQ(read_back(many + "]"), "refused: it holds more than 624 neighbor numbers");
+    EXPECT_EQ(read_back("[U \"g\", (1),2\n]"), "refused: unexpected line end at character 14");
+    EXPECT_EQ(read_back(R"([U "g", (1),51])"),
+              "refused: node number at character 13 is not between 1 and 50");
+    EXPECT_EQ(read_back(R"([U "g, (1)])"), "refused: its name is not enclosed in double quotes");
+    EXPECT_EQ(read_back(R"([U "1234567890123456", (1)])"),
+              "refused: its name is longer than 15 characters");
+    EXPECT_EQ(read_back(R"([U "g", (1)0 3])"),
+              "refused: the 0 at character 12 had already closed the list of node 1, so the "
+              "number at character 14 has no place");
+    const std::string node_groups[] = {"(1),\t2]",  "(1),-2]",  "(1),2,x]",        "(1),2 ,3]",
+                                       "(1),2,,3]", "(1) ,2]",  "(1),2,0 3]",      "()]",
+                                       "(1 ]",      "(1)2 (3]", "(1),2",           "1,2]",
+                                       "(0)]",      "(51)]",    "(1),4294967303]", "(1),2,#]",
+                                       "(1) # (2)]"};
+    for (const std::string& groups : node_groups) {
+        const std::string got = read_back(R"([U "g", )" + groups);
+        EXPECT_TRUE(got.rfind("refused: ", 0) == 0 && got.size() > 9) << groups << " gives " << got;
+    }
+}
+
+const std::string PROMPT = "Input number before the selected data-input (zero to abort):\n";
+
+TEST(LoadDataInput, RefusedOrAbortedLoadsLeaveTheGraphAsItWas) {
+    const UGraph before = graph_of(3, "old", {{1, 3}});
+    const std::pair<std::string, std::string> cases[] = {
+        // file, answers
+        {"[U \"n\", (1),2,0,3]", "1\n"},
+        {"[U \"n\", (1),2", "1\n"},
+        {"[U \"n\", (1)" + std::string(2500, ' ') + "]", "1\n"},
+        {"[U \"n\", (1),2]", "5\n"},
+    };
+    for (const auto& [file, typed] : cases) {
+        const Loaded r = load(file, typed, before);
+        EXPECT_EQ(r.result, 0) << file;
+        EXPECT_EQ(r.out.find("Data-input 1 cannot be loaded: ") == std::string::npos,
+                  typed == "5\n");
+        EXPECT_EQ(shown(r.g), shown(before));
+    }
+    // The number listed is the one taken, also past a stray "]" in free text.
+    EXPECT_EQ(name_text(load("a ] b\n[U \"x\", (1)]\n[U \"y\", (1)]", "2\n").g.name), "y");
+    // An answer without digits is out of range; a data-input without links is read but gives 0.
+    const Loaded e = load("[U \"e\", (3)]", "x\n1\n", before);
+    EXPECT_EQ(e.out, "1  [U \"e\", (3)]\n\n" + PROMPT + "Number must be between 1 and 1\n" +
+                         PROMPT + "Input-data from file is:\n[U \"e\", (3)]\n");
+    EXPECT_EQ(e.result, 0);
+    EXPECT_EQ(shown(e.g), R"([U "e", (1), (2), (3)] 0)");
+}
+
+TEST(LoadDataInput, ReadsBackTheWrittenFormOfAnyStorableGraph) {
+    std::mt19937 rng(4711);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    for (int round = 0; round < 200; ++round) {
+        const int n = pick(1, MAX_NODES);
+        std::string name;
+        for (int k = pick(0, NAME_MAX_CHARS); k > 0; --k)
+            name += "aZ09 ,.(#)[\n-'"[pick(0, 13)];
+        Links links;
+        for (int k = n > 1 ? pick(0, pick(0, 1) ? 12 : MAX_LINKS) : 0; k > 0; --k) {
+            const int a = pick(1, n);
+            const int b = pick(1, n - 1);
+            links.emplace_back(a, b < a ? b : b + 1);
+        }
+        const UGraph g = graph_of(n, name, links);
+        const Loaded back = load(written_form(g.arc_from, g.arc_to, g.name), "1\n");
+        EXPECT_EQ(shown(back.g), shown(g));
+    }
+}
+
+}  // namespace
+}  // namespace ugraph

@@ -1,0 +1,64 @@
+#pragma once
+// A scratch folder to save the graph of SAVED into, through any staged
+// system calls, for the tests of a save.
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+#include "dialogue/save_data_input.hpp"
+#include "support/graph_of.hpp"
+
+namespace ugraph {
+
+inline const std::string SAVED = "[U \"new\", (1),2,3, (2), (3)]";
+
+// The system's calls with one of them replaced.
+template <typename Call>
+FileSystemCalls with(Call FileSystemCalls::*member, Call replacement) {
+    FileSystemCalls calls = system_file_calls();
+    calls.*member = replacement;
+    return calls;
+}
+
+// What stands at the path: a file's bytes, or "<folder>".
+inline std::string found(const std::filesystem::path& at) {
+    std::ifstream in(at, std::ios::binary);
+    return std::filesystem::is_directory(at) ? "<folder>"
+                                             : std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+struct SaveFolder {
+    SaveFolder() : path(mkdtemp(pattern.data())), file(path / "GraphDataFile2.txt") {}
+    ~SaveFolder() { std::filesystem::remove_all(path); }
+    SaveFolder(const SaveFolder&) = delete;
+    SaveFolder& operator=(const SaveFolder&) = delete;
+
+    long entries() const { return std::distance(std::filesystem::directory_iterator(path), {}); }
+    std::filesystem::path backup() const { return path / "GraphDataFile2.txt.bak"; }
+    void lay(const std::string& content) const { std::ofstream(file, std::ios::binary) << content; }
+
+    // Saves the graph of SAVED with Enter typed at the pause; gives "saved",
+    // or what the user saw when the save failed.
+    std::string save(const FileSystemCalls& calls) const {
+        const UGraph graph = graph_of(3, "new", {{1, 2}, {1, 3}});
+        std::istringstream typed("\n");
+        std::ostringstream shown;
+        Console console(typed, shown);
+        // Relative to the folder, so that messages name the file as the dialogue does.
+        const std::filesystem::path here = std::filesystem::current_path();
+        std::filesystem::current_path(path);
+        const bool saved = save_data_input(console, graph,
+                                           "GraphDataFile2.txt", calls);
+        std::filesystem::current_path(here);
+        return saved ? "saved" + shown.str().substr(SAVED.size() + 1) : shown.str();
+    }
+
+    std::string pattern = (std::filesystem::temp_directory_path() / "ugraph-save-XXXXXX").string();
+    std::filesystem::path path, file;
+};
+
+}  // namespace ugraph
