@@ -4,11 +4,11 @@
 #include <memory>
 
 #include "cli/command_status.hpp"
-#include "storage/data_file_stream.hpp"
 #include "datainput/data_input_graph.hpp"
 #include "datainput/data_input_reader.hpp"
 #include "graph/report.hpp"
 #include "storage/data_file_stream.hpp"
+#include "storage/storage_messages.hpp"
 
 namespace ugraph {
 namespace {
@@ -16,7 +16,7 @@ namespace {
 std::unique_ptr<DataFileStream> open_or_tell(const std::filesystem::path& file, std::ostream& err) {
     Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(file);
     if (!data) {
-        tell_error(err, "cannot read " + file.string() + " (" + data.reason() + ")");
+        tell_error(err, cannot_read(file, data.reason()));
         return nullptr;
     }
     return std::move(data.value());
@@ -99,8 +99,8 @@ int show_command(const std::filesystem::path& file, int number, std::ostream& ou
     UGraph graph;
     const Result<> loaded = read_graph(input, graph);
     if (!loaded) {
-        tell_error(err,
-                   "data-input " + std::to_string(number) + ' ' + cannot_be_loaded(loaded.refusal()));
+        tell_error(
+            err, "data-input " + std::to_string(number) + ' ' + cannot_be_loaded(loaded.refusal()));
         return EXIT_NOT_LOADED;
     }
     out << summary_line(graph) << adjacency_report(graph);

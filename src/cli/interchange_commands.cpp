@@ -17,6 +17,7 @@
 #include "interchange/graph_importer.hpp"
 #include "storage/data_file_stream.hpp"
 #include "storage/file_replace.hpp"
+#include "storage/storage_messages.hpp"
 
 namespace ugraph {
 namespace fs = std::filesystem;
@@ -88,7 +89,7 @@ int export_command(const fs::path& file, std::string_view which, Format format,
     }
     const Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(file);
     if (!data) {
-        tell_error(err, "cannot read " + file.string() + " (" + data.reason() + ")");
+        tell_error(err, cannot_read(file, data.reason()));
         return EXIT_USAGE;
     }
     DataInputReader reader(data.value()->stream());
@@ -220,7 +221,7 @@ bool append_to_data_file(const fs::path& file, const std::string& added, std::os
     if (data) {
         content.assign(std::istreambuf_iterator<char>(data.value()->stream()), {});
     } else if (fs::exists(fs::symlink_status(file, missing))) {
-        tell_error(err, "cannot read " + file.string() + " (" + data.reason() + ")");
+        tell_error(err, cannot_read(file, data.reason()));
         return false;
     }
     std::istringstream seen(content);
