@@ -31,4 +31,9 @@ std::string cannot_read(const std::filesystem::path& file, const std::string& re
     return "cannot read " + file.string() + " (" + reason + ")";
 }
 
+std::string not_closed_at_end(const std::filesystem::path& file) {
+    return file.string() +
+           " ends inside a data-input that is not closed by ']'; nothing was appended";
+}
+
 }  // namespace ugraph

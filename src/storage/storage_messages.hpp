@@ -6,7 +6,8 @@
 //    "... (reason)" where the system has no words of its own.
 //  - replace_failure: why a replacement of a file failed, from its refusal.
 //  - no_backup_note: a file rewritten in place without a backup.
-//  - cannot_read: why the data file cannot be read.
+//  - cannot_read: why the data file cannot be read; not_closed_at_end: why
+//    nothing was appended to it.
 #include <filesystem>
 #include <string>
 
@@ -28,5 +29,8 @@ std::string no_backup_note(const std::filesystem::path& file);
 
 // "cannot read F (reason)".
 std::string cannot_read(const std::filesystem::path& file, const std::string& reason);
+
+// The file's last data-input has no "]", so nothing could go after it.
+std::string not_closed_at_end(const std::filesystem::path& file);
 
 }  // namespace ugraph
