@@ -1,11 +1,11 @@
 // The storage platform of a POSIX system (Linux first): the one file of the
 // program that makes system calls for storage.
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>  // pthread_sigmask too, from the POSIX <signal.h> under it
 #include <cstring>
 #include <string>
 #include <vector>
