@@ -16,8 +16,7 @@ Result<> may_be_loaded(const DataInput& input) {
         return refused("it is not closed by ']' before the end of the file");
     }
     if (input.length > MAX_DATA_INPUT_CHARS) {
-        return refused("it is longer than " + std::to_string(MAX_DATA_INPUT_CHARS) +
-                       " characters");
+        return refused("it is longer than " + std::to_string(MAX_DATA_INPUT_CHARS) + " characters");
     }
     return Done{};
 }
@@ -45,6 +44,8 @@ Result<> read_graph(const DataInput& input, UGraph& graph) {
     return loaded;
 }
 
-std::string cannot_be_loaded(const Refusal& refusal) { return "cannot be loaded: " + refusal.reason; }
+std::string cannot_be_loaded(const Refusal& refusal) {
+    return "cannot be loaded: " + refusal.reason;
+}
 
 }  // namespace ugraph

@@ -19,8 +19,8 @@ Result<> always(const UGraph& graph, std::string& out) {
     return Done{};
 }
 
-ListLine edge_list_line(std::string_view line, bool cut, int base, LinkSet& links,
-                        int& /*highest*/, std::string& reason) {
+ListLine edge_list_line(std::string_view line, bool cut, int base, LinkSet& links, int& /*highest*/,
+                        std::string& reason) {
     return read_edge_list_line(line, cut, base, links, reason);
 }
 
