@@ -4,20 +4,29 @@
 #include <iostream>
 
 #include "cli/command_line.hpp"
+#include "storage/output_buffer.hpp"
+#include "storage/platform.hpp"
 
 int main(int argc, char** argv) {
+    const ugraph::Platform& platform = ugraph::system_platform();
+    // Before any file is opened: none may take a closed standard stream's number.
+    platform.reserve_standard_handles();
     // The console flushes before every read that waits, so the standard
-    // streams need not be tied to stdio.
+    // streams need not be tied to stdio. Standard output is written through
+    // a buffer that keeps the error of a failed write, which the commands
+    // tell.
     std::ios::sync_with_stdio(false);
+    ugraph::OutputBuffer standard_output(platform, platform.standard_output());
+    std::ostream out(&standard_output);
     int status = 2;
     try {
-        status = ugraph::run_command_line(argc, argv, std::cin, std::cout, std::cerr);
+        status = ugraph::run_command_line(argc, argv, std::cin, out, std::cerr);
     } catch (const std::exception& failure) {
         // Nothing is meant to throw; should it happen, say so in one line
         // rather than end with an abort.
-        std::cout.flush();
+        out.flush();
         std::cerr << "ugraph: " << failure.what() << '\n';
     }
-    std::cout.flush();
+    out.flush();
     return status;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_output.hpp"
 #include "cli/command_status.hpp"
 #include "cli/data_file_commands.hpp"
 #include "cli/interchange_commands.hpp"
@@ -31,7 +32,7 @@ constexpr const char* FOOTER =
 // What the parse found.
 struct Request {
     std::string file = GRAPH_DATA_FILE;
-    int number = 0;
+    std::string number;  // show: read as export reads its number
     std::string help_topic;
     std::string which;  // export: a number or "all"
     std::string format;
@@ -160,20 +161,21 @@ int run_command_line(int argc, const char* const* argv, std::istream& in, std::o
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        return app.exit(error, out, err) == 0 ? EXIT_DONE : EXIT_USAGE;
+        return finish_output(out, err, app.exit(error, out, err) == 0 ? EXIT_DONE : EXIT_USAGE);
     }
     if (app.got_subcommand("list")) {
-        return list_command(request.file, out, err);
+        return finish_output(out, err, list_command(request.file, out, err));
     }
     if (app.got_subcommand("show")) {
-        return show_command(request.file, request.number, out, err);
+        return finish_output(out, err, show_command(request.file, request.number, out, err));
     }
     if (app.got_subcommand("export")) {
         const std::optional<std::filesystem::path> output =
             request.output.empty() ? std::nullopt
                                    : std::optional<std::filesystem::path>(request.output);
-        return export_command(request.file, request.which, *format_named(request.format), output,
-                              out, err);
+        return finish_output(out, err,
+                             export_command(request.file, request.which,
+                                            *format_named(request.format), output, out, err));
     }
     if (app.got_subcommand("import")) {
         if (app.count("--file") > 0 && !request.import.append) {
@@ -187,10 +189,10 @@ int run_command_line(int argc, const char* const* argv, std::istream& in, std::o
         if (!request.import_name.empty()) {
             request.import.name = request.import_name;
         }
-        return import_command(request.import, in, out, err);
+        return finish_output(out, err, import_command(request.import, in, out, err));
     }
     if (app.got_subcommand("help")) {
-        return show_help(app, request.help_topic, out, err);
+        return finish_output(out, err, show_help(app, request.help_topic, out, err));
     }
     Console console(in, out);
     run_dialogue(console, request.file);

@@ -11,7 +11,9 @@
 // The commands never read `in`; what they produce goes to `out`, and every
 // error goes to `err` as one line beginning "ugraph: ". Exit statuses: 0
 // done; 1 a data-input could not be loaded; 2 a usage error (with a pointer
-// to --help), a number out of range, or a file that cannot be read.
+// to --help), a number out of range, a file that cannot be read, or output
+// that cannot be written (see finish_output); 141 when the reader of a pipe
+// went away.
 #include <istream>
 #include <ostream>
 

@@ -4,8 +4,9 @@
 //
 //   tell_error          "ugraph: <text>" and a line end on `err`.
 //   counted             "1 link", "3 links".
-//   open_or_tell        the data file for reading, or nothing after telling
-//                       why it cannot be read.
+//   open_or_tell        the data file for reading (locked shared, after one
+//                       line if another program makes it wait), or nothing
+//                       after telling why it cannot be read.
 //   no_such_data_input  the words for a number beyond the file's data-inputs.
 #include <filesystem>
 #include <memory>
@@ -32,7 +33,8 @@ inline std::string counted(long count, const char* thing) {
 
 inline std::unique_ptr<DataFileStream> open_or_tell(const std::filesystem::path& file,
                                                     std::ostream& err) {
-    Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(file);
+    Result<std::unique_ptr<DataFileStream>> data =
+        DataFileStream::open(file, {.waiting = [&] { tell_error(err, waiting_note(file)); }});
     if (!data) {
         tell_error(err, cannot_read(file, data.reason()));
         return nullptr;
@@ -40,7 +42,8 @@ inline std::unique_ptr<DataFileStream> open_or_tell(const std::filesystem::path&
     return std::move(data.value());
 }
 
-inline std::string no_such_data_input(const std::filesystem::path& file, int held, long number) {
+inline std::string no_such_data_input(const std::filesystem::path& file, int held,
+                                      long long number) {
     return file.string() + " holds " + counted(held, "data-input") + "; there is no data-input " +
            std::to_string(number);
 }

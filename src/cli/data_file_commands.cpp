@@ -3,7 +3,9 @@
 #include <array>
 #include <memory>
 
+#include "cli/command_output.hpp"
 #include "cli/command_status.hpp"
+#include "cli/data_input_number.hpp"
 #include "datainput/data_input_graph.hpp"
 #include "datainput/data_input_reader.hpp"
 #include "graph/report.hpp"
@@ -43,7 +45,7 @@ int list_command(const std::filesystem::path& file, std::ostream& out, std::ostr
     DataInput input;
     UGraph graph;
     int status = EXIT_DONE;
-    while (reader.next(input)) {
+    while (!output_failed(out) && reader.next(input)) {
         out << input.number << "  ";
         const Result<> loaded = read_graph(input, graph);
         if (loaded) {
@@ -61,28 +63,34 @@ int list_command(const std::filesystem::path& file, std::ostream& out, std::ostr
     return status;
 }
 
-int show_command(const std::filesystem::path& file, int number, std::ostream& out,
+int show_command(const std::filesystem::path& file, std::string_view which, std::ostream& out,
                  std::ostream& err) {
+    const std::optional<long long> number = data_input_number(which);
+    if (!number) {
+        tell_error(err, "show takes a data-input number (1 or more), not '" + std::string(which) +
+                            "' (see 'ugraph --help')");
+        return EXIT_USAGE;
+    }
     const std::unique_ptr<DataFileStream> data = open_or_tell(file, err);
     if (!data) {
         return EXIT_USAGE;
     }
-    if (number < 1) {
+    if (*number < 1) {
         tell_error(err, "data-inputs are numbered from 1; there is no data-input " +
-                            std::to_string(number));
+                            std::to_string(*number));
         return EXIT_USAGE;
     }
     DataInputReader reader(data->stream());
     DataInput input;
-    if (!seek_data_input(reader, number, input)) {
-        tell_error(err, no_such_data_input(file, reader.count(), number));
+    if (!seek_number(reader, *number, input)) {
+        tell_error(err, no_such_data_input(file, reader.count(), *number));
         return EXIT_USAGE;
     }
     UGraph graph;
     const Result<> loaded = read_graph(input, graph);
     if (!loaded) {
-        tell_error(
-            err, "data-input " + std::to_string(number) + ' ' + cannot_be_loaded(loaded.refusal()));
+        tell_error(err, "data-input " + std::to_string(*number) + ' ' +
+                            cannot_be_loaded(loaded.refusal()));
         return EXIT_NOT_LOADED;
     }
     out << summary_line(graph) << adjacency_report(graph);

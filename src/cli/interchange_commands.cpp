@@ -1,13 +1,15 @@
 #include "cli/interchange_commands.hpp"
 
+#include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cstring>
 #include <fstream>
 #include <memory>
 #include <utility>
 
+#include "cli/command_output.hpp"
 #include "cli/command_status.hpp"
+#include "cli/data_input_number.hpp"
 #include "datainput/data_input_graph.hpp"
 #include "datainput/data_input_reader.hpp"
 #include "datainput/data_input_text.hpp"
@@ -15,7 +17,6 @@
 #include "interchange/graph_importer.hpp"
 #include "storage/append_data_inputs.hpp"
 #include "storage/data_file_stream.hpp"
-#include "storage/file_replace.hpp"
 #include "storage/storage_messages.hpp"
 
 namespace ugraph {
@@ -25,75 +26,39 @@ namespace {
 // Standard output gets the text in pieces of about this size as it grows.
 constexpr std::size_t FLUSH_AT = std::size_t{256} * 1024;
 
-// Where a command's text goes: standard output as it comes, or a file that
-// is replaced in one piece once everything is written, so a failed export
-// never leaves half a file.
-class CommandOutput {
-public:
-    CommandOutput(std::ostream& out, const std::optional<fs::path>& file)
-        : out_(out), file_(file) {}
-    std::string& text() { return text_; }
-    void flush_if_full() {
-        if (!file_ && text_.size() >= FLUSH_AT) {
-            out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
-            text_.clear();
-        }
-    }
-    bool finish(std::ostream& err) {
-        if (!file_) {
-            out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
-            return true;
-        }
-        const Result<ReplaceReport> replaced = replace_file_contents(*file_, text_);
-        if (!replaced) {
-            tell_error(err, replace_failure(*file_, replaced.refusal()));
-        }
-        return replaced.ok();
-    }
-
-private:
-    std::ostream& out_;
-    const std::optional<fs::path>& file_;
-    std::string text_;
-};
-
-std::optional<int> data_input_number(std::string_view which) {
-    int number = 0;
-    const auto [end, error] = std::from_chars(which.data(), which.data() + which.size(), number);
-    if (error != std::errc() || end != which.data() + which.size() || number < 1) {
-        return std::nullopt;
-    }
-    return number;
-}
-
 }  // namespace
 
 int export_command(const fs::path& file, std::string_view which, Format format,
                    const std::optional<fs::path>& output, std::ostream& out, std::ostream& err) {
-    const std::optional<int> number = data_input_number(which);
-    if (!number && which != "all") {
+    // 0 for all, which no data-input number is.
+    const long long number = std::max(data_input_number(which).value_or(0), 0LL);
+    if (number == 0 && which != "all") {
         tell_error(err, "export takes a data-input number (1 or more) or all, not '" +
                             std::string(which) + "' (see 'ugraph --help')");
         return EXIT_USAGE;
     }
-    if (!number && !holds_several_graphs(format)) {
+    if (number == 0 && !holds_several_graphs(format)) {
         tell_error(err, "an " + std::string(format_name(format)) +
                             " holds one graph; export the data-inputs one by one (see 'ugraph "
                             "--help')");
         return EXIT_USAGE;
     }
-    const std::unique_ptr<DataFileStream> data = open_or_tell(file, err);
+    CommandOutput sink(out, output);
+    if (!sink.open(file, err)) {
+        return EXIT_USAGE;
+    }
+    std::unique_ptr<DataFileStream> data = open_or_tell(file, err);
     if (!data) {
         return EXIT_USAGE;
     }
     DataInputReader reader(data->stream());
     DataInput input;
-    if (number && !seek_data_input(reader, *number, input)) {
-        tell_error(err, no_such_data_input(file, reader.count(), *number));
+    if (number != 0 && !seek_number(reader, number, input)) {
+        tell_error(err, no_such_data_input(file, reader.count(), number));
         return EXIT_USAGE;
     }
-    CommandOutput sink(out, output);
     UGraph graph;
+    bool flowing = true;  // the output still takes the text
     int status = EXIT_DONE;
     const auto export_one = [&] {
         const Result<> loaded = read_graph(input, graph);
@@ -110,12 +75,12 @@ int export_command(const fs::path& file, std::string_view which, Format format,
                                 written.reason());
             status = EXIT_NOT_LOADED;
         }
-        sink.flush_if_full();
+        flowing = sink.flush_if_full();
     };
-    if (number) {
+    if (number != 0) {
         export_one();
     } else {
-        while (reader.next(input)) {
+        while (flowing && reader.next(input)) {
             export_one();
         }
     }
@@ -123,7 +88,8 @@ int export_command(const fs::path& file, std::string_view which, Format format,
         tell_error(err, "cannot read " + file.string() + " to its end");
         return EXIT_USAGE;
     }
-    return sink.finish(err) ? status : EXIT_USAGE;
+    data.reset();  // the data file's lock goes before OUTFILE's is taken
+    return sink.finish(err, status);
 }
 
 std::string imported_name(std::string_view base, std::optional<long> number) {
@@ -159,7 +125,7 @@ public:
         : importer_(importer), base_(std::move(base)), source_(std::move(source)), err_(err) {}
 
     // Appends the data-inputs of every graph that came to `text`, calling
-    // flush after each.
+    // flush after each; stops when flush gives false.
     template <typename Flush>
     void run(std::string& text, Flush&& flush) {
         bool have = importer_.next(current_);
@@ -167,7 +133,9 @@ public:
         const bool several = have_following;
         for (long index = 1; have; ++index) {
             convert(current_, several ? std::optional<long>(index) : std::nullopt, text);
-            flush();
+            if (!flush()) {
+                return;
+            }
             std::swap(current_, following_);
             have = have_following;
             have_following = have && importer_.next(following_);
@@ -230,6 +198,7 @@ int import_command(const ImportRequest& request, std::istream& in, std::ostream&
             out.write(text.data(), static_cast<std::streamsize>(text.size()));
             text.clear();
         }
+        return !output_failed(out);
     });
     if (source->bad()) {
         tell_error(err, "cannot read " + source_name + " to its end");
@@ -237,7 +206,9 @@ int import_command(const ImportRequest& request, std::istream& in, std::ostream&
     }
     if (request.append) {
         if (!text.empty()) {
-            const Result<ReplaceReport> appended = append_data_inputs(request.file, text);
+            const Result<ReplaceReport> appended =
+                append_data_inputs(request.file, text, system_platform(),
+                                   [&] { tell_error(err, waiting_note(request.file)); });
             if (!appended) {
                 tell_error(err, appended.reason());
                 return EXIT_USAGE;

@@ -21,6 +21,7 @@ struct Refusal {
         file,        // the file itself refused
         folder,      // its folder refused a new file
         backup,      // the previous content could not be kept
+        busy,        // another program kept the file in use too long
     };
     Kind kind = Kind::reason;
     std::string reason;

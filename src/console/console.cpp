@@ -20,6 +20,8 @@ void Console::write_line(std::string_view text) { out_ << text << '\n'; }
 
 void Console::print(std::string_view text) { out_ << text; }
 
+void Console::flush() { out_.flush(); }
+
 int Console::next_char() {
     // Flush only when the read may block: with the answers already buffered
     // (a pipe, a test) output stays buffered, on a terminal every prompt shows.

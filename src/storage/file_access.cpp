@@ -75,7 +75,11 @@ Result<UniqueFile> open_regular_file(const fs::path& target, const Platform& pla
     // Never through a link: one put in place since the path was resolved is refused.
     FileHandle handle = NO_FILE;
     if (const int error = platform.open_read(target, handle); error != 0) {
-        return refused(platform.describe(error));
+        // A socket cannot be opened at all; it is told for what it is.
+        FileStatus status;
+        const bool other = platform.link_status(target, status) == 0 &&
+                           status.kind == FileStatus::Kind::other;
+        return refused(other ? NOT_REGULAR_REASON : platform.describe(error));
     }
     UniqueFile file(platform, handle);
     FileStatus status;

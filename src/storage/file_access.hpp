@@ -12,7 +12,8 @@
 // open_regular_file: opens an already resolved path for reading without
 // ever waiting (a FIFO would block a plain open) and keeps it only when it
 // is a regular file, so a FIFO, a device or a socket is refused like a
-// missing file; refused with the reason in the system's words.
+// missing file; refused with the reason in the system's words, or
+// NOT_REGULAR_REASON for a FIFO, a device or a socket.
 //
 // open_data_file: both in turn, for the data file to be read; refused with
 // the kind link and LINK_REFUSED_REASON for a refused link, with the reason

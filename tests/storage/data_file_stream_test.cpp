@@ -38,7 +38,7 @@ TEST(DataFileStream, ReadsPastItsBufferAgainAfterARewindAndTellsAFailedRead) {
 
     // A read that fails after the first buffer is not the file's end.
     const FailReadsFrom failing(std::size_t{64} * 1024);
-    data = DataFileStream::open(d.file, failing);
+    data = DataFileStream::open(d.file, {}, failing);
     ASSERT_TRUE(data);
     DataInputReader reader(data.value()->stream());
     DataInput input;
