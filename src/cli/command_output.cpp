@@ -115,7 +115,7 @@ int CommandOutput::finish(std::ostream& err, int status) {
     to.write(text_.data(), static_cast<std::streamsize>(text_.size()));
     text_.clear();
     if (way_ == Way::standard_output) {
-        return finish_output(out_, err, status);
+        return status;  // standard output is checked once the command is done
     }
     const int written = checked(to, err, status, file_->string());
     const Platform& platform = system_platform();

@@ -21,7 +21,8 @@
 //     - the data file itself, under any name: refused, nothing written.
 //   The text builds up in text(); flush_if_full() passes it on where it goes
 //   as a stream (false once a write failed: stop), finish() gives the exit
-//   status as finish_output does, telling a failure in one line.
+//   status as finish_output does for a stream or a file, telling a failure
+//   in one line, and leaves standard output to finish_output.
 #include <filesystem>
 #include <memory>
 #include <optional>

@@ -38,7 +38,7 @@ namespace ugraph {
 inline constexpr std::chrono::seconds LOCK_PATIENCE{10};
 
 struct LockWait {
-    std::function<void()> waiting;  // told once, when another holder makes it wait
+    std::function<void()> waiting{};  // told once, when another holder makes it wait
     std::chrono::milliseconds patience = LOCK_PATIENCE;
 };
 

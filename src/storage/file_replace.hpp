@@ -69,7 +69,7 @@ namespace ugraph {
 
 struct ReplaceOptions {
     bool keep_backup = false;
-    std::function<void()> waiting;  // told once, when another program makes it wait
+    std::function<void()> waiting{};  // told once, when another program makes it wait
     std::chrono::milliseconds patience = LOCK_PATIENCE;
 };
 
