@@ -168,15 +168,20 @@ public:
     // flush after each.
     template <typename Flush>
     void run(std::string& text, Flush&& flush) {
-        bool have = importer_.next(current_);
-        bool have_following = have && importer_.next(following_);
+        // One graph is read ahead, to know whether the graphs get numbers.
+        // The two places trade roles rather than contents: each holds a
+        // whole UGraph.
+        ImportedGraph* current = &first_;
+        ImportedGraph* following = &second_;
+        bool have = importer_.next(*current);
+        bool have_following = have && importer_.next(*following);
         const bool several = have_following;
         for (long index = 1; have; ++index) {
-            convert(current_, several ? std::optional<long>(index) : std::nullopt, text);
+            convert(*current, several ? std::optional<long>(index) : std::nullopt, text);
             flush();
-            std::swap(current_, following_);
+            std::swap(current, following);
             have = have_following;
-            have_following = have && importer_.next(following_);
+            have_following = have && importer_.next(*following);
         }
     }
     int status() const { return status_; }
@@ -205,8 +210,8 @@ private:
     std::string base_;
     std::string source_;
     std::ostream& err_;
-    ImportedGraph current_;
-    ImportedGraph following_;
+    ImportedGraph first_;
+    ImportedGraph second_;
     int status_ = EXIT_DONE;
 };
 
