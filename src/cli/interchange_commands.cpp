@@ -202,7 +202,7 @@ private:
             tell(imported.line, counted(imported.loops, "self-loop") +
                                     " dropped, since a data-input cannot hold them");
         }
-        text += written_form(imported.graph);
+        append_written_form(imported.graph, text);
         text += '\n';
     }
 

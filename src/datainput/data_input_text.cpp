@@ -8,24 +8,40 @@
 
 namespace ugraph {
 
-std::string written_form(const UGraph& graph) {
-    std::string text;
-    text.reserve(64);
-    text += "[U \"";
-    text += name_text(graph.name);
-    text += '"';
+void append_written_form(const UGraph& graph, std::string& text) {
+    // The form is written through a pointer into room made for the longest
+    // it can be, then cut to what was written: one size check for the
+    // graph, not one for every character.
+    constexpr std::string_view opening = "[U \"";
+    constexpr std::string_view header_opening = ", (";
+    const std::string_view name = name_text(graph.name);
+    const std::size_t groups = static_cast<std::size_t>(std::max(graph.node_count(), 0));
+    const std::size_t room = opening.size() + name.size() + 2 +
+                             groups * (header_opening.size() + NUMBER_ROOM + 1) +
+                             graph.arc_starts().size() * (1 + NUMBER_ROOM);
+    const std::size_t start = text.size();
+    text.resize(start + room);
+    char* at = std::copy(opening.begin(), opening.end(), text.data() + start);
+    at = std::copy(name.begin(), name.end(), at);
+    *at++ = '"';
     for_each_node_run(graph, graph.node_count(), [&](int i, std::span<const std::int32_t> run) {
-        text += ", (";
-        append_number(i, text);
-        text += ')';
+        at = std::copy(header_opening.begin(), header_opening.end(), at);
+        at = put_number(at, i);
+        *at++ = ')';
         for (const std::int32_t k : run) {
             if (k > i) {
-                text += ',';
-                append_number(k, text);
+                *at++ = ',';
+                at = put_number(at, k);
             }
         }
     });
-    text += ']';
+    *at++ = ']';
+    text.resize(static_cast<std::size_t>(at - text.data()));
+}
+
+std::string written_form(const UGraph& graph) {
+    std::string text;
+    append_written_form(graph, text);
     return text;
 }
 
