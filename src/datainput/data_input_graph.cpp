@@ -1,7 +1,7 @@
 #include "datainput/data_input_graph.hpp"
 
 #include "datainput/data_input_text.hpp"
-#include "graph/normalize_arcs.hpp"
+#include "graph/link_set.hpp"
 
 namespace ugraph {
 
@@ -16,8 +16,7 @@ Result<> may_be_loaded(const DataInput& input) {
         return refused("it is not closed by ']' before the end of the file");
     }
     if (input.length > MAX_DATA_INPUT_CHARS) {
-        return refused("it is longer than " + std::to_string(MAX_DATA_INPUT_CHARS) +
-                       " characters");
+        return refused("it is longer than " + std::to_string(MAX_DATA_INPUT_CHARS) + " characters");
     }
     return Done{};
 }
@@ -36,15 +35,20 @@ Result<> read_graph(const DataInput& input, UGraph& graph) {
     // The reading passes over the marker, so the text itself is read rather
     // than the loader's copy: a long export reads every data-input.
     Result<> loaded = may_be_loaded(input);
+    LinkSet links;
+    int nodes = 0;
     if (loaded) {
-        loaded = parse_data_input(input.text, graph);
+        loaded = parse_data_input(input.text, graph.name, links, nodes);
     }
     if (loaded) {
-        normalize_arcs(graph);
+        links.write_arcs(graph);
+        graph.set_node_count(nodes);
     }
     return loaded;
 }
 
-std::string cannot_be_loaded(const Refusal& refusal) { return "cannot be loaded: " + refusal.reason; }
+std::string cannot_be_loaded(const Refusal& refusal) {
+    return "cannot be loaded: " + refusal.reason;
+}
 
 }  // namespace ugraph

@@ -47,11 +47,16 @@ std::string written_form(const UGraph& graph) {
 
 namespace {
 
-// Walks the node groups of one data-input. Every read is bounds-checked:
-// past the end of the text it sees a NUL, which no rule accepts.
+// Walks the node groups of one data-input, handing every entry (header,
+// neighbour) to `entries` in text order: a loose arc list for
+// parse_data_input, or a LinkSet for the loader, which so gets the canonical
+// links without a loose list to write and read again. Every read is
+// bounds-checked: past the end of the text it sees a NUL, which no rule
+// accepts.
+template <typename Entries>
 class NodeGroupReader {
 public:
-    NodeGroupReader(std::string_view text, UGraph& graph) : text_(text), graph_(graph) {}
+    NodeGroupReader(std::string_view text, Entries& entries) : text_(text), entries_(entries) {}
 
     // Reads from the "(" at `start` to the closing "]".
     bool read(std::size_t start, std::string& reason) {
@@ -65,12 +70,18 @@ public:
             reason = unexpected();
             return false;
         }
-        finish();
         return true;
     }
 
+    // The largest node number named anywhere.
+    std::int32_t largest() const { return largest_; }
+
 private:
-    char peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
+    char char_at(std::size_t pos) const { return pos < text_.size() ? text_[pos] : '\0'; }
+    char peek() const { return char_at(pos_); }
+    // Steps to the next character and gives it: each character is looked
+    // at once, however many rules ask about it.
+    char advance() { return char_at(++pos_); }
     static bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
     std::string at() const { return " at character " + std::to_string(pos_ + 1); }
@@ -94,16 +105,22 @@ private:
     // MAX_NODES + 1 so that any longer run reads as too large, never wraps.
     std::int32_t read_digits() {
         std::int32_t value = 0;
-        for (; is_digit(peek()); ++pos_) {
-            value = std::min(value * 10 + (peek() - '0'), MAX_NODES + 1);
+        for (char c = peek(); is_digit(c); c = advance()) {
+            value = std::min(value * 10 + (c - '0'), MAX_NODES + 1);
         }
         return value;
     }
 
+    // The words of a refusal are put together apart from the checks, which
+    // run for every number of every data-input.
+    static std::string not_a_node(std::size_t where) {
+        return "node number at character " + std::to_string(where + 1) + " is not between 1 and " +
+               std::to_string(MAX_NODES);
+    }
+
     bool note_node(std::int32_t value, std::size_t where, std::string& reason) {
         if (value < 1 || value > MAX_NODES) {
-            reason = "node number at character " + std::to_string(where + 1) +
-                     " is not between 1 and " + std::to_string(MAX_NODES);
+            reason = not_a_node(where);
             return false;
         }
         largest_ = std::max(largest_, value);
@@ -128,16 +145,17 @@ private:
     // Reads the neighbours after a header, up to the next "(" or the "]".
     bool read_list(std::string& reason) {
         for (;;) {
-            if (peek() == ',') {
-                ++pos_;
+            char c = peek();
+            if (c == ',') {
+                c = advance();
             }
-            while (peek() == ' ') {
-                ++pos_;
+            while (c == ' ') {
+                c = advance();
             }
-            if (peek() == '(' || peek() == ']') {
+            if (c == '(' || c == ']') {
                 return true;
             }
-            if (peek() == '#') {
+            if (c == '#') {
                 reason = unexpected();
                 return false;
             }
@@ -155,14 +173,15 @@ private:
     // After a 0 or an empty entry only blanks and commas may come before the
     // next header or the end. A number there is a neighbour the 0 shut out.
     bool close_list(std::size_t zero_at, std::string& reason) {
-        const bool written_zero = is_digit(text_[zero_at]);
-        while (peek() == ' ' || peek() == ',') {
-            ++pos_;
+        const bool written_zero = is_digit(char_at(zero_at));
+        char c = peek();
+        while (c == ' ' || c == ',') {
+            c = advance();
         }
-        if (peek() == '(' || peek() == ']') {
+        if (c == '(' || c == ']') {
             return true;
         }
-        if (written_zero && is_digit(peek())) {
+        if (written_zero && is_digit(c)) {
             reason = "the 0 at character " + std::to_string(zero_at + 1) +
                      " had already closed the list of node " + std::to_string(header_) +
                      ", so the number" + at() + " has no place";
@@ -172,36 +191,49 @@ private:
         return false;
     }
 
+    static std::string too_many_neighbors() {
+        return "it holds more than " + std::to_string(MAX_LINKS) + " neighbor numbers";
+    }
+
     bool store(std::int32_t neighbor, std::string& reason) {
-        if (arcs_.count() == MAX_LINKS) {
-            reason = "it holds more than " + std::to_string(MAX_LINKS) + " neighbor numbers";
+        if (count_ == MAX_LINKS) {
+            reason = too_many_neighbors();
             return false;
         }
-        arcs_.append(header_, neighbor);
+        ++count_;
+        entries_.add(header_, neighbor);
         return true;
     }
 
-    // Every entry is a link both ways: the reverses follow the entries.
-    void finish() {
+    std::string_view text_;
+    Entries& entries_;
+    std::size_t pos_ = 0;
+    std::int32_t header_ = 0;
+    std::int32_t largest_ = 0;
+    std::int32_t count_ = 0;
+};
+
+// The entries as a loose arc list; every entry is a link both ways, so the
+// reverses follow the entries.
+class LooseArcs {
+public:
+    explicit LooseArcs(UGraph& graph) : graph_(graph) {}
+    void add(std::int32_t header, std::int32_t neighbor) { arcs_.append(header, neighbor); }
+    void close_with_reverses() {
         const std::int32_t entries = arcs_.count();
         for (std::int32_t m = 1; m <= entries; ++m) {
             arcs_.append(graph_.arc_to[m], graph_.arc_from[m]);
         }
         arcs_.close();
-        graph_.set_node_count(largest_);
     }
 
-    std::string_view text_;
+private:
     UGraph& graph_;
     ArcListWriter arcs_{graph_};
-    std::size_t pos_ = 0;
-    std::int32_t header_ = 0;
-    std::int32_t largest_ = 0;
 };
 
-}  // namespace
-
-Result<> parse_data_input(std::string_view text, UGraph& graph) {
+// The name, and where the first node group begins.
+Result<> read_name(std::string_view text, GraphName& name, std::size_t& first_header) {
     const std::size_t open_quote = text.find('"');
     const std::size_t close_quote =
         open_quote == std::string_view::npos ? open_quote : text.find('"', open_quote + 1);
@@ -212,15 +244,46 @@ Result<> parse_data_input(std::string_view text, UGraph& graph) {
     if (name_chars.size() > static_cast<std::size_t>(NAME_MAX_CHARS)) {
         return refused("its name is longer than " + std::to_string(NAME_MAX_CHARS) + " characters");
     }
-    const std::size_t first_header = text.find('(', close_quote + 1);
+    first_header = text.find('(', close_quote + 1);
     if (first_header == std::string_view::npos) {
         return refused("it has no node header after its name");
     }
-    set_name(graph.name, name_chars);
+    set_name(name, name_chars);
+    return Done{};
+}
+
+}  // namespace
+
+Result<> parse_data_input(std::string_view text, UGraph& graph) {
+    std::size_t first_header = 0;
+    Result<> named = read_name(text, graph.name, first_header);
+    if (!named) {
+        return named;
+    }
+    LooseArcs arcs(graph);
+    NodeGroupReader reader(text, arcs);
     std::string reason;
-    if (!NodeGroupReader(text, graph).read(first_header, reason)) {
+    if (!reader.read(first_header, reason)) {
         return refused(std::move(reason));
     }
+    arcs.close_with_reverses();
+    graph.set_node_count(reader.largest());
+    return Done{};
+}
+
+Result<> parse_data_input(std::string_view text, GraphName& name, LinkSet& links, int& largest) {
+    std::size_t first_header = 0;
+    Result<> named = read_name(text, name, first_header);
+    if (!named) {
+        return named;
+    }
+    links.clear();
+    NodeGroupReader reader(text, links);
+    std::string reason;
+    if (!reader.read(first_header, reason)) {
+        return refused(std::move(reason));
+    }
+    largest = reader.largest();
     return Done{};
 }
 

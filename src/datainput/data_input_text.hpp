@@ -19,6 +19,7 @@
 #include <string_view>
 
 #include "common/result.hpp"
+#include "graph/link_set.hpp"
 #include "graph/ugraph.hpp"
 
 namespace ugraph {
@@ -45,5 +46,11 @@ void append_written_form(const UGraph& graph, std::string& text);
 // to MAX_NODES, a "#", a neighbour after a list's closing 0, and more than
 // MAX_LINKS neighbour numbers.
 Result<> parse_data_input(std::string_view text, UGraph& graph);
+
+// The same reading and the same refusals, with the entries gathered as links
+// in `links` (cleared first) and the largest node number named given in
+// `largest`: what parse_data_input and normalize_arcs give together, without
+// the loose list in between.
+Result<> parse_data_input(std::string_view text, GraphName& name, LinkSet& links, int& largest);
 
 }  // namespace ugraph
