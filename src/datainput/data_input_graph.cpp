@@ -31,15 +31,20 @@ Result<std::string> loader_copy(const DataInput& input) {
     return "[U" + input.text.substr(2);
 }
 
-Result<> read_graph(const DataInput& input, UGraph& graph) {
+Result<> read_links(const DataInput& input, GraphName& name, LinkSet& links, int& nodes) {
     // The reading passes over the marker, so the text itself is read rather
     // than the loader's copy: a long export reads every data-input.
     Result<> loaded = may_be_loaded(input);
+    if (loaded) {
+        loaded = parse_data_input(input.text, name, links, nodes);
+    }
+    return loaded;
+}
+
+Result<> read_graph(const DataInput& input, UGraph& graph) {
     LinkSet links;
     int nodes = 0;
-    if (loaded) {
-        loaded = parse_data_input(input.text, graph.name, links, nodes);
-    }
+    Result<> loaded = read_links(input, graph.name, links, nodes);
     if (loaded) {
         links.write_arcs(graph);
         graph.set_node_count(nodes);
