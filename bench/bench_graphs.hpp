@@ -19,7 +19,7 @@ inline UGraph random_arc_list(int count) {
     std::mt19937 draw(SEED);
     std::uniform_int_distribution<std::int32_t> node(1, MAX_NODES);
     UGraph graph;
-    ArcListWriter arcs(graph.arc_from, graph.arc_to);
+    ArcListWriter arcs(graph);
     for (int k = 1; k <= count; ++k) {
         const std::int32_t from = node(draw);
         std::int32_t to = node(draw);
@@ -29,7 +29,7 @@ inline UGraph random_arc_list(int count) {
         arcs.append(from, to);
     }
     arcs.close();
-    graph.arc_to[0] = MAX_NODES;
+    graph.set_node_count(MAX_NODES);
     return graph;
 }
 

@@ -8,7 +8,7 @@
 #include "bench_graphs.hpp"
 #include "console/console.hpp"
 #include "datainput/data_input_text.hpp"
-#include "graph/show_adjacency.hpp"
+#include "dialogue/show_adjacency.hpp"
 
 namespace ugraph::bench {
 namespace {
@@ -31,14 +31,13 @@ protected:
 };
 
 void BM_show_adjacency(benchmark::State& state) {
-    UGraph graph = largest_graph();
+    const UGraph graph = largest_graph();
     std::istringstream no_answers;
     DiscardingBuffer buffer;
     std::ostream out(&buffer);
     Console console(no_answers, out);
     for (auto _ : state) {
-        show_adjacency(console, graph.arc_from, graph.arc_to, graph.degree);
-        benchmark::DoNotOptimize(graph.degree.data());
+        show_adjacency(console, graph);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(buffer.written));
 }
@@ -47,7 +46,7 @@ void BM_written_form(benchmark::State& state) {
     const UGraph graph = largest_graph();
     std::size_t chars = 0;
     for (auto _ : state) {
-        const std::string text = written_form(graph.arc_from, graph.arc_to, graph.name);
+        const std::string text = written_form(graph);
         chars += text.size();
         benchmark::DoNotOptimize(text.data());
     }

@@ -17,9 +17,9 @@
 #include <string>
 
 #include "bench_graphs.hpp"
-#include "storage/data_file.hpp"
 #include "datainput/data_input_text.hpp"
 #include "graph/arc_list.hpp"
+#include "storage/data_file.hpp"
 
 namespace ugraph::bench {
 namespace {
@@ -39,21 +39,18 @@ struct Session {
 // neighbours as they stand (so every pass runs the editor, normalize_arcs
 // and the report on the full graph), then saves it.
 Session full_session(const UGraph& graph) {
-    const std::string written = written_form(graph.arc_from, graph.arc_to, graph.name);
+    const std::string written = written_form(graph);
     Session session{"Made for the session benchmark\n" + written + "\n", "F\n1\n", written,
                     1 + EDIT_PASSES};
-    const std::int32_t nodes = graph.arc_to[0];
+    const std::int32_t nodes = graph.node_count();
     for (int pass = 0; pass < EDIT_PASSES; ++pass) {
         const std::int32_t node = 1 + pass % nodes;
         std::string line;
-        for_each_node_run(graph.arc_from, graph.arc_to, node,
-                          [&](int i, std::span<const std::int32_t> run) {
-                              for (const std::int32_t v : run) {
-                                  if (i == node && v > node) {
-                                      line += std::to_string(v) + ',';
-                                  }
-                              }
-                          });
+        for (const std::int32_t v : graph.neighbors(node)) {
+            if (v > node) {
+                line += std::to_string(v) + ',';
+            }
+        }
         session.answers += "Y\n" + std::to_string(node) + "\n" + line + "\n0\n";
     }
     session.answers += "N\n\n\n";

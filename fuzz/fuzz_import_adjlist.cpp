@@ -5,6 +5,6 @@
 using namespace ugraph_fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    check_list_import(data, size, Format::adjlist, [](const LinkGraph& /*graph*/) {});
+    check_list_import(data, size, Format::adjlist, [](const UGraph& /*graph*/) {});
     return 0;
 }

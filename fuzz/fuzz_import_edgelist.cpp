@@ -8,13 +8,14 @@
 using namespace ugraph_fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    check_list_import(data, size, Format::edgelist, [](const LinkGraph& graph) {
-        FUZZ_CHECK(!graph.links.empty());
+    check_list_import(data, size, Format::edgelist, [](const UGraph& graph) {
+        const LinkList links = links_of(graph);
+        FUZZ_CHECK(!links.empty());
         int highest_end = 0;
-        for (const auto& link : graph.links) {
+        for (const auto& link : links) {
             highest_end = std::max(highest_end, link.second);
         }
-        FUZZ_CHECK(highest_end == graph.vertices);
+        FUZZ_CHECK(highest_end == graph.node_count());
     });
     return 0;
 }

@@ -6,8 +6,8 @@ using namespace ugraph_fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view lines(reinterpret_cast<const char*>(data), size);
-    check_import(lines, Format::graph6, 1, [](const LinkGraph& graph) {
-        for (const auto& [a, b] : graph.links) {
+    check_import(lines, Format::graph6, 1, [](const UGraph& graph) {
+        for (const auto& [a, b] : links_of(graph)) {
             FUZZ_CHECK(a != b);
         }
     });

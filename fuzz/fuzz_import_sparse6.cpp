@@ -6,6 +6,6 @@ using namespace ugraph_fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view lines(reinterpret_cast<const char*>(data), size);
-    check_import(lines, Format::sparse6, 1, [](const LinkGraph& /*graph*/) {});
+    check_import(lines, Format::sparse6, 1, [](const UGraph& /*graph*/) {});
     return 0;
 }

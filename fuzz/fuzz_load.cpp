@@ -25,23 +25,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzSession run(data, size);
     const UGraph before = graph_of(3, "before", {{1, 2}});
     UGraph graph = before;
-    const int arcs = load_data_input(run.console, graph.arc_from, graph.arc_to, graph.name,
-                                     scratch().data_file());
+    const int arcs = load_data_input(run.console, graph, scratch().data_file());
 
     FUZZ_CHECK(scratch().read_data_file() == run.input.file);
     check_name(graph.name);
     if (arcs == 0 && same_graph(graph, before)) {
         return 0;
     }
-    FUZZ_CHECK(arcs == graph.arc_from[0]);
-    check_canonical(graph.arc_from, graph.arc_to);
-    const std::int32_t n = graph.arc_to[0];
+    FUZZ_CHECK(arcs == graph.arc_count());
+    check_canonical(graph);
+    const std::int32_t n = graph.node_count();
     FUZZ_CHECK(n >= 1 && n <= MAX_NODES);
     for (std::int32_t k = 1; k <= arcs; ++k) {
         FUZZ_CHECK(graph.arc_from[k] <= n && graph.arc_to[k] <= n);
     }
     FUZZ_CHECK(is_storable_name(name_text(graph.name)));
-    const std::string text = written_form(graph.arc_from, graph.arc_to, graph.name);
+    const std::string text = written_form(graph);
     if (text.size() <= MAX_DATA_INPUT_CHARS) {
         check_written_form(text);
     }

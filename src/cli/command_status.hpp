@@ -1,8 +1,19 @@
 #pragma once
-// What the commands give back and how they tell an error: the exit statuses
-// and the one-line error on standard error.
+// What the commands give back and how they tell an error: the exit statuses,
+// the one-line error on standard error, and the words several commands share.
+//
+//   tell_error          "ugraph: <text>" and a line end on `err`.
+//   counted             "1 link", "3 links".
+//   open_or_tell        the data file for reading, or nothing after telling
+//                       why it cannot be read.
+//   no_such_data_input  the words for a number beyond the file's data-inputs.
+#include <filesystem>
+#include <memory>
 #include <ostream>
+#include <string>
 #include <string_view>
+
+#include "storage/data_file_stream.hpp"
 
 namespace ugraph {
 
@@ -12,6 +23,25 @@ inline constexpr int EXIT_USAGE = 2;       // also: a number out of range, an un
 
 inline void tell_error(std::ostream& err, std::string_view text) {
     err << "ugraph: " << text << '\n';
+}
+
+inline std::string counted(long count, const char* thing) {
+    return std::to_string(count) + ' ' + thing + (count == 1 ? "" : "s");
+}
+
+inline std::unique_ptr<DataFileStream> open_or_tell(const std::filesystem::path& file,
+                                                    std::ostream& err) {
+    Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(file);
+    if (!data) {
+        tell_error(err, "cannot read " + file.string() + " (" + data.reason() + ")");
+        return nullptr;
+    }
+    return std::move(data.value());
+}
+
+inline std::string no_such_data_input(const std::filesystem::path& file, int held, long number) {
+    return file.string() + " holds " + counted(held, "data-input") + "; there is no data-input " +
+           std::to_string(number);
 }
 
 }  // namespace ugraph

@@ -4,29 +4,12 @@
 #include <memory>
 
 #include "cli/command_status.hpp"
-#include "storage/data_file_stream.hpp"
 #include "datainput/data_input_graph.hpp"
 #include "datainput/data_input_reader.hpp"
 #include "graph/report.hpp"
 #include "storage/data_file_stream.hpp"
 
 namespace ugraph {
-namespace {
-
-std::unique_ptr<DataFileStream> open_or_tell(const std::filesystem::path& file, std::ostream& err) {
-    Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(file);
-    if (!data) {
-        tell_error(err, "cannot read " + file.string() + " (" + data.reason() + ")");
-        return nullptr;
-    }
-    return std::move(data.value());
-}
-
-std::string counted(std::int32_t count, const char* thing) {
-    return std::to_string(count) + ' ' + thing + (count == 1 ? "" : "s");
-}
-
-}  // namespace
 
 std::string quoted_name(const GraphName& name) {
     std::string quoted = "\"";
@@ -92,8 +75,7 @@ int show_command(const std::filesystem::path& file, int number, std::ostream& ou
     DataInputReader reader(data->stream());
     DataInput input;
     if (!seek_data_input(reader, number, input)) {
-        tell_error(err, file.string() + " holds " + counted(reader.count(), "data-input") +
-                            "; there is no data-input " + std::to_string(number));
+        tell_error(err, no_such_data_input(file, reader.count(), number));
         return EXIT_USAGE;
     }
     UGraph graph;

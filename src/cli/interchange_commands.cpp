@@ -66,10 +66,6 @@ std::optional<int> data_input_number(std::string_view which) {
     return number;
 }
 
-std::string counted(long count, const char* thing) {
-    return std::to_string(count) + ' ' + thing + (count == 1 ? "" : "s");
-}
-
 }  // namespace
 
 int export_command(const fs::path& file, std::string_view which, Format format,
@@ -86,16 +82,14 @@ int export_command(const fs::path& file, std::string_view which, Format format,
                             "--help')");
         return EXIT_USAGE;
     }
-    const Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(file);
+    const std::unique_ptr<DataFileStream> data = open_or_tell(file, err);
     if (!data) {
-        tell_error(err, "cannot read " + file.string() + " (" + data.reason() + ")");
         return EXIT_USAGE;
     }
-    DataInputReader reader(data.value()->stream());
+    DataInputReader reader(data->stream());
     DataInput input;
     if (number && !seek_data_input(reader, *number, input)) {
-        tell_error(err, file.string() + " holds " + counted(reader.count(), "data-input") +
-                            "; there is no data-input " + std::to_string(*number));
+        tell_error(err, no_such_data_input(file, reader.count(), *number));
         return EXIT_USAGE;
     }
     CommandOutput sink(out, output);

@@ -7,6 +7,7 @@
 #include "dialogue/show_adjacency.hpp"
 #include "entry/edit_neighbors.hpp"
 #include "entry/key_in_graph.hpp"
+#include "graph/normalize_arcs.hpp"
 #include "graph/report.hpp"
 
 namespace ugraph {
@@ -21,7 +22,11 @@ bool obtain_graph(Console& console, UGraph& graph, const std::filesystem::path& 
     for (;;) {
         const int key = console.read_choice_key();
         if (key == 'K' || key == 'k') {
-            return key_in_graph(console, graph);
+            if (!key_in_graph(console, graph)) {
+                return false;
+            }
+            normalize_arcs(graph);
+            return true;
         }
         if (key == 'F' || key == 'f') {
             return load_data_input(console, graph, data_file) != 0;
@@ -52,6 +57,7 @@ void run_dialogue(Console& console, const std::filesystem::path& data_file) {
                 break;
             }
             edit_neighbors(console, graph);
+            normalize_arcs(graph);
         }
         save_data_input(console, graph, data_file);
     }

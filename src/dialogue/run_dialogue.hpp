@@ -3,11 +3,11 @@
 //
 //   1. Where is the data? K types the graph in, F loads it from the data
 //      file; any other answer is refused and asked again.
-//   2. The graph, canonical as entry and loading give it, is summed up in
-//      one line.
+//   2. The graph is summed up in one line: a typed graph once it has been
+//      normalised, a loaded one as the loader gives it, already canonical.
 //   3. The report is shown and "Change data?" asked; Y or y opens the
-//      neighbour editor and the changed graph is reported again, any other
-//      answer moves on.
+//      neighbour editor and the changed graph is normalised and reported
+//      again, any other answer moves on.
 //   4. The graph is saved as the data file's whole content.
 //   5. One more key ends the session.
 // Nothing is summed up, shown or saved when the loader gives 0 or input ends

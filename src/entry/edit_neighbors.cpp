@@ -95,7 +95,8 @@ bool edit_row(Console& console, std::int32_t k, std::int32_t n, NeighborRow& row
     return true;
 }
 
-// The links the rows hold: k and v are linked when either row holds the other.
+// The links the rows give once normalised: k and v are linked when either
+// row holds the other.
 LinkSet links_of_rows(const NeighborTable& neighbor_table, int rows) {
     LinkSet links;
     for (int k = 1; k <= rows; ++k) {
@@ -105,6 +106,22 @@ LinkSet links_of_rows(const NeighborTable& neighbor_table, int rows) {
         }
     }
     return links;
+}
+
+// The rows as a loose arc list, each row's repeats once.
+void write_back(const NeighborTable& neighbor_table, int rows, UGraph& graph) {
+    ArcListWriter arcs(graph);
+    for (int k = 1; k <= rows; ++k) {
+        const NeighborRow& row = neighbor_table[k];
+        for (int e = 1; e <= row[0]; ++e) {
+            const auto earlier_end = row.begin() + e;
+            if (std::find(row.begin() + 1, earlier_end, row[e]) != earlier_end) {
+                continue;  // a repeat in the row gives the same arc again
+            }
+            arcs.append(k, row[e]);
+        }
+    }
+    arcs.close();
 }
 
 }  // namespace
@@ -134,20 +151,19 @@ void edit_neighbors(Console& console, UGraph& graph) {
             console.skip_rest_of_line();
             continue;
         }
-        const bool line_came =
-            (k < 0) ? rename_graph(console, graph.name) : edit_row(console, k, n, neighbor_table[k]);
+        const bool line_came = (k < 0) ? rename_graph(console, graph.name)
+                                       : edit_row(console, k, n, neighbor_table[k]);
         if (!line_came) {
             break;
         }
     }
 
-    const LinkSet links = links_of_rows(neighbor_table, rows);
-    if (links.arc_count() > MAX_NORMALIZE_ARCS) {
+    if (links_of_rows(neighbor_table, rows).arc_count() > MAX_NORMALIZE_ARCS) {
         console.write_line("Error: a Ugraph holds at most " + std::to_string(MAX_LINKS) +
                            " links; the neighbor corrections of this pass were not taken");
         return;
     }
-    links.write_arcs(graph);
+    write_back(neighbor_table, rows, graph);
 }
 
 }  // namespace ugraph

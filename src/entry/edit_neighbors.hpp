@@ -9,10 +9,10 @@
 //   0      ends the pass.
 // A menu answer without digits keeps the previous k and acts on it again
 // with the rest of that answer line; before the first answer k is n + 1
-// (1 when n is below 1). At the end the rows become the graph's arcs again,
-// canonical (see normalize_arcs): two nodes stay linked when either one's row
-// still holds the other, so a correction line only ever decides the links to
-// higher nodes.
+// (1 when n is below 1). At the end every row is written back as a loose arc
+// list (a row's repeats once) for the caller's normalize_arcs: two nodes stay
+// linked when either one's row still holds the other, so a correction line
+// only ever decides the links to higher nodes.
 //
 // Refusals, each told in one line, the graph left consistent:
 //  - a node above n has no row: nothing is listed or changed, and the rest

@@ -4,6 +4,7 @@
 
 #include "datainput/stored_name.hpp"
 #include "entry/scan_line_numbers.hpp"
+#include "graph/arc_list.hpp"
 #include "graph/link_set.hpp"
 
 namespace ugraph {
@@ -42,18 +43,24 @@ bool read_node_count(Console& console, std::int32_t& n) {
     }
 }
 
-// Gives false when j-v would be a link beyond MAX_LINKS. A repeat adds
-// nothing.
-bool take(LinkSet& typed, std::int32_t j, std::int32_t v) {
-    if (typed.contains(j, v)) {
+// The arcs typed so far, and the links they already hold.
+struct TypedArcs {
+    ArcListWriter arcs;
+    LinkSet linked;
+
+    // Gives false when v would be a link beyond MAX_LINKS.
+    bool take(std::int32_t j, std::int32_t v) {
+        if (linked.contains(j, v)) {
+            return true;  // a repeat adds nothing once normalised
+        }
+        if (linked.links() == MAX_LINKS) {
+            return false;
+        }
+        linked.add(j, v);
+        arcs.append(j, v);
         return true;
     }
-    if (typed.links() == MAX_LINKS) {
-        return false;
-    }
-    typed.add(j, v);
-    return true;
-}
+};
 
 }  // namespace
 
@@ -64,7 +71,7 @@ bool key_in_graph(Console& console, UGraph& graph) {
     }
     console.write_line("Input every neighbor with higher natural number after each (node):");
 
-    LinkSet typed;
+    TypedArcs typed{ArcListWriter(graph), {}};
     std::string line;
     for (std::int32_t j = 1; j <= n; ++j) {
         console.print('(' + std::to_string(j) + "),");
@@ -74,7 +81,7 @@ bool key_in_graph(Console& console, UGraph& graph) {
         bool all_taken = true;
         scan_line_numbers(line, [&](std::int32_t v) {
             if (v >= 1 && v <= MAX_NODES && v != j) {
-                all_taken = take(typed, j, v) && all_taken;
+                all_taken = typed.take(j, v) && all_taken;
             }
         });
         if (!all_taken) {
@@ -82,7 +89,7 @@ bool key_in_graph(Console& console, UGraph& graph) {
                                " links; the further ones on this line were dropped");
         }
     }
-    typed.write_arcs(graph);
+    typed.arcs.close();
     graph.set_node_count(n);
     return true;
 }

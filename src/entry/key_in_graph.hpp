@@ -6,8 +6,8 @@
 // node j's line that is a node (1 to MAX_NODES) other than j gives the arc
 // (j, v), in the order typed and only in that direction; everything else on
 // the line is dropped without a word. A number above n is taken too (n is
-// not raised by it). The graph comes out canonical (see normalize_arcs),
-// with node count n.
+// not raised by it). The result is a loose arc list for normalize_arcs, with
+// node count n.
 //
 // Refusals, each told in one line and asked again: a name that could not be
 // read back from the data file (see is_storable_name), and a node

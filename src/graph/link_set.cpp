@@ -13,14 +13,12 @@ void LinkSet::clear() {
     loops_ = 0;
 }
 
-void LinkSet::write_arcs(UGraph& graph, Loops loops) const {
+void LinkSet::write_arcs(UGraph& graph) const {
     // Reading the rows in node order and each row's bits upward gives the
     // arcs ascending by first and then second end, each once, without a sort.
     ArcListWriter arcs(graph);
-    const bool keep_loops = loops == Loops::kept;
     for (int a = 1; a <= highest_node_; ++a) {
-        const std::uint64_t own = keep_loops ? 0 : bit(a);
-        for (std::uint64_t row = rows_[a] & ~own; row != 0; row &= row - 1) {
+        for (std::uint64_t row = rows_[a]; row != 0; row &= row - 1) {
             arcs.append(a, std::countr_zero(row));
         }
     }

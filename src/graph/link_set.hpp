@@ -45,10 +45,7 @@ public:
     int arc_count() const { return 2 * links_without_loops() + loops_; }
     int highest_node() const { return highest_node_; }
     void clear();
-    // A data-input cannot hold a self-loop, so an imported graph is written
-    // without them.
-    enum class Loops { kept, left_out };
-    void write_arcs(UGraph& graph, Loops loops = Loops::kept) const;
+    void write_arcs(UGraph& graph) const;
 
     template <typename Visit>
     void for_each_link(Visit&& visit) const {

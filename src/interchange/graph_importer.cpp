@@ -57,7 +57,7 @@ bool GraphImporter::next(ImportedGraph& into) {
 }
 
 void GraphImporter::take(ImportedGraph& into, int vertices) const {
-    links_.write_arcs(into.graph, LinkSet::Loops::left_out);
+    links_.write_arcs(into.graph);
     into.graph.set_node_count(vertices);
     into.loops = links_.links() - links_.links_without_loops();
 }

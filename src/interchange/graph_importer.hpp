@@ -1,8 +1,8 @@
 #pragma once
 // GraphImporter: the graphs of a stream in graph6, sparse6, an edge list or
 // an adjacency list, one by one, each as a canonical UGraph (its node count
-// the input's vertex count, no name, no self-loops: a data-input cannot
-// hold them, so they are counted instead) or as a refusal.
+// the input's vertex count, its self-loops counted, its name left to the
+// caller) or as a refusal.
 //
 // next() gives the next graph, taken or refused, and false at the end of the
 // input. graph6 and sparse6 hold one graph per non-blank line, a line
@@ -34,8 +34,8 @@ struct ImportedGraph {
     // it, else its first line holding a link or node.
     std::size_t line = 0;
     Result<> taken;
-    UGraph graph;    // when taken
-    int loops = 0;   // the self-loops left out
+    UGraph graph;   // when taken
+    int loops = 0;  // of them, self-loops, which a data-input cannot hold
 };
 
 class GraphImporter {

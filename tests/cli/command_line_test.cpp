@@ -99,6 +99,22 @@ TEST(CommandLine, ShowPrintsWhatTheDialoguePrintsAfterLoading) {
               "3  \"Two digits\"  10 nodes  1 link\n");
 }
 
+// A number below 1 is not a data-input at all; one above the count names how
+// many the file holds.
+TEST(CommandLine, NumbersOutsideTheDataInputsAreToldForWhatTheyAre) {
+    const DataFile data("[U \"Path\", (1),2, (2)]\n[U \"Pair\", (1),2, (2)]");
+    const std::string file = data.file;
+    const Ran beyond = run({"export", "9", "--to", "dot", "-f", file.c_str()});
+    EXPECT_EQ(beyond.status, 2);
+    EXPECT_EQ(beyond.err, "ugraph: " + file + " holds 2 data-inputs; there is no data-input 9\n");
+    const Ran zero = run({"show", "0", "-f", file.c_str()});
+    EXPECT_EQ(zero.status, 2);
+    EXPECT_EQ(zero.err, "ugraph: data-inputs are numbered from 1; there is no data-input 0\n");
+    const Ran nine = run({"show", "9", "-f", file.c_str()});
+    EXPECT_EQ(nine.status, 2);
+    EXPECT_EQ(nine.err, "ugraph: " + file + " holds 2 data-inputs; there is no data-input 9\n");
+}
+
 TEST(CommandLine, QuotedNamesStayOnOneLine) {
     GraphName name{};
     set_name(name, "a\\b\n\tc\x01\x7f");

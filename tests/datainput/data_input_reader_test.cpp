@@ -5,7 +5,7 @@
 #include <sstream>
 #include <vector>
 
-#include "storage/data_file.hpp"
+#include "datainput/data_input_text.hpp"
 
 namespace ugraph {
 namespace {

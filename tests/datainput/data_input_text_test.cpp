@@ -1,3 +1,5 @@
+#include "datainput/data_input_text.hpp"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -8,7 +10,6 @@
 #include <tuple>
 #include <vector>
 
-#include "datainput/data_input_text.hpp"
 #include "dialogue/load_data_input.hpp"
 #include "graph/normalize_arcs.hpp"
 #include "support/graph_of.hpp"
@@ -17,18 +18,16 @@ namespace ugraph {
 namespace {
 
 // The graph in written form and its arc count: name, node count, links.
-std::string shown(const UGraph& g) {
-    return written_form(g.arc_from, g.arc_to, g.name) + " " + std::to_string(g.arc_from[0]);
-}
+std::string shown(const UGraph& g) { return written_form(g) + " " + std::to_string(g.arc_count()); }
 
 // A data-input read and normalised, shown in written form; or why it was refused.
 std::string read_back(const std::string& text) {
     UGraph g;
-    std::string reason;
-    if (!parse_data_input(text, g.name, g.arc_from, g.arc_to, reason))
-        return "refused: " + reason;
-    normalize_arcs(g.arc_from, g.arc_to);
-    return written_form(g.arc_from, g.arc_to, g.name);
+    const Result<> parsed = parse_data_input(text, g);
+    if (!parsed)
+        return "refused: " + parsed.reason();
+    normalize_arcs(g);
+    return written_form(g);
 }
 
 struct Loaded {
@@ -47,15 +46,14 @@ Loaded load(const std::string& file_text, const std::string& typed, UGraph g = {
     std::istringstream in(typed);
     std::ostringstream out;
     Console console(in, out);
-    const int result =
-        load_data_input(console, g.arc_from, g.arc_to, g.name, dir / GRAPH_DATA_FILE);
+    const int result = load_data_input(console, g, dir / GRAPH_DATA_FILE);
     std::filesystem::remove_all(dir);
     return {out.str(), result, g};
 }
 
 TEST(DataInputText, ReadsTheAcceptedTextsAndWritesTheCanonicalForm) {
     std::string many = R"([U "g", (1))";
-    for (int k = 0; k < MAX_NEIGHBOR_NUMBERS; ++k)
+    for (int k = 0; k < MAX_LINKS; ++k)
         many += ",2";
     const std::string two_three = R"([U "g", (1),2,3, (2), (3)])";
     const std::pair<std::string, std::string> cases[] = {
@@ -80,13 +78,13 @@ TEST(DataInputText, ReadsTheAcceptedTextsAndWritesTheCanonicalForm) {
     // Never read back from a file: no header at all, and a neighbour above the node count.
     const UGraph none = graph_of(0, "Ugraph", {});
     const UGraph above = graph_of(2, "up", {{4, 1}, {2, 1}});
-    EXPECT_EQ(written_form(none.arc_from, none.arc_to, none.name), R"([U "Ugraph"])");
-    EXPECT_EQ(written_form(above.arc_from, above.arc_to, above.name), R"([U "up", (1),2,4, (2)])");
+    EXPECT_EQ(written_form(none), R"([U "Ugraph"])");
+    EXPECT_EQ(written_form(above), R"([U "up", (1),2,4, (2)])");
 }
 
 TEST(DataInputText, RefusesTextsOutsideTheFormat) {
     std::string many = R"([U "g", (1))";
-    for (int k = 0; k <= MAX_NEIGHBOR_NUMBERS; ++k)
+    for (int k = 0; k <= MAX_LINKS; ++k)
         many += ",2";
     EXPECT_EQ(read_back(many + "]"), "refused: it holds more than 624 neighbor numbers");
     EXPECT_EQ(read_back("[U \"g\", (1),2\n]"), "refused: unexpected line end at character 14");
@@ -152,7 +150,7 @@ TEST(LoadDataInput, ReadsBackTheWrittenFormOfAnyStorableGraph) {
             links.emplace_back(a, b < a ? b : b + 1);
         }
         const UGraph g = graph_of(n, name, links);
-        const Loaded back = load(written_form(g.arc_from, g.arc_to, g.name), "1\n");
+        const Loaded back = load(written_form(g), "1\n");
         EXPECT_EQ(shown(back.g), shown(g));
     }
 }

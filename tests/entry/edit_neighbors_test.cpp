@@ -20,8 +20,8 @@ struct Edited : UGraph {
     Edited(const Links& links, int n, const char* typed = nullptr)
         : UGraph(graph_of(n, "", links)), in(typed ? typed : "") {
         if (typed != nullptr) {
-            edit_neighbors(console, arc_from, arc_to, name);
-            normalize_arcs(arc_from, arc_to);
+            edit_neighbors(console, *this);
+            normalize_arcs(*this);
         }
     }
     Links arcs() const {
@@ -90,7 +90,7 @@ TEST(EditNeighbors, KeepsRepeatsWhileARowHasRoomAndRefusesAPassBeyond624Links) {
     links.emplace_back(50, 50);  // 1249 arcs, the most a pass may leave
     const Edited row({}, 50, (line + "\n0\n").c_str());
     EXPECT_FALSE(row.said("Error"));
-    EXPECT_EQ(row.arc_from[0], 98);
+    EXPECT_EQ(row.arc_count(), 98);
     EXPECT_FALSE(Edited(links, 50, "0\n").said("Error"));
     const Edited over(links, 50, "-1\nbig\n49\n50\n0\n");
     EXPECT_TRUE(

@@ -21,7 +21,7 @@ Arcs normalized(const Arcs& raw) {
         g.arc_from[k + 1] = k < raw.size() ? raw[k].first : 0;
         g.arc_to[k + 1] = k < raw.size() ? raw[k].second : 0;
     }
-    normalize_arcs(g.arc_from, g.arc_to);
+    normalize_arcs(g);
     const int count = g.arc_from[0];
     EXPECT_EQ(g.arc_to[0], 7);
     EXPECT_EQ(std::pair(g.arc_from[count + 1], g.arc_to[count + 1]), std::pair(0, 0));

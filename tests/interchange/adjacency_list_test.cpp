@@ -9,7 +9,7 @@ namespace {
 
 TEST(AdjacencyList, WritesALineForEveryNodeWithTheNeighboursAboveIt) {
     std::string out = "before\n";
-    append_adjacency_list({6, {{1, 2}, {1, 4}, {2, 2}, {2, 3}, {4, 6}}}, out);
+    append_adjacency_list(graph_of(6, "", {{1, 2}, {1, 4}, {2, 2}, {2, 3}, {4, 6}}), out);
     EXPECT_EQ(out, "before\n1 2 4\n2 2 3\n3\n4 6\n5\n6\n");
 }
 

@@ -2,13 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "support/graph_of.hpp"
+
 namespace ugraph {
 namespace {
 
 TEST(Dot, WritesEveryLinkThenEveryNode) {
-    LinkGraph graph{12, {{1, 2}, {1, 3}, {2, 3}, {3, 3}, {3, 4}}};
+    const UGraph graph = graph_of(12, "Triangle", {{1, 2}, {1, 3}, {2, 3}, {3, 3}, {3, 4}});
     std::string out = "before\n";
-    append_dot(graph, "Triangle", out);
+    append_dot(graph, out);
     EXPECT_EQ(out,
               "before\n"
               "graph \"Triangle\" {\n"
@@ -21,13 +23,14 @@ TEST(Dot, WritesEveryLinkThenEveryNode) {
               "  11; 12;\n"
               "}\n");
     out.clear();
-    append_dot({0, {}}, "", out);
+    append_dot(graph_of(0, "", {}), out);
     EXPECT_EQ(out, "graph \"\" {\n}\n");
 }
 
-// Graphviz reads only UTF-8 without a warning; a name in another encoding
-// (here Latin-1, and UTF-8 of a surrogate, which is not valid) is taken as
-// Latin-1.
+// Graphviz reads only UTF-8 without a warning, and NetworkX's read_dot
+// cannot decode anything else; a name in another encoding (here Latin-1, an
+// overlong lead byte, and UTF-8 of a surrogate, which are not valid) is
+// taken as Latin-1.
 TEST(Dot, QuotesTheNameSoThatGraphvizReadsItBack) {
     const std::pair<std::string, std::string> cases[] = {
         {R"(say "hi")", R"("say \"hi\"")"},
@@ -35,10 +38,11 @@ TEST(Dot, QuotesTheNameSoThatGraphvizReadsItBack) {
         {"caf\xC3\xA9", "\"caf\xC3\xA9\""},
         {"caf\xE9", "\"caf\xC3\xA9\""},
         {"\xED\xA0\x80", "\"\xC3\xAD\xC2\xA0\xC2\x80\""},
+        {"\xC1\xA9", "\"\xC3\x81\xC2\xA9\""},
     };
     for (const auto& [name, quoted] : cases) {
         std::string out;
-        append_dot({1, {}}, name, out);
+        append_dot(graph_of(1, name, {}), out);
         EXPECT_EQ(out, "graph " + quoted + " {\n  1;\n}\n") << name;
     }
 }

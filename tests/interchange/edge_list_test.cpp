@@ -47,7 +47,7 @@ TEST(EdgeList, RefusesTheLinkBeyondTheLimitOnItsLine) {
     }
     EXPECT_EQ(list_outcome(text, Format::edgelist).substr(0, 15), "1: 50 vertices ");
     EXPECT_EQ(list_outcome(text + "\n49 50\n1 2\n", Format::edgelist),
-              "1300: it has more links than the 624 a Ugraph holds");
+              "1300: it has 625 links; a Ugraph holds at most 624");
 }
 
 // Only the labels are needed, so a long line of data behind them is fine;

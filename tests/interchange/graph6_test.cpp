@@ -12,15 +12,14 @@ namespace {
 
 // The graph on 50 vertices whose first `bits` graph6 bits are set: pairs
 // (i, j), i < j, taken column by column.
-LinkGraph first_bits_set(int bits) {
-    LinkGraph graph{MAX_NODES, {}};
-    for (int j = 2; static_cast<int>(graph.links.size()) < bits; ++j) {
-        for (int i = 1; i < j && static_cast<int>(graph.links.size()) < bits; ++i) {
-            graph.links.emplace_back(i, j);
+UGraph first_bits_set(int bits) {
+    Links links;
+    for (int j = 2; static_cast<int>(links.size()) < bits; ++j) {
+        for (int i = 1; i < j && static_cast<int>(links.size()) < bits; ++i) {
+            links.emplace_back(i, j);
         }
     }
-    std::sort(graph.links.begin(), graph.links.end());
-    return graph;
+    return graph_of(MAX_NODES, "", links);
 }
 
 // Lines written by nauty (amtog, geng), each read and written back, and the
@@ -48,9 +47,9 @@ TEST(Graph6, ReadsAndWritesNautysLines) {
 
 TEST(Graph6, RefusesASelfLoopAndLeavesTheTextAsItWas) {
     std::string out = "kept\n";
-    std::string reason;
-    EXPECT_FALSE(append_graph6({4, {{1, 2}, {3, 3}}}, out, reason));
-    EXPECT_EQ(reason, "graph6 cannot hold the self-loop at node 3");
+    const Result<> written = append_graph6(graph_of(4, "", {{1, 2}, {3, 3}}), out);
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.reason(), "graph6 cannot hold the self-loop at node 3");
     EXPECT_EQ(out, "kept\n");
 }
 

@@ -38,14 +38,14 @@ TEST(GraphImporter, LeavesNothingOfOneGraphInTheNext) {
     GraphImporter importer(in, Format::graph6);
     ImportedGraph graph;
     ASSERT_TRUE(importer.next(graph));
-    EXPECT_EQ(graph.graph.links.size(), 10U);
+    EXPECT_EQ(graph.graph.link_count(), 10);
     ASSERT_TRUE(importer.next(graph));
-    EXPECT_FALSE(graph.ok);
+    EXPECT_FALSE(graph.taken);
     ASSERT_TRUE(importer.next(graph));
-    EXPECT_TRUE(graph.ok);
-    EXPECT_EQ(graph.reason, "");
-    EXPECT_EQ(graph.graph.vertices, 2);
-    EXPECT_TRUE(graph.graph.links.empty());
+    EXPECT_TRUE(graph.taken);
+    EXPECT_EQ(graph.graph.node_count(), 2);
+    EXPECT_EQ(graph.graph.arc_count(), 0);
+    EXPECT_EQ(graph.loops, 0);
     EXPECT_FALSE(importer.next(graph));
 }
 
@@ -59,9 +59,9 @@ TEST(GraphImporter, ReadsEveryGraphOfAFileLargerThanItsBuffer) {
     ImportedGraph graph;
     std::size_t count = 0;
     while (importer.next(graph)) {
-        ASSERT_TRUE(graph.ok) << graph.line << ": " << graph.reason;
+        ASSERT_TRUE(graph.taken) << graph.line << ": " << graph.taken.reason();
         ASSERT_EQ(graph.line, ++count);
-        ASSERT_EQ(graph.graph.vertices, count % 2 == 1 ? 5 : 7);
+        ASSERT_EQ(graph.graph.node_count(), count % 2 == 1 ? 5 : 7);
     }
     EXPECT_EQ(count, 40'000U);
 }

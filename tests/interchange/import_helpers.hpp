@@ -6,18 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "graph/arc_list.hpp"
 #include "interchange/format.hpp"
 #include "interchange/graph_importer.hpp"
+#include "support/graph_of.hpp"
 
 namespace ugraph {
 
-using Links = std::vector<std::pair<int, int>>;
-
-inline std::string described(const LinkGraph& graph) {
-    std::string text = std::to_string(graph.vertices) + " vertices";
-    for (const auto& [a, b] : graph.links) {
-        text += " " + std::to_string(a) + "-" + std::to_string(b);
-    }
+inline std::string described(const UGraph& graph) {
+    std::string text = std::to_string(graph.node_count()) + " vertices";
+    for_each_link(graph,
+                  [&](int a, int b) { text += " " + std::to_string(a) + "-" + std::to_string(b); });
     return text;
 }
 
@@ -28,7 +27,7 @@ inline std::vector<std::string> outcomes(const std::string& text, Format format,
     ImportedGraph graph;
     while (importer.next(graph)) {
         seen.push_back(std::to_string(graph.line) + ": " +
-                       (graph.ok ? described(graph.graph) : graph.reason));
+                       (graph.taken ? described(graph.graph) : graph.taken.reason()));
     }
     return seen;
 }
@@ -44,10 +43,9 @@ inline std::string rewritten(const std::string& text, Format format) {
     std::istringstream in(text);
     GraphImporter importer(in, format);
     std::string out;
-    std::string reason;
     ImportedGraph graph;
     while (importer.next(graph)) {
-        if (!graph.ok || !append_in_format(format, graph.graph, "", out, reason)) {
+        if (!graph.taken || !append_in_format(format, graph.graph, out)) {
             out += "refused\n";
         }
     }

@@ -43,19 +43,20 @@ TEST(Sparse6, ReadsAndWritesNautysLines) {
 // Self-loops stay outside the link budget: all 50 of them and MAX_LINKS
 // links cross, one link more does not.
 TEST(Sparse6, CarriesTheLargestUgraphAndRefusesOneLinkMore) {
-    LinkGraph graph{MAX_NODES, {}};
-    for (int a = 1, links = 0; a <= MAX_NODES; ++a) {
+    Links links;
+    for (int a = 1, count = 0; a <= MAX_NODES; ++a) {
         for (int b = a; b <= MAX_NODES; ++b) {
-            if (a == b || links++ < MAX_LINKS + 1) {
-                graph.links.emplace_back(a, b);
+            if (a == b || count++ < MAX_LINKS + 1) {
+                links.emplace_back(a, b);
             }
         }
     }
     std::string text;
-    append_sparse6(graph, text);
+    append_sparse6(graph_of(MAX_NODES, "", links), text);
     EXPECT_EQ(outcomes(text, Format::sparse6),
               std::vector<std::string>{"1: it has 625 links; a Ugraph holds at most 624"});
-    graph.links.erase(graph.links.begin() + 1);
+    links.erase(links.begin() + 1);
+    const UGraph graph = graph_of(MAX_NODES, "", links);
     text.clear();
     append_sparse6(graph, text);
     EXPECT_EQ(outcomes(text, Format::sparse6), std::vector<std::string>{"1: " + described(graph)});

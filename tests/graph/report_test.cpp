@@ -1,10 +1,11 @@
-#include "graph/show_adjacency.hpp"
+#include "graph/report.hpp"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <vector>
 
+#include "dialogue/show_adjacency.hpp"
 #include "support/graph_of.hpp"
 
 namespace ugraph {
@@ -34,14 +35,13 @@ TEST(ShowAdjacency, PrintsEightLinesForNodesOneToN) {
          "The short adjacency array is:\n(1),2,  (2),12,  (3),  \n"},
     };
     for (const auto& c : cases) {
-        UGraph g = graph_of(c.n, "", c.links);
-        g.degree.fill(-1);
+        const UGraph g = graph_of(c.n, "", c.links);
         std::istringstream in;
         std::ostringstream out;
         Console console(in, out);
-        show_adjacency(console, g.arc_from, g.arc_to, g.degree);
+        show_adjacency(console, g);
         EXPECT_EQ(out.str(), c.report);
-        EXPECT_EQ(g.degree[std::max(c.n, 0) + 1], -1);  // nothing above n is written
+        EXPECT_EQ(count_degrees(g)[std::max(c.n, 0) + 1], 0);  // nothing above n is counted
     }
 }
 
