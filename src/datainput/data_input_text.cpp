@@ -103,9 +103,9 @@ private:
 
     // The value of the digit run at the read position, held at most at
     // MAX_NODES + 1 so that any longer run reads as too large, never wraps.
-    std::int32_t read_digits() {
+    std::int32_t read_digits(char c) {
         std::int32_t value = 0;
-        for (char c = peek(); is_digit(c); c = advance()) {
+        for (; is_digit(c); c = advance()) {
             value = std::min(value * 10 + (c - '0'), MAX_NODES + 1);
         }
         return value;
@@ -129,11 +129,12 @@ private:
 
     bool read_header(std::string& reason) {
         const std::size_t where = ++pos_;
-        if (!is_digit(peek())) {
+        const char first = peek();
+        if (!is_digit(first)) {
             reason = "node header" + at() + " is not a number";
             return false;
         }
-        header_ = read_digits();
+        header_ = read_digits(first);
         if (peek() != ')') {
             reason = "node header" + at() + " is not closed by ')'";
             return false;
@@ -160,7 +161,7 @@ private:
                 return false;
             }
             const std::size_t where = pos_;
-            const std::int32_t value = read_digits();
+            const std::int32_t value = read_digits(c);
             if (value == 0) {
                 return close_list(where, reason);
             }
