@@ -2,13 +2,34 @@
 // DataFileStream: the data file open for reading as a stream, reached by
 // follow_links_safely and open_regular_file (see file_access.hpp), so that a
 // refused link, a FIFO, a device or a folder never gets as far as a read.
-#include <ext/stdio_filebuf.h>
+#include <array>
 #include <filesystem>
 #include <istream>
 #include <memory>
+#include <streambuf>
 #include <string>
 
+#include "datafile/unique_fd.hpp"
+
 namespace ugraph {
+
+// The stream's buffer over the descriptor open_regular_file gave: reads it
+// in blocks, so that a data file of any size costs one block of memory, and
+// seeks it for the second pass over the file.
+class FdReadBuffer : public std::streambuf {
+public:
+    explicit FdReadBuffer(int fd) : fd_(fd) {}
+
+protected:
+    int_type underflow() override;
+    pos_type seekoff(off_type offset, std::ios_base::seekdir from,
+                     std::ios_base::openmode which) override;
+    pos_type seekpos(pos_type position, std::ios_base::openmode which) override;
+
+private:
+    UniqueFd fd_;
+    std::array<char, 65536> block_{};
+};
 
 class DataFileStream {
 public:
@@ -23,7 +44,7 @@ public:
     explicit DataFileStream(int fd);
 
 private:
-    __gnu_cxx::stdio_filebuf<char> buffer_;  // owns and closes the descriptor
+    FdReadBuffer buffer_;  // owns and closes the descriptor
     std::istream stream_;
 };
 
