@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "storage/data_file_stream.hpp"
+#include "storage/storage_messages.hpp"
 
 namespace ugraph {
 
@@ -33,7 +34,7 @@ inline std::unique_ptr<DataFileStream> open_or_tell(const std::filesystem::path&
                                                     std::ostream& err) {
     Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(file);
     if (!data) {
-        tell_error(err, "cannot read " + file.string() + " (" + data.reason() + ")");
+        tell_error(err, cannot_read(file, data.reason()));
         return nullptr;
     }
     return std::move(data.value());

@@ -81,8 +81,8 @@ int show_command(const std::filesystem::path& file, int number, std::ostream& ou
     UGraph graph;
     const Result<> loaded = read_graph(input, graph);
     if (!loaded) {
-        tell_error(err,
-                   "data-input " + std::to_string(number) + ' ' + cannot_be_loaded(loaded.refusal()));
+        tell_error(
+            err, "data-input " + std::to_string(number) + ' ' + cannot_be_loaded(loaded.refusal()));
         return EXIT_NOT_LOADED;
     }
     out << summary_line(graph) << adjacency_report(graph);

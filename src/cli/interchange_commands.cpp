@@ -4,9 +4,7 @@
 #include <charconv>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <memory>
-#include <sstream>
 #include <utility>
 
 #include "cli/command_status.hpp"
@@ -15,8 +13,10 @@
 #include "datainput/data_input_text.hpp"
 #include "datainput/stored_name.hpp"
 #include "interchange/graph_importer.hpp"
+#include "storage/append_data_inputs.hpp"
 #include "storage/data_file_stream.hpp"
 #include "storage/file_replace.hpp"
+#include "storage/storage_messages.hpp"
 
 namespace ugraph {
 namespace fs = std::filesystem;
@@ -223,45 +223,6 @@ private:
     int status_ = EXIT_DONE;
 };
 
-// The data file with the text added as further data-inputs. They go in
-// before a Ctrl-Z, which would hide them from every reader, and never
-// behind a data-input the file leaves open, which would swallow them.
-bool append_to_data_file(const fs::path& file, const std::string& added, std::ostream& err) {
-    std::string content;
-    const Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(file);
-    std::error_code missing;
-    if (data) {
-        content.assign(std::istreambuf_iterator<char>(data.value()->stream()), {});
-    } else if (fs::exists(fs::symlink_status(file, missing))) {
-        tell_error(err, "cannot read " + file.string() + " (" + data.reason() + ")");
-        return false;
-    }
-    std::istringstream seen(content);
-    DataInputReader reader(seen);
-    DataInput last;
-    while (reader.next(last)) {
-    }
-    if (reader.count() > 0 && !last.closed) {
-        tell_error(err, file.string() +
-                            " ends inside a data-input that is not closed by ']'; nothing was "
-                            "appended");
-        return false;
-    }
-    const std::size_t mark = std::min(content.find('\x1a'), content.size());
-    const bool needs_line_end = mark > 0 && content[mark - 1] != '\n';
-    content.insert(mark, (needs_line_end ? "\n" : "") + added);
-    const Result<ReplaceReport> replaced =
-        replace_file_contents(file, content, {.keep_backup = true, .mode = std::nullopt});
-    if (!replaced) {
-        tell_error(err, replace_failure(file, replaced.refusal()));
-        return false;
-    }
-    if (replaced.value().backup_refused_by_folder) {
-        tell_error(err, no_backup_note(file));
-    }
-    return true;
-}
-
 }  // namespace
 
 int import_command(const ImportRequest& request, std::istream& in, std::ostream& out,
@@ -294,8 +255,15 @@ int import_command(const ImportRequest& request, std::istream& in, std::ostream&
         return EXIT_USAGE;
     }
     if (request.append) {
-        if (!text.empty() && !append_to_data_file(request.file, text, err)) {
-            return EXIT_USAGE;
+        if (!text.empty()) {
+            const Result<ReplaceReport> appended = append_data_inputs(request.file, text);
+            if (!appended) {
+                tell_error(err, appended.reason());
+                return EXIT_USAGE;
+            }
+            if (appended.value().backup_refused_by_folder) {
+                tell_error(err, no_backup_note(request.file));
+            }
         }
     } else {
         out.write(text.data(), static_cast<std::streamsize>(text.size()));

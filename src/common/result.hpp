@@ -32,7 +32,7 @@ template <typename T = Done>
 class Result {
 public:
     Result() requires std::is_default_constructible_v<T> : state_(T{}) {}
-    Result(T value) : state_(std::move(value)) {}  // NOLINT(google-explicit-constructor)
+    Result(T value) : state_(std::move(value)) {}            // NOLINT(google-explicit-constructor)
     Result(Refusal refusal) : state_(std::move(refusal)) {}  // NOLINT(google-explicit-constructor)
 
     bool ok() const { return std::holds_alternative<T>(state_); }

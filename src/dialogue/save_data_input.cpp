@@ -4,11 +4,12 @@
 
 #include "datainput/data_input_text.hpp"
 #include "storage/file_replace.hpp"
+#include "storage/storage_messages.hpp"
 
 namespace ugraph {
 
 bool save_data_input(Console& console, const UGraph& graph, const std::filesystem::path& file,
-                     const FileSystemCalls& calls) {
+                     const Platform& platform) {
     const std::string text = written_form(graph);
     if (text.size() > MAX_DATA_INPUT_CHARS) {
         console.write_line("Error: the Ugraph is too large for one data-input (over " +
@@ -25,8 +26,8 @@ bool save_data_input(Console& console, const UGraph& graph, const std::filesyste
             file.string() + " was left as it was");
         return false;
     }
-    const Result<ReplaceReport> saved =
-        replace_file_contents(file, text, ReplaceOptions{.keep_backup = true, .mode = std::nullopt}, calls);
+    const Result<ReplaceReport> saved = replace_file_contents(
+        file, text, ReplaceOptions{.keep_backup = true, .mode = std::nullopt}, platform);
     if (!saved) {
         console.write_line("Error: " + replace_failure(file, saved.refusal()));
         return false;

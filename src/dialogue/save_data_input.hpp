@@ -20,12 +20,12 @@
 #include "console/console.hpp"
 #include "graph/ugraph.hpp"
 #include "storage/data_file.hpp"
-#include "storage/file_system_calls.hpp"
+#include "storage/platform.hpp"
 
 namespace ugraph {
 
 bool save_data_input(Console& console, const UGraph& graph,
                      const std::filesystem::path& file = GRAPH_DATA_FILE,
-                     const FileSystemCalls& calls = system_file_calls());
+                     const Platform& platform = system_platform());
 
 }  // namespace ugraph

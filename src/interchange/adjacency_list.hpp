@@ -14,8 +14,8 @@
 #include <string>
 #include <string_view>
 
-#include "graph/ugraph.hpp"
 #include "graph/link_set.hpp"
+#include "graph/ugraph.hpp"
 #include "interchange/list_text.hpp"
 
 namespace ugraph {

@@ -1,11 +1,9 @@
 #include "storage/file_access.hpp"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstring>
 #include <deque>
+
+#include "storage/storage_messages.hpp"
 
 namespace ugraph {
 namespace fs = std::filesystem;
@@ -16,14 +14,14 @@ constexpr int MAX_LINK_HOPS = 40;
 // The kernel's rule (fs.protected_symlinks): in a folder that is sticky and
 // writable for all, a link is followed only when its owner is the one who
 // follows it or the folder's owner.
-bool may_follow(const struct stat& link, const fs::path& folder) {
-    struct stat folder_status {};
-    if (::stat(folder.c_str(), &folder_status) != 0) {
+bool may_follow(const FileStatus& link, const fs::path& folder, const Platform& platform) {
+    FileStatus folder_status;
+    if (platform.status(folder, folder_status) != 0) {
         return false;
     }
     const bool sticky_and_open =
-        (folder_status.st_mode & S_ISVTX) != 0 && (folder_status.st_mode & S_IWOTH) != 0;
-    return !sticky_and_open || link.st_uid == ::geteuid() || link.st_uid == folder_status.st_uid;
+        (folder_status.mode & MODE_STICKY) != 0 && (folder_status.mode & MODE_OTHERS_WRITE) != 0;
+    return !sticky_and_open || link.owner == platform.user() || link.owner == folder_status.owner;
 }
 
 }  // namespace
@@ -31,7 +29,7 @@ bool may_follow(const struct stat& link, const fs::path& folder) {
 // Walks the path a component at a time, as the kernel does, so the rule is
 // applied to every link on the way, not only to the last one: a stranger's
 // link to a folder would lead a save as far as a link to the file would.
-ResolvedPath follow_links_safely(const fs::path& path) {
+ResolvedPath follow_links_safely(const fs::path& path, const Platform& platform) {
     ResolvedPath resolved;
     fs::path walked = path.has_root_directory() ? path.root_path() : fs::path();
     const fs::path relative = path.relative_path();
@@ -44,8 +42,9 @@ ResolvedPath follow_links_safely(const fs::path& path) {
             continue;
         }
         const fs::path next = walked / part;
-        struct stat status {};
-        if (part == ".." || ::lstat(next.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+        FileStatus status;
+        if (part == ".." || platform.link_status(next, status) != 0 ||
+            status.kind != FileStatus::Kind::link) {
             walked = next;  // a missing part resolves to itself, and the rest after it
             continue;
         }
@@ -53,14 +52,13 @@ ResolvedPath follow_links_safely(const fs::path& path) {
             resolved.error = ELOOP;
             return resolved;
         }
-        if (!may_follow(status, walked.empty() ? fs::path(".") : walked)) {
+        if (!may_follow(status, walked.empty() ? fs::path(".") : walked, platform)) {
             resolved.link_refused = true;
             return resolved;
         }
-        std::error_code ec;
-        const fs::path target = fs::read_symlink(next, ec);
-        if (ec) {
-            resolved.error = ec.value();
+        fs::path target;
+        resolved.error = platform.read_link(next, target);
+        if (resolved.error != 0) {
             return resolved;
         }
         const fs::path target_relative = target.relative_path();
@@ -73,27 +71,33 @@ ResolvedPath follow_links_safely(const fs::path& path) {
     return resolved;
 }
 
-UniqueFd open_regular_file(const fs::path& target, std::string& why) {
-    // O_NOFOLLOW: a link put in place since the path was resolved is refused.
-    UniqueFd fd(::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
-    if (!fd.valid()) {
-        why = std::strerror(errno);
-        return fd;
+Result<UniqueFile> open_regular_file(const fs::path& target, const Platform& platform) {
+    // Never through a link: one put in place since the path was resolved is refused.
+    FileHandle handle = NO_FILE;
+    if (const int error = platform.open_read(target, handle); error != 0) {
+        return refused(platform.describe(error));
     }
-    struct stat status {};
-    if (::fstat(fd.get(), &status) != 0) {
-        why = std::strerror(errno);
-        return {};
+    UniqueFile file(platform, handle);
+    FileStatus status;
+    if (const int error = platform.handle_status(file.get(), status); error != 0) {
+        return refused(platform.describe(error));
     }
-    if (!S_ISREG(status.st_mode)) {
-        why = S_ISDIR(status.st_mode) ? std::strerror(EISDIR) : "not a regular file";
-        return {};
+    if (status.kind != FileStatus::Kind::regular) {
+        return refused(status.kind == FileStatus::Kind::folder ? platform.describe(EISDIR)
+                                                               : NOT_REGULAR_REASON);
     }
-    const int flags = ::fcntl(fd.get(), F_GETFL);
-    if (flags >= 0) {
-        ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
+    return file;
+}
+
+Result<UniqueFile> open_data_file(const fs::path& file, const Platform& platform) {
+    const ResolvedPath resolved = follow_links_safely(file, platform);
+    if (resolved.link_refused) {
+        return refused(LINK_REFUSED_REASON, Refusal::Kind::link);
     }
-    return fd;
+    if (resolved.error != 0) {
+        return refused(platform.describe(resolved.error));
+    }
+    return open_regular_file(resolved.target, platform);
 }
 
 }  // namespace ugraph

@@ -9,33 +9,35 @@
 // cannot steer a save onto a file of the user's. A missing part is not an
 // error here: it and what follows it resolve to themselves.
 //
-// open_regular_file: opens a file for reading without ever waiting (a FIFO
-// would block a plain open) and keeps it only when it is a regular file, so
-// a FIFO, a device or a socket is refused like a missing file.
-#include <sys/stat.h>
-
+// open_regular_file: opens an already resolved path for reading without
+// ever waiting (a FIFO would block a plain open) and keeps it only when it
+// is a regular file, so a FIFO, a device or a socket is refused like a
+// missing file; refused with the reason in the system's words.
+//
+// open_data_file: both in turn, for the data file to be read; refused with
+// the kind link and LINK_REFUSED_REASON for a refused link, with the reason
+// otherwise.
 #include <filesystem>
-#include <string>
 
-#include "storage/unique_fd.hpp"
+#include "common/result.hpp"
+#include "storage/platform.hpp"
+#include "storage/unique_file.hpp"
 
 namespace ugraph {
 
 struct ResolvedPath {
     std::filesystem::path target;  // the path with every link followed
     bool link_refused = false;     // a link the rule does not follow was met
-    int error = 0;                 // errno of a failed step (ELOOP for too many links)
+    int error = 0;                 // of a failed step (ELOOP for too many links)
 };
 
-ResolvedPath follow_links_safely(const std::filesystem::path& path);
+ResolvedPath follow_links_safely(const std::filesystem::path& path,
+                                 const Platform& platform = system_platform());
 
-// The reason a refused link is given, completing "... (reason)".
-inline constexpr const char* LINK_REFUSED_REASON =
-    "a symbolic link in a sticky world-writable folder that belongs to neither you nor the "
-    "folder's owner";
+Result<UniqueFile> open_regular_file(const std::filesystem::path& target,
+                                     const Platform& platform = system_platform());
 
-// Opens the already resolved path for reading; on failure gives an invalid
-// descriptor and the reason in the system's words.
-UniqueFd open_regular_file(const std::filesystem::path& target, std::string& why);
+Result<UniqueFile> open_data_file(const std::filesystem::path& file,
+                                  const Platform& platform = system_platform());
 
 }  // namespace ugraph

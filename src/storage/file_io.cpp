@@ -1,52 +1,38 @@
 #include "storage/file_io.hpp"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <array>
 #include <cerrno>
 
-#include "storage/unique_fd.hpp"
-
 namespace ugraph {
 
-bool write_all(const FileSystemCalls& calls, int fd, std::string_view text) {
+int write_all(const Platform& platform, FileHandle file, std::string_view text) {
     while (!text.empty()) {
-        const ssize_t written = calls.write(fd, text.data(), text.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
+        std::size_t written = 0;
+        if (const int error = platform.write(file, text.data(), text.size(), written); error != 0) {
+            return error;
         }
-        if (written <= 0) {
-            if (written == 0) {
-                errno = ENOSPC;
-            }
-            return false;
+        if (written == 0) {
+            return ENOSPC;  // else it would go on for ever
         }
-        text.remove_prefix(static_cast<std::size_t>(written));
+        text.remove_prefix(written);
     }
-    return true;
+    return 0;
 }
 
-bool read_all(int fd, std::string& content) {
+int read_all(const Platform& platform, FileHandle file, std::string& content) {
     content.clear();
     std::array<char, std::size_t{64} * 1024> chunk{};
-    for (off_t at = 0;;) {
-        const ssize_t got = ::pread(fd, chunk.data(), chunk.size(), at);
-        if (got < 0 && errno == EINTR) {
-            continue;
+    for (std::uint64_t at = 0;;) {
+        std::size_t got = 0;
+        if (const int error = platform.read_at(file, at, chunk.data(), chunk.size(), got);
+            error != 0) {
+            return error;
         }
-        if (got <= 0) {
-            return got == 0;
+        if (got == 0) {
+            return 0;
         }
-        content.append(chunk.data(), static_cast<std::size_t>(got));
+        content.append(chunk.data(), got);
         at += got;
-    }
-}
-
-void sync_folder(const std::filesystem::path& folder) {
-    const UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.valid()) {
-        (void)::fsync(fd.get());
     }
 }
 

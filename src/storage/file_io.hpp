@@ -1,23 +1,18 @@
 #pragma once
-// The plain file operations of a save: writing a whole text through the
-// staged calls, reading a whole file, syncing a folder.
-#include <filesystem>
+// The whole-text file operations of a save, through a platform.
+//  - write_all: all of the text at the file's position, going on after
+//    short writes; 0 or the error (ENOSPC for a write that took nothing).
+//  - read_all: the whole content of an open file from its first byte,
+//    whatever its position; 0 or the error, `content` then incomplete.
 #include <string>
 #include <string_view>
 
-#include "storage/file_system_calls.hpp"
+#include "storage/platform.hpp"
 
 namespace ugraph {
 
-// Writes all of the text, going on after short writes; false with errno set
-// on failure (ENOSPC for a write that took nothing).
-bool write_all(const FileSystemCalls& calls, int fd, std::string_view text);
+int write_all(const Platform& platform, FileHandle file, std::string_view text);
 
-// The whole content of an open file, read from its first byte.
-bool read_all(int fd, std::string& content);
-
-// Makes a rename in the folder durable. Some file systems cannot sync a
-// folder; the rename stands anyway.
-void sync_folder(const std::filesystem::path& folder);
+int read_all(const Platform& platform, FileHandle file, std::string& content);
 
 }  // namespace ugraph

@@ -1,49 +1,18 @@
 #include "storage/file_replace.hpp"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <array>
 #include <cerrno>
-#include <cstdlib>
-#include <cstring>
 
 #include "storage/data_file.hpp"
 #include "storage/file_access.hpp"
 #include "storage/file_io.hpp"
-#include "storage/signal_hold.hpp"
+#include "storage/storage_messages.hpp"
 #include "storage/temporary_file.hpp"
-#include "storage/unique_fd.hpp"
+#include "storage/unique_file.hpp"
 
 namespace ugraph {
 namespace fs = std::filesystem;
 namespace {
-
-int open_unnamed_in(const char* folder, mode_t mode) {
-    return ::open(folder, O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
-}
-
-// An unnamed file can be linked through its /proc entry without privileges.
-int name_unnamed_at(int fd, const char* path) {
-    const std::string proc = "/proc/self/fd/" + std::to_string(fd);
-    return ::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, path, AT_SYMLINK_FOLLOW);
-}
-
-int truncate_fd(int fd, off_t length) { return ::ftruncate(fd, length); }
-
-}  // namespace
-
-const FileSystemCalls& system_file_calls() {
-    static const FileSystemCalls calls{open_unnamed_in, name_unnamed_at, ::mkstemp, ::write,
-                                       ::fsync,         ::close,         ::rename,  ::unlink,
-                                       ::link,          truncate_fd};
-    return calls;
-}
-
-namespace {
-
-std::string describe(int error_number) { return std::strerror(error_number); }
 
 // What stopped a replacement.
 enum class Refuser { none, link, file, folder, backup };
@@ -72,49 +41,46 @@ Result<ReplaceReport> as_result(const ReplaceResult& attempt) {
 }
 
 ReplaceResult replace(const fs::path& file, std::string_view text, const ReplaceOptions& options,
-                      const FileSystemCalls& calls);
-
-mode_t usual_new_file_mode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
+                      const Platform& platform);
 
 class Replacement {
 public:
     Replacement(fs::path target, std::string_view text, const ReplaceOptions& options,
-                const FileSystemCalls& calls)
+                const Platform& platform)
         : target_(std::move(target)),
           folder_(target_.has_parent_path() ? target_.parent_path() : fs::path(".")),
           name_(target_.filename().string()),
           text_(text),
           options_(options),
-          calls_(calls) {}
+          platform_(platform) {}
 
     ReplaceResult run();
 
 private:
+    ReplaceResult refusal(Refuser who, int error) const {
+        return ugraph::refusal(who, platform_.describe(error));
+    }
     bool open_old(ReplaceResult& result);
     bool old_holds_text() const;
     ReplaceResult by_rename();
     ReplaceResult in_place(bool folder_refused);
-    bool give_owner(int fd) const;
+    bool give_owner(FileHandle file) const;
     bool keep_backup(ReplaceResult& result) const;
-    bool overwrite(int fd, std::string_view content) const;
+    int overwrite(FileHandle file, std::string_view content) const;
 
     fs::path target_;
     fs::path folder_;
     std::string name_;
     std::string_view text_;
     const ReplaceOptions& options_;
-    const FileSystemCalls& calls_;
-    // A regular file the user may write stands at the target; old_fd_ reads it.
+    const Platform& platform_;
+    // A regular file the user may write stands at the target; old_ reads it.
     bool rewritable_ = false;
     // ... and it is the file itself, whose mode, owner and links are kept
     // (a backup's are not).
     bool keep_old_ = false;
-    struct stat old_status_ {};
-    UniqueFd old_fd_;
+    FileStatus old_status_;
+    UniqueFile old_;
 };
 
 ReplaceResult Replacement::run() {
@@ -126,7 +92,7 @@ ReplaceResult Replacement::run() {
         result.unchanged = true;
         return result;
     }
-    if (keep_old_ && old_status_.st_nlink > 1) {
+    if (keep_old_ && old_status_.links > 1) {
         return in_place(false);
     }
     return by_rename();
@@ -134,29 +100,36 @@ ReplaceResult Replacement::run() {
 
 // Notes what stands at the target, and refuses what must not be replaced.
 bool Replacement::open_old(ReplaceResult& result) {
-    struct stat status {};
-    if (::lstat(target_.c_str(), &status) != 0) {
-        if (errno == ENOENT) {
+    FileStatus status;
+    if (const int error = platform_.link_status(target_, status); error != 0) {
+        if (error == ENOENT) {
             return true;
         }
-        result = refusal(Refuser::file, describe(errno));
+        result = refusal(Refuser::file, error);
         return false;
     }
-    if (S_ISDIR(status.st_mode)) {
-        result = refusal(Refuser::file, describe(EISDIR));
+    if (status.kind == FileStatus::Kind::folder) {
+        result = refusal(Refuser::file, EISDIR);
         return false;
     }
-    const bool writable = S_ISREG(status.st_mode) && ::access(target_.c_str(), W_OK) == 0;
+    const bool regular = status.kind == FileStatus::Kind::regular;
+    const int write_error = regular ? platform_.may_write(target_) : 0;
+    const bool writable = regular && write_error == 0;
     if (!options_.is_backup && !writable) {
         // A rename would get round the user's own write protection.
-        result = refusal(Refuser::file,
-                         S_ISREG(status.st_mode) ? describe(errno) : "not a regular file");
+        result = regular ? refusal(Refuser::file, write_error)
+                         : ugraph::refusal(Refuser::file, NOT_REGULAR_REASON);
         return false;
     }
     if (writable) {
-        old_fd_.reset(::open(target_.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
-        if (!old_fd_.valid() || ::fstat(old_fd_.get(), &old_status_) != 0) {
-            result = refusal(Refuser::file, describe(errno));
+        FileHandle old = NO_FILE;
+        int error = platform_.open_read(target_, old);
+        if (error == 0) {
+            old_ = UniqueFile(platform_, old);
+            error = platform_.handle_status(old_.get(), old_status_);
+        }
+        if (error != 0) {
+            result = refusal(Refuser::file, error);
             return false;
         }
         rewritable_ = true;
@@ -166,43 +139,48 @@ bool Replacement::open_old(ReplaceResult& result) {
 }
 
 bool Replacement::old_holds_text() const {
-    if (old_status_.st_size != static_cast<off_t>(text_.size())) {
+    if (old_status_.size != text_.size()) {
         return false;
     }
     std::string content;
-    return read_all(old_fd_.get(), content) && content == text_;
+    return read_all(platform_, old_.get(), content) == 0 && content == text_;
 }
 
 // Only a privileged user may give a file away: where the new file cannot
 // have the old one's owner and group, it must not replace it.
-bool Replacement::give_owner(int fd) const {
-    struct stat status {};
-    if (::fstat(fd, &status) != 0) {
+bool Replacement::give_owner(FileHandle file) const {
+    FileStatus status;
+    if (platform_.handle_status(file, status) != 0) {
         return false;
     }
-    return (status.st_uid == old_status_.st_uid && status.st_gid == old_status_.st_gid) ||
-           ::fchown(fd, old_status_.st_uid, old_status_.st_gid) == 0;
+    return (status.owner == old_status_.owner && status.group == old_status_.group) ||
+           platform_.set_owner(file, old_status_.owner, old_status_.group) == 0;
 }
 
 ReplaceResult Replacement::by_rename() {
-    const mode_t mode =
-        options_.mode.value_or(keep_old_ ? old_status_.st_mode & 07777 : usual_new_file_mode());
-    TemporaryFile temp(folder_, name_, calls_);
-    if (!temp.create(mode)) {
-        const int error = errno;
+    const std::uint32_t mode =
+        options_.mode.value_or(keep_old_ ? old_status_.mode : platform_.new_file_mode());
+    TemporaryFile temp(folder_, name_, platform_);
+    if (const int error = temp.create(mode); error != 0) {
         if (rewritable_ && (error == EACCES || error == EPERM)) {
             return in_place(true);
         }
-        return refusal(Refuser::folder, describe(error));
+        return refusal(Refuser::folder, error);
     }
-    if (keep_old_ && !give_owner(temp.fd())) {
+    if (keep_old_ && !give_owner(temp.file())) {
         temp.discard();
         return in_place(false);
     }
-    if (::fchmod(temp.fd(), mode) != 0 || !write_all(calls_, temp.fd(), text_) ||
-        calls_.sync(temp.fd()) != 0) {
+    int error = platform_.set_mode(temp.file(), mode);
+    if (error == 0) {
+        error = write_all(platform_, temp.file(), text_);
+    }
+    if (error == 0) {
+        error = platform_.sync(temp.file());
+    }
+    if (error != 0) {
         temp.discard();
-        return refusal(Refuser::file, describe(errno));
+        return refusal(Refuser::file, error);
     }
     ReplaceResult result;
     if (keep_old_ && options_.keep_backup && !keep_backup(result)) {
@@ -210,13 +188,18 @@ ReplaceResult Replacement::by_rename() {
     }
     // Named only now, right before the rename, so that only a kill in
     // between can leave it behind.
-    if (!temp.seal() || calls_.rename(temp.path().c_str(), target_.c_str()) != 0) {
-        const int error = errno;
+    error = temp.seal();
+    if (error == 0) {
+        error = platform_.rename(temp.path(), target_);
+    }
+    if (error != 0) {
         temp.discard();
-        return refusal(Refuser::file, describe(error));
+        return refusal(Refuser::file, error);
     }
     temp.release();
-    sync_folder(folder_);
+    // Without it a power loss could undo the rename; a folder that cannot
+    // be synced leaves the rename standing all the same.
+    (void)platform_.sync_folder(folder_);
     return result;
 }
 
@@ -224,117 +207,104 @@ ReplaceResult Replacement::by_rename() {
 // where a link cannot be made, a copy is written.
 bool Replacement::keep_backup(ReplaceResult& result) const {
     const std::string backup = backup_name(target_.string());
-    const std::string linked = link_to_fresh_name(folder_, name_ + ".bak", [&](const char* path) {
-        return calls_.link(target_.c_str(), path);
-    });
+    int error = 0;
+    const std::string linked = link_to_fresh_name(
+        folder_, name_ + ".bak",
+        [&](const fs::path& path) { return platform_.link(target_, path); }, error);
     if (!linked.empty()) {
-        if (calls_.rename(linked.c_str(), backup.c_str()) != 0) {
-            const int error = errno;
-            calls_.remove(linked.c_str());
-            result = refusal(Refuser::backup, describe(error));
+        error = platform_.rename(linked, backup);
+        if (error != 0) {
+            (void)platform_.remove(linked);
+            result = refusal(Refuser::backup, error);
             return false;
         }
         result.backup_kept = true;
         return true;
     }
     std::string before;
-    if (!read_all(old_fd_.get(), before)) {
-        result = refusal(Refuser::backup, describe(errno));
+    error = read_all(platform_, old_.get(), before);
+    if (error != 0) {
+        result = refusal(Refuser::backup, error);
         return false;
     }
-    const ReplaceResult copy = replace(
-        backup, before,
-        {.keep_backup = false, .mode = old_status_.st_mode & 07777, .is_backup = true}, calls_);
+    const ReplaceResult copy =
+        replace(backup, before, {.keep_backup = false, .mode = old_status_.mode, .is_backup = true},
+                platform_);
     if (!copy.ok()) {
-        result = refusal(Refuser::backup, copy.reason);
+        result = ugraph::refusal(Refuser::backup, copy.reason);
         return false;
     }
     result.backup_kept = true;
     return true;
 }
 
-bool Replacement::overwrite(int fd, std::string_view content) const {
-    return calls_.truncate(fd, 0) == 0 && ::lseek(fd, 0, SEEK_SET) == 0 &&
-           write_all(calls_, fd, content) && calls_.sync(fd) == 0;
+int Replacement::overwrite(FileHandle file, std::string_view content) const {
+    int error = platform_.truncate(file, 0);
+    if (error == 0) {
+        error = platform_.seek(file, 0);
+    }
+    if (error == 0) {
+        error = write_all(platform_, file, content);
+    }
+    return error == 0 ? platform_.sync(file) : error;
 }
 
 ReplaceResult Replacement::in_place(bool folder_refused) {
     std::string before;
-    if (!read_all(old_fd_.get(), before)) {
-        return refusal(Refuser::file, describe(errno));
+    if (const int error = read_all(platform_, old_.get(), before); error != 0) {
+        return refusal(Refuser::file, error);
     }
     ReplaceResult result;
     if (keep_old_ && options_.keep_backup) {
-        const ReplaceResult copy = replace(
-            backup_name(target_.string()), before,
-            {.keep_backup = false, .mode = old_status_.st_mode & 07777, .is_backup = true}, calls_);
+        const ReplaceResult copy =
+            replace(backup_name(target_.string()), before,
+                    {.keep_backup = false, .mode = old_status_.mode, .is_backup = true}, platform_);
         if (copy.ok()) {
             result.backup_kept = true;
         } else if (folder_refused && copy.refused_by == Refuser::folder) {
+            // Only the folder's own refusal excuses a missing backup: the
+            // in-place rewrite exists for that folder alone.
             result.backup_refused_by_folder = true;
         } else {
-            return refusal(Refuser::backup, copy.reason);
+            return ugraph::refusal(Refuser::backup, copy.reason);
         }
     }
-    const UniqueFd out(::open(target_.c_str(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
-    if (!out.valid()) {
-        return refusal(Refuser::file, describe(errno));
+    FileHandle opened = NO_FILE;
+    if (const int error = platform_.open_write(target_, opened); error != 0) {
+        return refusal(Refuser::file, error);
     }
-    if (!overwrite(out.get(), text_)) {
-        const int error = errno;
-        overwrite(out.get(), before);
-        return refusal(Refuser::file, describe(error));
+    const UniqueFile out(platform_, opened);
+    if (const int error = overwrite(out.get(), text_); error != 0) {
+        (void)overwrite(out.get(), before);
+        return refusal(Refuser::file, error);
     }
     result.in_place = true;
     return result;
 }
 
 ReplaceResult replace(const fs::path& file, std::string_view text, const ReplaceOptions& options,
-                      const FileSystemCalls& calls) {
-    const SignalHold hold;
+                      const Platform& platform) {
+    const auto held = platform.hold_ending_signals();
     if (options.is_backup) {
         // Whatever stands at a backup's name is replaced, a link included.
-        return Replacement(file, text, options, calls).run();
+        return Replacement(file, text, options, platform).run();
     }
-    const ResolvedPath resolved = follow_links_safely(file);
+    const ResolvedPath resolved = follow_links_safely(file, platform);
     if (resolved.link_refused) {
         return refusal(Refuser::link, LINK_REFUSED_REASON);
     }
     if (resolved.error != 0) {
-        return refusal(Refuser::file, describe(resolved.error));
+        return refusal(Refuser::file, platform.describe(resolved.error));
     }
-    return Replacement(resolved.target, text, options, calls).run();
+    return Replacement(resolved.target, text, options, platform).run();
 }
 
 }  // namespace
 
 Result<ReplaceReport> replace_file_contents(const fs::path& file, std::string_view text,
                                             const ReplaceOptions& options,
-                                            const FileSystemCalls& calls) {
-    return as_result(replace(file, text, options, calls));
-}
-
-std::string replace_failure(const fs::path& file, const Refusal& refusal) {
-    const std::string name = file.string();
-    const std::string kept = "; " + name + " was left as it was";
-    switch (refusal.kind) {
-        case Refusal::Kind::link:
-            return name + " is " + refusal.reason + "; it was not followed and nothing was written";
-        case Refusal::Kind::folder:
-            return "cannot write in the folder of " + name + " (" + refusal.reason + ")" + kept;
-        case Refusal::Kind::backup:
-            return "cannot keep the previous content of " + name + " as " + backup_name(name) +
-                   " (" + refusal.reason + ")" + kept;
-        default:
-            break;
-    }
-    return "cannot write file " + name + " (" + refusal.reason + "); it was left as it was";
-}
-
-std::string no_backup_note(const fs::path& file) {
-    return "the folder of " + file.string() +
-           " refuses new files, so it was rewritten in place and no backup of its previous "
-           "content could be kept";
+                                            const Platform& platform) {
+    return as_result(replace(file, text, options, platform));
 }
 
 }  // namespace ugraph

@@ -4,11 +4,12 @@
 // old content or the complete new one.
 //
 // The usual way: the text goes into an unnamed temporary file in the file's
-// folder (O_TMPFILE; a named, exclusively created one where the system has
-// none), is synced, given a hidden name and renamed over the file, and the
-// folder is synced. Signals that end the program wait until it is done (see
-// SignalHold), so even a named temporary file is left behind only by a kill
-// or a power loss in the microseconds between its naming and the rename.
+// folder (a named, exclusively created one where the system has none), is
+// synced, given a hidden name and renamed over the file, and the folder is
+// synced. Signals that end the program wait until it is done (see
+// Platform::hold_ending_signals), so even a named temporary file is left
+// behind only by a kill or a power loss in the microseconds between its
+// naming and the rename.
 //
 // Rewritten in place instead, where a rename would lose something: the file
 // has further hard links, its owner or group cannot be given to a new file,
@@ -32,22 +33,24 @@
 //
 // Refused before anything is written: a link the rule does not follow, a
 // target that is not a regular file, and one the user may not write to.
-#include <sys/types.h>
-
+//
+// Every call to the system goes through the platform given, the system's
+// own by default. The words for a refusal are in storage_messages.hpp.
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "common/result.hpp"
-#include "storage/file_system_calls.hpp"
+#include "storage/platform.hpp"
 
 namespace ugraph {
 
 struct ReplaceOptions {
     bool keep_backup = false;
-    std::optional<mode_t> mode;  // permission bits for a new file, instead of the usual ones
-    bool is_backup = false;      // the file is a backup: replaced whatever stands there
+    std::optional<std::uint32_t> mode;  // permission bits for a new file, instead of the usual ones
+    bool is_backup = false;             // the file is a backup: replaced whatever stands there
 };
 
 // How a replacement went. A refusal's kind names what refused (link, file,
@@ -63,15 +66,6 @@ struct ReplaceReport {
 Result<ReplaceReport> replace_file_contents(const std::filesystem::path& file,
                                             std::string_view text,
                                             const ReplaceOptions& options = {},
-                                            const FileSystemCalls& calls = system_file_calls());
-
-// Why a replacement of `file` failed, e.g. "cannot write file
-// GraphDataFile2.txt (Permission denied); it was left as it was"; the
-// dialogue tells it behind "Error: ", the commands behind "ugraph: ".
-std::string replace_failure(const std::filesystem::path& file, const Refusal& refusal);
-
-// The words for a file rewritten in place without a backup because its
-// folder refuses new files; the dialogue tells them behind "Note: ".
-std::string no_backup_note(const std::filesystem::path& file);
+                                            const Platform& platform = system_platform());
 
 }  // namespace ugraph

@@ -1,7 +1,5 @@
 #include "storage/temporary_file.hpp"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <random>
 #include <string_view>
@@ -10,11 +8,13 @@
 namespace ugraph {
 
 std::string link_to_fresh_name(const std::filesystem::path& folder, const std::string& name,
-                               const std::function<int(const char* path)>& make_name) {
+                               const std::function<int(const std::filesystem::path&)>& make_name,
+                               int& error) {
     static std::mt19937 draw{std::random_device{}()};
     constexpr std::string_view letters =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    for (int tries = 0; tries < 100; ++tries) {
+    error = EEXIST;
+    for (int tries = 0; tries < 100 && error == EEXIST; ++tries) {
         std::string hidden = ".";
         hidden += name;
         hidden += '.';
@@ -22,62 +22,57 @@ std::string link_to_fresh_name(const std::filesystem::path& folder, const std::s
             hidden += letters[draw() % letters.size()];
         }
         std::string path = (folder / hidden).string();
-        if (make_name(path.c_str()) == 0) {
+        error = make_name(path);
+        if (error == 0) {
             return path;
-        }
-        if (errno != EEXIST) {
-            return {};
         }
     }
     return {};
 }
 
-bool TemporaryFile::create(mode_t mode) {
-    if (::access("/proc/self/fd", X_OK) == 0) {
-        fd_ = calls_.open_unnamed(folder_.c_str(), mode);
-        // Where the file system has no unnamed files, a named one will do.
-        if (fd_ >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)) {
-            return fd_ >= 0;
-        }
+int TemporaryFile::create(std::uint32_t mode) {
+    FileHandle file = NO_FILE;
+    int error = platform_.open_unnamed(folder_, mode, file);
+    // Where the file system has no unnamed files, a named one will do.
+    if (error == EOPNOTSUPP || error == EISDIR || error == EINVAL) {
+        path_ = link_to_fresh_name(
+            folder_, name_,
+            [&](const std::filesystem::path& path) { return platform_.create_new(path, file); },
+            error);
     }
-    // Built up piece by piece: GCC 12 sees a false overlap in one chained "+".
-    std::string hidden = ".";
-    hidden += name_;
-    hidden += ".XXXXXX";
-    std::string pattern = (folder_ / hidden).string();
-    fd_ = calls_.make_temp(pattern.data());
-    if (fd_ >= 0) {
-        path_ = std::move(pattern);
+    if (error == 0) {
+        file_ = file;
     }
-    return fd_ >= 0;
+    return error;
 }
 
-bool TemporaryFile::seal() {
+int TemporaryFile::seal() {
+    int error = 0;
     if (path_.empty()) {
         path_ = link_to_fresh_name(
-            folder_, name_, [&](const char* path) { return calls_.name_unnamed(fd_, path); });
+            folder_, name_,
+            [&](const std::filesystem::path& path) { return platform_.name_unnamed(file_, path); },
+            error);
         if (path_.empty()) {
             discard();
-            return false;
+            return error;
         }
     }
-    if (calls_.close(std::exchange(fd_, -1)) != 0) {
+    error = platform_.close(std::exchange(file_, NO_FILE));
+    if (error != 0) {
         discard();
-        return false;
     }
-    return true;
+    return error;
 }
 
 void TemporaryFile::discard() {
-    const int saved = errno;
-    if (fd_ >= 0) {
-        calls_.close(std::exchange(fd_, -1));
+    if (file_ != NO_FILE) {
+        (void)platform_.close(std::exchange(file_, NO_FILE));
     }
     if (!path_.empty()) {
-        calls_.remove(path_.c_str());
+        (void)platform_.remove(path_);
         path_.clear();
     }
-    errno = saved;
 }
 
 }  // namespace ugraph

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -14,26 +12,45 @@ namespace ugraph {
 namespace {
 namespace fs = std::filesystem;
 
-ssize_t write_half_then_disk_full(int fd, const void* data, size_t size) {
-    return size < 8 ? (errno = ENOSPC, -1) : ::write(fd, data, size / 2);
-}
+struct WriteHalfThenDiskFull : PassingPlatform {
+    int write(FileHandle file, const char* data, std::size_t size,
+              std::size_t& written) const override {
+        return size < 8 ? ENOSPC : PassingPlatform::write(file, data, size / 2, written);
+    }
+};
 // Writes half of the new graph's text, then finds the disk full; every
 // other text (a backup, the old content written back) goes through.
-ssize_t write_new_graph_half_then_disk_full(int fd, const void* data, size_t size) {
-    const std::string_view text(static_cast<const char*>(data), size);
-    if (text == SAVED) {
-        return ::write(fd, data, size / 2);
+struct WriteNewGraphHalfThenDiskFull : PassingPlatform {
+    int write(FileHandle file, const char* data, std::size_t size,
+              std::size_t& written) const override {
+        const std::string_view text(data, size);
+        if (text == SAVED) {
+            return PassingPlatform::write(file, data, size / 2, written);
+        }
+        return SAVED.ends_with(text) ? ENOSPC : PassingPlatform::write(file, data, size, written);
     }
-    return SAVED.ends_with(text) ? (errno = ENOSPC, -1) : ::write(fd, data, size);
-}
-int fail_sync(int /*fd*/) { return errno = EIO, -1; }
-int close_then_fail(int fd) { return ::close(fd), errno = EIO, -1; }
+};
+struct FailSync : PassingPlatform {
+    int sync(FileHandle /*file*/) const override { return EIO; }
+};
+struct CloseThenFail : PassingPlatform {
+    int close(FileHandle file) const override {
+        (void)PassingPlatform::close(file);
+        return EIO;
+    }
+};
 // Fails the rename onto the data file only; the backup's rename goes through.
-int fail_rename_onto_data_file(const char* from, const char* to) {
-    return std::string_view(to).ends_with(GRAPH_DATA_FILE) ? (errno = EXDEV, -1)
-                                                           : ::rename(from, to);
-}
-int no_unnamed_files(const char* /*folder*/, mode_t /*mode*/) { return errno = EOPNOTSUPP, -1; }
+struct FailRenameOntoDataFile : PassingPlatform {
+    int rename(const Path& from, const Path& to) const override {
+        return to.filename() == GRAPH_DATA_FILE ? EXDEV : PassingPlatform::rename(from, to);
+    }
+};
+struct FailSetMode : PassingPlatform {
+    int set_mode(FileHandle /*file*/, std::uint32_t /*mode*/) const override { return EPERM; }
+};
+struct FailOpenRead : PassingPlatform {
+    int open_read(const Path& /*path*/, FileHandle& /*file*/) const override { return EMFILE; }
+};
 
 // What the user is told after the graph of SAVED failed to save.
 std::string told(const std::string& reason) {
@@ -43,26 +60,31 @@ std::string told(const std::string& reason) {
 
 TEST(FailedSave, KeepsTheOldFileByteForByteAndSaysWhy) {
     const std::string old = "[U \"old\", (1),2]\r\nfree text";
+    WriteHalfThenDiskFull disk_full;
+    FailSync no_sync;
+    CloseThenFail bad_close;
+    FailRenameOntoDataFile bad_rename;
+    FailSetMode no_mode;
+    FailOpenRead no_open;
+    PassingPlatform plain;
     struct Fault {
-        FileSystemCalls calls;
+        PassingPlatform& platform;
         std::string reason;
         bool backup_made;  // the backup comes before the temporary file is closed
     };
     const Fault faults[] = {
-        {with(&FileSystemCalls::write, write_half_then_disk_full), "No space left on device",
-         false},
-        {with(&FileSystemCalls::sync, fail_sync), "Input/output error", false},
-        {with(&FileSystemCalls::close, close_then_fail), "Input/output error", true},
-        {with(&FileSystemCalls::rename, fail_rename_onto_data_file), "Invalid cross-device link",
-         true},
-        {system_file_calls(), "Is a directory", false},  // the data file is a folder
+        {disk_full, "No space left on device", false},
+        {no_sync, "Input/output error", false},
+        {bad_close, "Input/output error", true},
+        {bad_rename, "Invalid cross-device link", true},
+        {no_mode, "Operation not permitted", false},
+        {no_open, "Too many open files", false},  // the old file cannot be opened
+        {plain, "Is a directory", false},         // the data file is a folder
     };
     // Each fault with the unnamed temporary file and with the named one.
     for (const bool unnamed : {true, false}) {
-        for (Fault fault : faults) {
-            if (!unnamed) {
-                fault.calls.open_unnamed = no_unnamed_files;
-            }
+        for (const Fault& fault : faults) {
+            fault.platform.unnamed_files = unnamed;
             const SaveFolder d;
             if (fault.reason == "Is a directory") {
                 fs::create_directory(d.file);
@@ -70,7 +92,7 @@ TEST(FailedSave, KeepsTheOldFileByteForByteAndSaysWhy) {
                 d.lay(old);
             }
             const std::string before = found(d.file);
-            EXPECT_EQ(d.save(fault.calls), told(fault.reason));
+            EXPECT_EQ(d.save(fault.platform), told(fault.reason));
             EXPECT_EQ(found(d.file), before) << fault.reason;
             EXPECT_EQ(d.entries(), fault.backup_made ? 2 : 1)
                 << "a file was left: " << fault.reason;
@@ -81,25 +103,45 @@ TEST(FailedSave, KeepsTheOldFileByteForByteAndSaysWhy) {
     }
 }
 
+// Fails the seek after the truncation that rewrites the file in place: the
+// file is empty then, and must get its old content back.
+struct FailFirstSeek : PassingPlatform {
+    mutable int seeks = 0;
+    int seek(FileHandle file, std::uint64_t offset) const override {
+        return ++seeks == 1 ? ESPIPE : PassingPlatform::seek(file, offset);
+    }
+};
+
 TEST(FailedSave, InPlaceRewriteWritesTheOldContentBackOnFailure) {
-    const SaveFolder d;
-    d.lay("[U \"old\", (1),2]");
-    fs::create_hard_link(d.file, d.path / "second link");
-    EXPECT_EQ(d.save(with(&FileSystemCalls::write, write_new_graph_half_then_disk_full)),
-              told("No space left on device"));
-    EXPECT_EQ(found(d.file), "[U \"old\", (1),2]");
-    EXPECT_EQ(found(d.path / "second link"), "[U \"old\", (1),2]");
+    for (const bool cut_first : {false, true}) {
+        const SaveFolder d;
+        d.lay("[U \"old\", (1),2]");
+        fs::create_hard_link(d.file, d.path / "second link");
+        if (cut_first) {
+            EXPECT_EQ(d.save(FailFirstSeek()), told("Illegal seek"));
+        } else {
+            EXPECT_EQ(d.save(WriteNewGraphHalfThenDiskFull()), told("No space left on device"));
+        }
+        EXPECT_EQ(found(d.file), "[U \"old\", (1),2]");
+        EXPECT_EQ(found(d.path / "second link"), "[U \"old\", (1),2]");
+    }
 }
 
 TEST(FailedSave, RefusesWithoutWritingWhenNoBackupCanBeMade) {
     const SaveFolder d;
     d.lay("old");
     fs::create_directory(d.backup());  // nothing can take the backup's name
-    EXPECT_EQ(d.save(system_file_calls()),
-              SAVED +
-                  "\nError: cannot keep the previous content of GraphDataFile2.txt as "
-                  "GraphDataFile2.txt.bak (Is a directory); GraphDataFile2.txt was left as it "
-                  "was\n");
+    const std::string refused =
+        SAVED +
+        "\nError: cannot keep the previous content of GraphDataFile2.txt as "
+        "GraphDataFile2.txt.bak (Is a directory); GraphDataFile2.txt was left as it was\n";
+    EXPECT_EQ(d.save(system_platform()), refused);
+    EXPECT_EQ(found(d.file), "old");
+    EXPECT_EQ(d.entries(), 2);
+
+    // Only the folder's own refusal of the backup excuses going on without
+    // one; where it refuses new files, the backup's folder is still refused.
+    EXPECT_EQ(d.save(FolderRefusesNewFiles()), refused);
     EXPECT_EQ(found(d.file), "old");
     EXPECT_EQ(d.entries(), 2);
 }

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cerrno>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "save_folder.hpp"
 
@@ -10,36 +11,32 @@ namespace ugraph {
 namespace {
 namespace fs = std::filesystem;
 
-ino_t inode_of(const fs::path& file) {
-    struct stat status {};
-    ::stat(file.c_str(), &status);
-    return status.st_ino;
+std::uint64_t inode_of(const fs::path& file) {
+    FileStatus status;
+    (void)system_platform().status(file, status);
+    return status.inode;
 }
 
-int folder_refuses(const char* /*folder*/, mode_t /*mode*/) { return errno = EACCES, -1; }
-int folder_refuses_named(char* /*path_template*/) { return errno = EACCES, -1; }
-int no_hard_links(const char* /*from*/, const char* /*to*/) { return errno = EPERM, -1; }
-
-FileSystemCalls folder_refusing_new_files() {
-    FileSystemCalls calls = with(&FileSystemCalls::open_unnamed, folder_refuses);
-    calls.make_temp = folder_refuses_named;
-    return calls;
-}
+struct NoHardLinks : PassingPlatform {
+    int link(const Path& /*from*/, const Path& /*to*/) const override { return EPERM; }
+};
 
 TEST(SafeSave, KeepsTheOldContentAsBackupWithTheFilesMode) {
-    for (const FileSystemCalls& calls :
-         {system_file_calls(), with(&FileSystemCalls::link, no_hard_links)}) {
+    const PassingPlatform plain;
+    const NoHardLinks no_hard_links;
+    for (const PassingPlatform* platform :
+         std::initializer_list<const PassingPlatform*>{&plain, &no_hard_links}) {
         const SaveFolder d;
         d.lay("old");
         fs::permissions(d.file, fs::perms(0640));
-        const ino_t old_inode = inode_of(d.file);
-        EXPECT_EQ(d.save(calls), "saved");
+        const std::uint64_t old_inode = inode_of(d.file);
+        EXPECT_EQ(d.save(*platform), "saved");
         EXPECT_EQ(found(d.file), SAVED);
         EXPECT_EQ(found(d.backup()), "old");
         EXPECT_EQ(fs::status(d.file).permissions(), fs::perms(0640));
         EXPECT_EQ(fs::status(d.backup()).permissions(), fs::perms(0640));
         // A hard link keeps the old file itself as the backup; a copy is a new file.
-        EXPECT_EQ(inode_of(d.backup()) == old_inode, calls.link != no_hard_links);
+        EXPECT_EQ(inode_of(d.backup()) == old_inode, platform == &plain);
         EXPECT_EQ(d.entries(), 2);
     }
 }
@@ -47,8 +44,8 @@ TEST(SafeSave, KeepsTheOldContentAsBackupWithTheFilesMode) {
 TEST(SafeSave, ChangesNothingWhenTheFileHoldsTheTextAlready) {
     const SaveFolder d;
     d.lay(SAVED);
-    const ino_t inode = inode_of(d.file);
-    EXPECT_EQ(d.save(system_file_calls()), "saved");
+    const std::uint64_t inode = inode_of(d.file);
+    EXPECT_EQ(d.save(), "saved");
     EXPECT_EQ(inode_of(d.file), inode);
     EXPECT_EQ(d.entries(), 1);  // and no backup
 }
@@ -57,17 +54,47 @@ TEST(SafeSave, RewritesInPlaceWhereARenameWouldBreakAHardLink) {
     const SaveFolder d;
     d.lay("old");
     fs::create_hard_link(d.file, d.path / "second link");
-    const ino_t inode = inode_of(d.file);
-    EXPECT_EQ(d.save(system_file_calls()), "saved");
+    const std::uint64_t inode = inode_of(d.file);
+    EXPECT_EQ(d.save(), "saved");
     EXPECT_EQ(inode_of(d.file), inode);
     EXPECT_EQ(found(d.path / "second link"), SAVED);
     EXPECT_EQ(found(d.backup()), "old");
 }
 
+// Sees the data file as another user's: a new file cannot be given its owner.
+struct DataFileOfAnotherUser : PassingPlatform {
+    mutable FileHandle data_file = NO_FILE;
+    int open_read(const Path& path, FileHandle& file) const override {
+        const int error = PassingPlatform::open_read(path, file);
+        data_file = path.filename() == GRAPH_DATA_FILE ? file : data_file;
+        return error;
+    }
+    int handle_status(FileHandle file, FileStatus& status) const override {
+        const int error = PassingPlatform::handle_status(file, status);
+        status.owner += file == data_file ? 1 : 0;
+        return error;
+    }
+    int set_owner(FileHandle /*file*/, std::uint32_t /*owner*/,
+                  std::uint32_t /*group*/) const override {
+        return EPERM;
+    }
+};
+
+TEST(SafeSave, RewritesInPlaceWhereTheOwnerCannotBeGivenToANewFile) {
+    const SaveFolder d;
+    d.lay("old");
+    const std::uint64_t inode = inode_of(d.file);
+    EXPECT_EQ(d.save(DataFileOfAnotherUser()), "saved");
+    EXPECT_EQ(inode_of(d.file), inode);
+    EXPECT_EQ(found(d.file), SAVED);
+    EXPECT_EQ(found(d.backup()), "old");
+    EXPECT_EQ(d.entries(), 2);
+}
+
 TEST(SafeSave, RewritesInPlaceWhenTheFolderRefusesNewFiles) {
     const SaveFolder d;
     d.lay("old");
-    EXPECT_EQ(d.save(folder_refusing_new_files()),
+    EXPECT_EQ(d.save(FolderRefusesNewFiles()),
               "saved"
               "Note: the folder of GraphDataFile2.txt refuses new files, so it was rewritten in "
               "place and no backup of its previous content could be kept\n");
@@ -77,12 +104,12 @@ TEST(SafeSave, RewritesInPlaceWhenTheFolderRefusesNewFiles) {
     // A backup already there is rewritten in place too.
     std::ofstream(d.backup()) << "stale";
     d.lay("older");
-    EXPECT_EQ(d.save(folder_refusing_new_files()), "saved");
+    EXPECT_EQ(d.save(FolderRefusesNewFiles()), "saved");
     EXPECT_EQ(found(d.backup()), "older");
 
     // With no file to rewrite, the folder's refusal stops the save.
     fs::remove(d.file);
-    EXPECT_EQ(d.save(folder_refusing_new_files()),
+    EXPECT_EQ(d.save(FolderRefusesNewFiles()),
               SAVED +
                   "\nError: cannot write in the folder of GraphDataFile2.txt (Permission "
                   "denied); GraphDataFile2.txt was left as it was\n");
@@ -99,14 +126,14 @@ TEST(SafeSave, ReplacesWhateverStandsAtTheBackupsName) {
         }
         std::ofstream(d.path / "precious") << "precious";
         fs::create_symlink("precious", d.backup());
-        EXPECT_EQ(d.save(system_file_calls()), "saved");
+        EXPECT_EQ(d.save(), "saved");
         EXPECT_EQ(found(d.path / "precious"), "precious");
         EXPECT_FALSE(fs::is_symlink(d.backup()));
         EXPECT_EQ(found(d.backup()), "old");
 
         d.lay("older");
         fs::permissions(d.backup(), fs::perms(0444));
-        EXPECT_EQ(d.save(system_file_calls()), "saved");
+        EXPECT_EQ(d.save(), "saved");
         EXPECT_EQ(found(d.backup()), "older");
     }
 }
@@ -116,7 +143,7 @@ TEST(SafeSave, KeepsASymbolicLinkAndBacksUpBesideItsTarget) {
     fs::create_directory(d.path / "kept");
     std::ofstream(d.path / "kept" / "graphs.txt") << "old";
     fs::create_symlink("kept/graphs.txt", d.file);
-    EXPECT_EQ(d.save(system_file_calls()), "saved");
+    EXPECT_EQ(d.save(), "saved");
     EXPECT_TRUE(fs::is_symlink(d.file));
     EXPECT_EQ(found(d.path / "kept" / "graphs.txt"), SAVED);
     EXPECT_EQ(found(d.path / "kept" / "graphs.txt.bak"), "old");
@@ -137,6 +164,53 @@ TEST(SafeSave, RefusesAGraphWithoutNodesAfterShowingIt) {
               "could not be loaded back; " +
                   d.file.string() + " was left as it was\n");
     EXPECT_EQ(found(d.file), "[U \"kept\", (1),2]");
+}
+
+// Notes, in order, the syncs of files and folders and the renames of a save.
+struct NotesDurableSteps : PassingPlatform {
+    mutable std::vector<std::string> steps;
+    int sync(FileHandle file) const override {
+        steps.emplace_back("sync file");
+        return PassingPlatform::sync(file);
+    }
+    int rename(const Path& from, const Path& to) const override {
+        steps.push_back("rename to " + to.string());
+        return PassingPlatform::rename(from, to);
+    }
+    int sync_folder(const Path& folder) const override {
+        steps.push_back("sync folder " + folder.string());
+        return PassingPlatform::sync_folder(folder);
+    }
+};
+
+struct FolderCannotSync : PassingPlatform {
+    int sync_folder(const Path& /*folder*/) const override { return EINVAL; }
+};
+
+TEST(SafeSave, SyncsTheTextBeforeTheRenameAndTheFolderAfterIt) {
+    const SaveFolder d;
+    d.lay("old");
+    NotesDurableSteps noted;
+    EXPECT_EQ(d.save(noted), "saved");
+    EXPECT_EQ(noted.steps,
+              (std::vector<std::string>{"sync file", "rename to GraphDataFile2.txt.bak",
+                                        "rename to GraphDataFile2.txt", "sync folder ."}));
+
+    // Through a link, the folder synced is the one the rename was made in.
+    fs::create_directory(d.path / "kept");
+    std::ofstream(d.path / "kept" / "graphs.txt") << "old";
+    fs::remove(d.file);
+    fs::create_symlink("kept/graphs.txt", d.file);
+    noted.steps.clear();
+    EXPECT_EQ(d.save(noted), "saved");
+    EXPECT_EQ(noted.steps.back(), "sync folder kept");
+    EXPECT_EQ(noted.steps.at(noted.steps.size() - 2), "rename to kept/graphs.txt");
+
+    // A folder that cannot be synced leaves the rename standing.
+    d.lay("older");
+    EXPECT_EQ(d.save(FolderCannotSync()), "saved");
+    EXPECT_EQ(found(d.file), SAVED);
+    EXPECT_EQ(found(d.path / "kept" / "graphs.txt.bak"), "older");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
-// A scratch folder to save the graph of SAVED into, through any staged
-// system calls, for the tests of a save.
+// A scratch folder to save the graph of SAVED into, through any platform,
+// for the tests of a save.
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,19 +10,12 @@
 #include <string>
 
 #include "dialogue/save_data_input.hpp"
+#include "passing_platform.hpp"
 #include "support/graph_of.hpp"
 
 namespace ugraph {
 
 inline const std::string SAVED = "[U \"new\", (1),2,3, (2), (3)]";
-
-// The system's calls with one of them replaced.
-template <typename Call>
-FileSystemCalls with(Call FileSystemCalls::*member, Call replacement) {
-    FileSystemCalls calls = system_file_calls();
-    calls.*member = replacement;
-    return calls;
-}
 
 // What stands at the path: a file's bytes, or "<folder>".
 inline std::string found(const std::filesystem::path& at) {
@@ -41,9 +34,9 @@ struct SaveFolder {
     std::filesystem::path backup() const { return path / "GraphDataFile2.txt.bak"; }
     void lay(const std::string& content) const { std::ofstream(file, std::ios::binary) << content; }
 
-    // Saves the graph of SAVED with Enter typed at the pause; gives "saved",
-    // or what the user saw when the save failed.
-    std::string save(const FileSystemCalls& calls) const {
+    // Saves the graph of SAVED with Enter typed at the pause; gives "saved"
+    // and any note, or what the user saw when the save failed.
+    std::string save(const Platform& platform = system_platform()) const {
         const UGraph graph = graph_of(3, "new", {{1, 2}, {1, 3}});
         std::istringstream typed("\n");
         std::ostringstream shown;
@@ -51,8 +44,7 @@ struct SaveFolder {
         // Relative to the folder, so that messages name the file as the dialogue does.
         const std::filesystem::path here = std::filesystem::current_path();
         std::filesystem::current_path(path);
-        const bool saved = save_data_input(console, graph,
-                                           "GraphDataFile2.txt", calls);
+        const bool saved = save_data_input(console, graph, "GraphDataFile2.txt", platform);
         std::filesystem::current_path(here);
         return saved ? "saved" + shown.str().substr(SAVED.size() + 1) : shown.str();
     }

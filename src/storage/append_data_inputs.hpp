@@ -1,0 +1,25 @@
+#pragma once
+// append_data_inputs: the data file with further data-inputs added, replaced
+// safely as a save is (see replace_file_contents), keeping the content it
+// replaces as the file's ".bak".
+//
+// Takes the text of whole data-inputs, one a line. They go in before a
+// Ctrl-Z, which would hide them from every reader, on a line of their own,
+// and never behind a data-input the file leaves open, which would swallow
+// them. A missing data file is made. Gives how the file was replaced;
+// refused, the file kept, with the whole sentence to tell (see
+// storage_messages.hpp): the file cannot be read, it ends inside a
+// data-input, or the replacement was refused.
+#include <filesystem>
+#include <string_view>
+
+#include "common/result.hpp"
+#include "storage/file_replace.hpp"
+#include "storage/platform.hpp"
+
+namespace ugraph {
+
+Result<ReplaceReport> append_data_inputs(const std::filesystem::path& file, std::string_view added,
+                                         const Platform& platform = system_platform());
+
+}  // namespace ugraph

@@ -1,0 +1,110 @@
+#pragma once
+// Platform: every call storage makes to the system, in one place, so that a
+// test can fail any one of them (a full disk, a folder that refuses new
+// files, a close that fails) and a second system is one more implementation.
+// system_platform() is the running system's (src/storage/posix/ for POSIX).
+//
+// Every call that may fail gives 0 or an errno-style number (ENOENT, EACCES,
+// ...); describe() gives that number in the system's words, e.g. "Permission
+// denied". Calls interrupted by a signal are retried inside.
+//  - status, link_status, handle_status: a path's status (following a last
+//    link or not) or an open file's; read_link: where a link points;
+//    may_write: whether the user may write the file; user: the user's id;
+//    new_file_mode: the permission bits a new file gets by default.
+//  - open_read, open_write: an existing file, never waiting (a FIFO would
+//    block a plain open) and never through a last link; open_unnamed: a file
+//    without a name in a folder (EOPNOTSUPP where there is none) and
+//    name_unnamed then gives it one; create_new: a new file, 0600, only when
+//    nothing has the name; close.
+//  - read_at: up to `size` bytes from an offset, 0 bytes at the end; write:
+//    some of the bytes, at the file's position; truncate, seek, sync (to the
+//    disk), set_mode, set_owner: of an open file.
+//  - rename (replacing the target), remove, link (a second name), and
+//    sync_folder, which makes a rename in the folder durable.
+//  - hold_ending_signals: while its result lives, signals that ask the
+//    program to end wait; nested holds keep them waiting until the outer one
+//    goes.
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace ugraph {
+
+// An open file; NO_FILE for none.
+using FileHandle = std::intptr_t;
+inline constexpr FileHandle NO_FILE = -1;
+
+// The fields of a file's status that storage uses.
+struct FileStatus {
+    enum class Kind { regular, folder, link, other };
+    Kind kind = Kind::other;
+    std::uint64_t size = 0;
+    std::uint32_t mode = 0;  // permission bits, 07777 (set-id and sticky bits included)
+    std::uint32_t owner = 0;
+    std::uint32_t group = 0;
+    std::uint64_t links = 0;  // hard links
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+};
+
+// Permission bits of FileStatus::mode that the link rule looks at.
+inline constexpr std::uint32_t MODE_STICKY = 01000;
+inline constexpr std::uint32_t MODE_OTHERS_WRITE = 0002;
+
+// Kept alive for as long as signals that end the program are to wait.
+class SignalsHeld {
+public:
+    SignalsHeld() = default;
+    SignalsHeld(const SignalsHeld&) = delete;
+    SignalsHeld& operator=(const SignalsHeld&) = delete;
+    virtual ~SignalsHeld() = default;
+};
+
+class Platform {
+public:
+    using Path = std::filesystem::path;
+
+    Platform() = default;
+    Platform(const Platform&) = delete;
+    Platform& operator=(const Platform&) = delete;
+    virtual ~Platform() = default;
+
+    virtual int status(const Path& path, FileStatus& status) const = 0;
+    virtual int link_status(const Path& path, FileStatus& status) const = 0;
+    virtual int handle_status(FileHandle file, FileStatus& status) const = 0;
+    virtual int read_link(const Path& path, Path& target) const = 0;
+    virtual int may_write(const Path& path) const = 0;
+    virtual std::uint32_t user() const = 0;
+    virtual std::uint32_t new_file_mode() const = 0;
+
+    virtual int open_read(const Path& path, FileHandle& file) const = 0;
+    virtual int open_write(const Path& path, FileHandle& file) const = 0;
+    virtual int open_unnamed(const Path& folder, std::uint32_t mode, FileHandle& file) const = 0;
+    virtual int name_unnamed(FileHandle file, const Path& path) const = 0;
+    virtual int create_new(const Path& path, FileHandle& file) const = 0;
+    virtual int close(FileHandle file) const = 0;
+
+    virtual int read_at(FileHandle file, std::uint64_t offset, char* data, std::size_t size,
+                        std::size_t& got) const = 0;
+    virtual int write(FileHandle file, const char* data, std::size_t size,
+                      std::size_t& written) const = 0;
+    virtual int truncate(FileHandle file, std::uint64_t length) const = 0;
+    virtual int seek(FileHandle file, std::uint64_t offset) const = 0;
+    virtual int sync(FileHandle file) const = 0;
+    virtual int set_mode(FileHandle file, std::uint32_t mode) const = 0;
+    virtual int set_owner(FileHandle file, std::uint32_t owner, std::uint32_t group) const = 0;
+
+    virtual int rename(const Path& from, const Path& to) const = 0;
+    virtual int remove(const Path& path) const = 0;
+    virtual int link(const Path& from, const Path& to) const = 0;
+    virtual int sync_folder(const Path& folder) const = 0;
+
+    virtual std::unique_ptr<SignalsHeld> hold_ending_signals() const = 0;
+    virtual std::string describe(int error) const = 0;
+};
+
+const Platform& system_platform();
+
+}  // namespace ugraph
