@@ -121,7 +121,7 @@ Result<> read_graph6(std::string_view line, LinkSet& links, int& vertices) {
     if (!read_vertex_count(line, at, n)) {
         return refused("it ends inside its vertex count");
     }
-    const Result<> fits = fits_ugraph(line, at, n);
+    Result<> fits = fits_ugraph(line, at, n);
     if (!fits) {
         return fits;
     }
