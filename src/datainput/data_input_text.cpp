@@ -218,19 +218,15 @@ private:
 // reverses follow the entries.
 class LooseArcs {
 public:
-    explicit LooseArcs(UGraph& graph) : graph_(graph) {}
+    explicit LooseArcs(UGraph& graph) : arcs_(graph) {}
     void add(std::int32_t header, std::int32_t neighbor) { arcs_.append(header, neighbor); }
     void close_with_reverses() {
-        const std::int32_t entries = arcs_.count();
-        for (std::int32_t m = 1; m <= entries; ++m) {
-            arcs_.append(graph_.arc_to[m], graph_.arc_from[m]);
-        }
+        arcs_.append_reverses();
         arcs_.close();
     }
 
 private:
-    UGraph& graph_;
-    ArcListWriter arcs_{graph_};
+    ArcListWriter arcs_;
 };
 
 // The name, and where the first node group begins.
