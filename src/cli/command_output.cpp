@@ -79,7 +79,8 @@ bool CommandOutput::open(const fs::path& data_file, std::ostream& err) {
     }
     FileHandle opened = NO_FILE;
     if (const int error = platform.open_stream(*file_, opened); error != 0) {
-        tell_error(err, "cannot write to " + file_->string() + " (" + platform.describe(error) + ")");
+        tell_error(err,
+                   "cannot write to " + file_->string() + " (" + platform.describe(error) + ")");
         return false;
     }
     way_ = Way::stream;
@@ -102,9 +103,8 @@ bool CommandOutput::flush_if_full() {
 int CommandOutput::finish(std::ostream& err, int status) {
     if (way_ == Way::replace) {
         const Result<ReplaceReport> replaced = replace_file_contents(
-            *file_, text_, {.keep_backup = false, .waiting = [&] {
-                                tell_error(err, waiting_note(*file_));
-                            }});
+            *file_, text_,
+            {.keep_backup = false, .waiting = [&] { tell_error(err, waiting_note(*file_)); }});
         if (!replaced) {
             tell_error(err, replace_failure(*file_, replaced.refusal()));
             return EXIT_USAGE;
@@ -120,7 +120,8 @@ int CommandOutput::finish(std::ostream& err, int status) {
     const int written = checked(to, err, status, file_->string());
     const Platform& platform = system_platform();
     if (const int error = platform.close(stream_file_.release()); error != 0 && written == status) {
-        tell_error(err, "cannot write to " + file_->string() + " (" + platform.describe(error) + ")");
+        tell_error(err,
+                   "cannot write to " + file_->string() + " (" + platform.describe(error) + ")");
         return EXIT_USAGE;
     }
     return written;

@@ -69,7 +69,8 @@ void DataFileStream::unlock() {
 }
 
 Result<> DataFileStream::lock_again(const LockWait& wait) {
-    return locked_ ? ugraph::lock_again(file_.get(), LockMode::shared, wait, platform_) : Result<>();
+    return locked_ ? ugraph::lock_again(file_.get(), LockMode::shared, wait, platform_)
+                   : Result<>();
 }
 
 }  // namespace ugraph

@@ -77,8 +77,8 @@ Result<UniqueFile> open_regular_file(const fs::path& target, const Platform& pla
     if (const int error = platform.open_read(target, handle); error != 0) {
         // A socket cannot be opened at all; it is told for what it is.
         FileStatus status;
-        const bool other = platform.link_status(target, status) == 0 &&
-                           status.kind == FileStatus::Kind::other;
+        const bool other =
+            platform.link_status(target, status) == 0 && status.kind == FileStatus::Kind::other;
         return refused(other ? NOT_REGULAR_REASON : platform.describe(error));
     }
     UniqueFile file(platform, handle);

@@ -16,7 +16,8 @@ int each_chunk(const Platform& platform, FileHandle file, std::uint64_t begin, s
                const std::function<int(std::string_view)>& take) {
     std::vector<char> chunk(CHUNK_BYTES);
     for (std::uint64_t at = begin; at < end;) {
-        const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(chunk.size(), end - at));
+        const auto wanted =
+            static_cast<std::size_t>(std::min<std::uint64_t>(chunk.size(), end - at));
         std::size_t got = 0;
         if (const int error = platform.read_at(file, at, chunk.data(), wanted, got); error != 0) {
             return error;

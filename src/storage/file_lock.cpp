@@ -14,7 +14,9 @@ namespace {
 class LockTaker {
 public:
     LockTaker(const Platform& platform, const LockWait& wait)
-        : platform_(platform), wait_(wait), deadline_(std::chrono::steady_clock::now() + wait.patience) {}
+        : platform_(platform),
+          wait_(wait),
+          deadline_(std::chrono::steady_clock::now() + wait.patience) {}
 
     // 0, EWOULDBLOCK once the patience ran out, or the error of a file
     // system without locks.

@@ -49,8 +49,8 @@ struct LockedFile {
     bool locked = false;           // false where the file system has no locks
 };
 
-Result<LockedFile> lock_file(const std::filesystem::path& file, LockMode mode,
-                             const LockWait& wait, const Platform& platform = system_platform());
+Result<LockedFile> lock_file(const std::filesystem::path& file, LockMode mode, const LockWait& wait,
+                             const Platform& platform = system_platform());
 
 Result<> lock_again(FileHandle file, LockMode mode, const LockWait& wait,
                     const Platform& platform = system_platform());

@@ -33,7 +33,7 @@ ReplaceResult refusal(Refuser who, std::string reason) {
 
 Result<ReplaceReport> as_result(const ReplaceResult& attempt) {
     constexpr std::array<Refusal::Kind, 7> kinds = {
-        Refusal::Kind::reason, Refusal::Kind::link,   Refusal::Kind::file, Refusal::Kind::folder,
+        Refusal::Kind::reason, Refusal::Kind::link, Refusal::Kind::file, Refusal::Kind::folder,
         Refusal::Kind::backup, Refusal::Kind::busy, Refusal::Kind::file};
     if (attempt.ok()) {
         return ReplaceReport(attempt);
@@ -142,8 +142,8 @@ private:
     std::string name_;
     fs::path backup_;
     const Platform& platform_;
-    std::string aside_;    // the older backup's hidden name, if there was one
-    bool moved_ = false;   // it was moved there, not linked
+    std::string aside_;     // the older backup's hidden name, if there was one
+    bool moved_ = false;    // it was moved there, not linked
     bool swapped_ = false;  // the new backup stands at NAME.bak
 };
 

@@ -21,8 +21,7 @@ inline constexpr const char* LINK_REFUSED_REASON =
     "a symbolic link in a sticky world-writable folder that belongs to neither you nor the "
     "folder's owner";
 inline constexpr const char* NOT_REGULAR_REASON = "not a regular file";
-inline constexpr const char* IN_USE_REASON =
-    "still in use by another program after 10 seconds";
+inline constexpr const char* IN_USE_REASON = "still in use by another program after 10 seconds";
 
 // "F is in use by another program; waiting up to 10 seconds for it".
 std::string waiting_note(const std::filesystem::path& file);

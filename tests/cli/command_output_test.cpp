@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "../storage/passing_platform.hpp"
 #include "cli/command_line.hpp"
 #include "storage/output_buffer.hpp"
-#include "../storage/passing_platform.hpp"
 
 namespace ugraph {
 namespace {
@@ -89,7 +89,8 @@ TEST(CommandOutput, ExportNeverWritesOverTheDataFileAndTakesDashForStandardOutpu
     const std::string link = (d.path / "second link").string();
     std::ofstream(data) << "[U \"a\", (1),2, (2)]\n";
     fs::create_hard_link(data, link);
-    const Ran refused = run({"export", "all", "--to", "graph6", "-f", data.c_str(), "-o", link.c_str()});
+    const Ran refused =
+        run({"export", "all", "--to", "graph6", "-f", data.c_str(), "-o", link.c_str()});
     EXPECT_EQ(refused.status, 2);
     EXPECT_EQ(refused.err, "ugraph: -o " + link + " is the data file " + data +
                                " (the same file); export never writes over it, so nothing was "

@@ -74,7 +74,7 @@ TEST(FailedSave, KeepsTheOldFileByteForByteAndSaysWhy) {
     const Fault faults[] = {
         {disk_full, "No space left on device"},
         {no_sync, "Input/output error"},
-        {bad_close, "Input/output error"},  // after the backup was put in place
+        {bad_close, "Input/output error"},          // after the backup was put in place
         {bad_rename, "Invalid cross-device link"},  // the same
         {no_mode, "Operation not permitted"},
         {no_open, "Too many open files"},  // the old file cannot be opened
@@ -99,8 +99,7 @@ TEST(FailedSave, KeepsTheOldFileByteForByteAndSaysWhy) {
                 const std::string before = found(d.file);
                 EXPECT_EQ(d.save(fault.platform), told(fault.reason));
                 EXPECT_EQ(found(d.file), before) << fault.reason;
-                EXPECT_EQ(d.entries(), older_backup ? 2 : 1)
-                    << "a file was left: " << fault.reason;
+                EXPECT_EQ(d.entries(), older_backup ? 2 : 1) << "a file was left: " << fault.reason;
                 if (older_backup) {
                     EXPECT_EQ(found(d.backup()), "older") << fault.reason;
                 }

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "save_folder.hpp"
 #include "storage/data_file_stream.hpp"
 #include "storage/file_io.hpp"
 #include "storage/file_replace.hpp"
 #include "storage/storage_messages.hpp"
-#include "save_folder.hpp"
 
 namespace ugraph {
 namespace {
@@ -134,7 +134,8 @@ TEST(FileLock, AMissingFileOrOneWithoutLocksIsNoRefusal) {
     // Where the file system has no locks, storage works as it did without.
     d.lay("old");
     const NoLocks no_locks;
-    const Result<LockedFile> unlocked = lock_file(d.file, LockMode::exclusive, told.wait(), no_locks);
+    const Result<LockedFile> unlocked =
+        lock_file(d.file, LockMode::exclusive, told.wait(), no_locks);
     ASSERT_TRUE(unlocked);
     EXPECT_FALSE(unlocked.value().locked);
     EXPECT_EQ(d.save(no_locks), "saved");
@@ -173,8 +174,8 @@ TEST(FileLock, TheStreamLetsWritersInWhileUnlockedAndTakesTheLockBack) {
     Told told;
     Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(d.file, told.wait());
     ASSERT_TRUE(data);
-    const Result<ReplaceReport> blocked =
-        replace_file_contents(d.file, "new", {.keep_backup = false, .waiting = {}, .patience = milliseconds(20)});
+    const Result<ReplaceReport> blocked = replace_file_contents(
+        d.file, "new", {.keep_backup = false, .waiting = {}, .patience = milliseconds(20)});
     ASSERT_FALSE(blocked);
     EXPECT_EQ(blocked.refusal().kind, Refusal::Kind::busy);
 

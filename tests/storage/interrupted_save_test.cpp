@@ -5,10 +5,10 @@
 #include <fstream>
 #include <string>
 
+#include "save_folder.hpp"
 #include "storage/append_data_inputs.hpp"
 #include "storage/file_replace.hpp"
 #include "storage/hidden_names.hpp"
-#include "save_folder.hpp"
 
 namespace ugraph {
 namespace {
@@ -85,9 +85,9 @@ struct HalfThenTooLarge : PassingPlatform {
         if (text.starts_with("[U \"new\"") || text.starts_with("[U \"added\"")) {
             return size > 8 ? PassingPlatform::write(file, data, size / 2, written) : EFBIG;
         }
-        return SAVED.ends_with(text) || text.ends_with("(5)]\n") ? EFBIG
-                                                                   : PassingPlatform::write(
-                                                                         file, data, size, written);
+        return SAVED.ends_with(text) || text.ends_with("(5)]\n")
+                   ? EFBIG
+                   : PassingPlatform::write(file, data, size, written);
     }
 };
 
@@ -98,8 +98,9 @@ TEST(InterruptedSave, ARewriteCutByTheSizeLimitPutsBackTheOldContentAndBackup) {
     fs::create_hard_link(d.file, d.path / "second link");
     std::ofstream(d.backup()) << "older";
     EXPECT_EQ(d.save(HalfThenTooLarge()),
-              SAVED + "\nError: cannot write file GraphDataFile2.txt (File too large); it was left "
-                      "as it was\n");
+              SAVED +
+                  "\nError: cannot write file GraphDataFile2.txt (File too large); it was left "
+                  "as it was\n");
     const Result<ReplaceReport> appended = append_data_inputs(
         d.file, "[U \"added\", (1),5, (2),5, (3),5, (4),5, (5)]\n", HalfThenTooLarge());
     ASSERT_FALSE(appended);

@@ -285,8 +285,8 @@ public:
     }
 
     int open_stream(const Path& path, FileHandle& file) const override {
-        return opened(retried([&] { return ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC); }),
-                      file);
+        return opened(
+            retried([&] { return ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC); }), file);
     }
     FileHandle standard_output() const override { return STDOUT_FILENO; }
     // Standard input gets a stand-in open for writing only, the others one
