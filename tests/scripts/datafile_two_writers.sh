@@ -6,7 +6,8 @@
 #     `list` reads the file;
 #   - saves: two dialogue sessions, each saving a typed graph;
 # on a plain data file (replaced by rename) and on one with a second hard
-# link (rewritten in place). Every pair must end as one of the two orders:
+# link (rewritten in place); and a tenth as many appends on a data file that
+# does not exist yet, which both writers set out to make. Every pair must end as one of the two orders:
 # the data file holds the old content with both data-inputs added, or one of
 # the two graphs, and the backup holds what the second writer replaced; the
 # second link sees the data file's content; both writers end with status 0
@@ -60,10 +61,12 @@ def content(path):
         return None
 
 
-def fresh_folder(linked):
+def fresh_folder(linked, missing=False):
     work = os.path.join(scratch, "pair")
     shutil.rmtree(work, ignore_errors=True)
     os.mkdir(work)
+    if missing:
+        return work
     with open(os.path.join(work, DATA), "wb") as f:
         f.write(OLD)
     if linked:
@@ -129,12 +132,14 @@ def check_folder(what, work, linked, orders):
     return mixed, len(left)
 
 
-def appends(linked, pairs):
-    kind = "hard-linked" if linked else "plain"
+def appends(linked, pairs, missing=False):
+    kind = "missing" if missing else "hard-linked" if linked else "plain"
+    old = b"" if missing else OLD
+    before = 0 if missing else 12000
     counts = {"mixed": 0, "left": 0, "refused": 0, "waited": 0, "listed": {}}
-    listed_counts = {12000: "before", 12001: "between", 12002: "after"}
+    listed_counts = {before: "before", before + 1: "between", before + 2: "after"}
     for pair in range(pairs):
-        work = fresh_folder(linked)
+        work = fresh_folder(linked, missing)
         commands = [([binary, "import", "--from", "graph6", "--name", name, "--append"], b"D?{\n")
                     for name in ("A", "B")]
         commands.append(([binary, "list"], b""))
@@ -144,7 +149,7 @@ def appends(linked, pairs):
             if ran[0] != 0:
                 counts["refused"] += 1
             counts["waited"] += check_writer(f"{what}, writer {name}", ran, WAIT_NOTE)
-        a, b = OLD + ADDED["A"], OLD + ADDED["B"]
+        a, b = old + ADDED["A"], old + ADDED["B"]
         mixed, left = check_folder(what, work, linked,
                                    [(a + ADDED["B"], a), (b + ADDED["A"], b)])
         counts["mixed"] += mixed
@@ -152,11 +157,14 @@ def appends(linked, pairs):
         status, out, err = lister
         lines = out.split(b"\n")
         state = listed_counts.get(len(lines) - 1)
-        if status != 0 or lines[-1] != b"" or state is None or any(
-                line != b'%d  "g"  2 nodes  1 link' % (k + 1) for k, line in enumerate(lines[:12000])):
+        if missing and status == 2 and out == b"" and "No such file" in err:
+            state = "before"
+        elif status != 0 or lines[-1] != b"" or state is None or any(
+                line != b'%d  "g"  2 nodes  1 link' % (k + 1) for k, line in enumerate(lines[:before])):
             fail(f"{what}: the list read a part of a file: status {status}, {len(lines) - 1} lines, "
                  f"said {err.strip()!r}")
-        else:
+            state = None
+        if state is not None:
             counts["listed"][state] = counts["listed"].get(state, 0) + 1
     seen = ", ".join(f"{n} {state}" for state, n in sorted(counts["listed"].items()))
     print(f"{kind} data file, {pairs} pairs of appends: {counts['mixed']} mixed results, "
@@ -191,5 +199,6 @@ def saves(linked, pairs):
 for linked in (False, True):
     appends(linked, append_pairs)
     saves(linked, save_pairs)
+appends(False, max(1, append_pairs // 10), missing=True)
 sys.exit(1 if failures else 0)
 EOF
