@@ -153,7 +153,7 @@ int show_help(const CLI::App& app, const std::string& topic, std::ostream& out, 
 }  // namespace
 
 int run_command_line(int argc, const char* const* argv, std::istream& in, std::ostream& out,
-                     std::ostream& err) {
+                     std::ostream& err, LineEditorMaker line_editor) {
     CLI::App app(DESCRIPTION, "ugraph");
     Request request;
     describe_commands(app, request);
@@ -192,7 +192,8 @@ int run_command_line(int argc, const char* const* argv, std::istream& in, std::o
     if (app.got_subcommand("help")) {
         return show_help(app, request.help_topic, out, err);
     }
-    Console console(in, out);
+    const std::unique_ptr<LineEditor> editor = line_editor != nullptr ? line_editor() : nullptr;
+    Console console(in, out, editor.get());
     run_dialogue(console, request.file);
     return EXIT_DONE;
 }
