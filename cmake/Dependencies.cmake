@@ -1,0 +1,62 @@
+# The libraries the build takes from the system, looked up in one place so
+# that a missing one stops the configure with the Debian package that
+# provides it, instead of CMake's list of config file names.
+# `bash .ci/setup app` installs what the program needs, `bash .ci/setup test`
+# what the tests and benchmarks need as well.
+
+# The command line is parsed with CLI11, a header-only library.
+find_package(CLI11 CONFIG QUIET)
+if(NOT CLI11_FOUND)
+  message(FATAL_ERROR
+    "CLI11 not found: install the Debian package libcli11-dev (or run bash .ci/setup app)")
+endif()
+
+# The dialogue edits typed lines with libedit, found through pkg-config;
+# Windows leaves it out, as its console edits the line itself.
+if(NOT WIN32)
+  find_package(PkgConfig QUIET)
+  if(PKG_CONFIG_FOUND)
+    pkg_check_modules(LIBEDIT QUIET IMPORTED_TARGET libedit)
+  endif()
+  if(NOT LIBEDIT_FOUND)
+    message(FATAL_ERROR
+      "libedit not found: install the Debian packages libedit-dev and pkg-config (or run bash .ci/setup app)")
+  endif()
+endif()
+
+if(UGRAPH_TESTS)
+  if(UGRAPH_GTEST_FROM_SOURCE)
+    # Debian's prebuilt GoogleTest is compiled against libstdc++; a build
+    # with another standard library (libc++) needs one compiled with its own
+    # flags, from the sources Debian ships.
+    set(UGRAPH_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH
+        "GoogleTest sources, built along with the tests when UGRAPH_GTEST_FROM_SOURCE is on")
+    if(NOT EXISTS ${UGRAPH_GTEST_SOURCE_DIR}/CMakeLists.txt)
+      message(FATAL_ERROR
+        "GoogleTest sources not found in ${UGRAPH_GTEST_SOURCE_DIR}: install the Debian package "
+        "googletest (or run bash .ci/setup test)")
+    endif()
+    # Only gtest and gtest_main, built when the tests need them and never
+    # installed with ugraph.
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(${UGRAPH_GTEST_SOURCE_DIR} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    if(NOT TARGET GTest::gtest_main)
+      add_library(GTest::gtest_main ALIAS gtest_main)
+    endif()
+  else()
+    find_package(GTest QUIET)
+    if(NOT GTest_FOUND)
+      message(FATAL_ERROR
+        "GoogleTest not found: install the Debian package libgtest-dev (or run bash .ci/setup test)")
+    endif()
+  endif()
+endif()
+
+if(UGRAPH_BENCH)
+  find_package(benchmark QUIET)
+  if(NOT benchmark_FOUND)
+    message(FATAL_ERROR
+      "Google Benchmark not found: install the Debian package libbenchmark-dev (or run bash .ci/setup test)")
+  endif()
+endif()
