@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/command_line.hpp"
+#include "console/line_editor.hpp"
 
 int main(int argc, char** argv) {
     // The console flushes before every read that waits, so the standard
@@ -11,7 +12,8 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     int status = 2;
     try {
-        status = ugraph::run_command_line(argc, argv, std::cin, std::cout, std::cerr);
+        status = ugraph::run_command_line(argc, argv, std::cin, std::cout, std::cerr,
+                                          ugraph::terminal_line_editor);
     } catch (const std::exception& failure) {
         // Nothing is meant to throw; should it happen, say so in one line
         // rather than end with an abort.
