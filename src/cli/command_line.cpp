@@ -256,6 +256,21 @@ struct Dispatch {
     }
     bool file_given() const { return app.count("--file") + command.count("--file") > 0; }
 
+    // The one format of export or import, and the lists' base that goes with it.
+    Result<std::pair<Format, int>> format_and_base(const std::string& typed,
+                                                   const std::string& option,
+                                                   const std::vector<std::string>& names) const {
+        const Result<Format> format = format_of(typed, option, names, command.get_name());
+        if (!format) {
+            return format.refusal();
+        }
+        const Result<int> base = base_of(command, request.base, {format.value()});
+        if (!base) {
+            return base.refusal();
+        }
+        return std::pair(format.value(), base.value());
+    }
+
     int show() const {
         const std::string& typed = request.number;
         int number = 0;
@@ -275,30 +290,21 @@ struct Dispatch {
         if (request.which.empty()) {
             return usage("export needs the number N of a data-input, or all");
         }
-        const Result<Format> format =
-            format_of(request.to, "--to", format_names(WRITTEN), "export");
-        if (!format) {
-            return usage(format.reason());
+        const auto chosen = format_and_base(request.to, "--to", format_names(WRITTEN));
+        if (!chosen) {
+            return usage(chosen.reason());
         }
-        const Result<int> base = base_of(command, request.base, {format.value()});
-        if (!base) {
-            return usage(base.reason());
-        }
+        const auto [format, base] = chosen.value();
         return export_command(
-            {request.file, request.which, format.value(), base.value(), output_of(request.output)},
-            in, out, err);
+            {request.file, request.which, format, base, output_of(request.output)}, in, out, err);
     }
 
     int import_graphs() const {
-        const Result<Format> format =
-            format_of(request.from, "--from", format_names(READ), "import");
-        if (!format) {
-            return usage(format.reason());
+        const auto chosen = format_and_base(request.from, "--from", format_names(READ));
+        if (!chosen) {
+            return usage(chosen.reason());
         }
-        const Result<int> base = base_of(command, request.base, {format.value()});
-        if (!base) {
-            return usage(base.reason());
-        }
+        const auto [format, base] = chosen.value();
         if (file_given() && !request.append) {
             return usage("-f names the data file, which import only writes with --append");
         }
@@ -306,9 +312,9 @@ struct Dispatch {
             return usage("--append writes to the data file, which '-f -' cannot be");
         }
         ImportRequest import;
-        import.format = format.value();
+        import.format = format;
         import.input = request.input;
-        import.base = base.value();
+        import.base = base;
         import.append = request.append;
         import.file = request.file;
         if (command.count("--name") > 0) {
