@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/command_line.hpp"
+#include "console/line_editor.hpp"
 #include "storage/output_buffer.hpp"
 #include "storage/platform.hpp"
 
@@ -20,7 +21,8 @@ int main(int argc, char** argv) {
     std::ostream out(&standard_output);
     int status = 2;
     try {
-        status = ugraph::run_command_line(argc, argv, std::cin, out, std::cerr);
+        status = ugraph::run_command_line(argc, argv, std::cin, out, std::cerr,
+                                          ugraph::terminal_line_editor);
     } catch (const std::exception& failure) {
         // Nothing is meant to throw; should it happen, say so in one line
         // rather than end with an abort.

@@ -11,9 +11,6 @@ namespace ugraph {
 namespace fs = std::filesystem;
 namespace {
 
-// Standard output gets the text in pieces of about this size as it grows.
-constexpr std::size_t FLUSH_AT = std::size_t{256} * 1024;
-
 // The stream's buffer, where it keeps the error of its last write.
 const OutputBuffer* buffer_of(const std::ostream& stream) {
     return dynamic_cast<const OutputBuffer*>(stream.rdbuf());
@@ -62,7 +59,7 @@ bool CommandOutput::open(const fs::path& data_file, std::ostream& err) {
         return true;  // made new; any other fault is the replacement's to tell
     }
     FileStatus data;
-    if (platform.status(data_file, data) == 0 && same_file(target, data)) {
+    if (!data_file.empty() && platform.status(data_file, data) == 0 && same_file(target, data)) {
         tell_error(err, "-o " + file_->string() + " is the data file " + data_file.string() +
                             " (the same file); export never writes over it, so nothing was "
                             "written");

@@ -11,18 +11,20 @@
 //   output_failed  whether a write to the stream failed, so that a command
 //                  stops reading at once.
 //
-//   CommandOutput  where export's text goes with -o OUTFILE:
+//   CommandOutput  where the text of export and convert goes with -o OUTFILE:
 //     - standard output: without OUTFILE, with "-", or an OUTFILE that is
 //       the standard output under another name (/dev/stdout, /dev/fd/1);
 //     - a regular file, or none yet: replaced in one piece at the end (see
 //       replace_file_contents), so a failed export never leaves half a file;
 //     - anything else (a FIFO, a device such as /dev/null, a terminal):
 //       written as a stream, never renamed over;
-//     - the data file itself, under any name: refused, nothing written.
+//     - the data file itself (none when empty), under any name: refused,
+//       nothing written.
 //   The text builds up in text(); flush_if_full() passes it on where it goes
 //   as a stream (false once a write failed: stop), finish() gives the exit
 //   status as finish_output does for a stream or a file, telling a failure
 //   in one line, and leaves standard output to finish_output.
+#include <cstddef>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -43,6 +45,9 @@ inline bool output_failed(const std::ostream& out) { return !out.good(); }
 
 class CommandOutput {
 public:
+    // Standard output gets the text in pieces of about this size as it grows.
+    static constexpr std::size_t FLUSH_AT = std::size_t{256} * 1024;
+
     CommandOutput(std::ostream& out, std::optional<std::filesystem::path> file);
     CommandOutput(const CommandOutput&) = delete;
     CommandOutput& operator=(const CommandOutput&) = delete;

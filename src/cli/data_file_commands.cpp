@@ -5,11 +5,10 @@
 
 #include "cli/command_output.hpp"
 #include "cli/command_status.hpp"
-#include "cli/data_input_number.hpp"
+#include "cli/data_source.hpp"
 #include "datainput/data_input_graph.hpp"
 #include "datainput/data_input_reader.hpp"
 #include "graph/report.hpp"
-#include "storage/data_file_stream.hpp"
 
 namespace ugraph {
 
@@ -36,8 +35,9 @@ std::string quoted_name(const GraphName& name) {
     return quoted + '"';
 }
 
-int list_command(const std::filesystem::path& file, std::ostream& out, std::ostream& err) {
-    const std::unique_ptr<DataFileStream> data = open_or_tell(file, err);
+int list_command(const std::filesystem::path& file, std::istream& in, std::ostream& out,
+                 std::ostream& err) {
+    const std::unique_ptr<DataSource> data = DataSource::open_or_tell(file, in, err);
     if (!data) {
         return EXIT_USAGE;
     }
@@ -57,40 +57,34 @@ int list_command(const std::filesystem::path& file, std::ostream& out, std::ostr
         }
     }
     if (reader.failed()) {
-        tell_error(err, "cannot read " + file.string() + " to its end");
+        tell_error(err, "cannot read " + data->name() + " to its end");
         return EXIT_USAGE;
     }
     return status;
 }
 
-int show_command(const std::filesystem::path& file, std::string_view which, std::ostream& out,
+int show_command(const std::filesystem::path& file, int number, std::istream& in, std::ostream& out,
                  std::ostream& err) {
-    const std::optional<long long> number = data_input_number(which);
-    if (!number) {
-        tell_error(err, "show takes a data-input number (1 or more), not '" + std::string(which) +
-                            "' (see 'ugraph --help')");
-        return EXIT_USAGE;
-    }
-    const std::unique_ptr<DataFileStream> data = open_or_tell(file, err);
+    const std::unique_ptr<DataSource> data = DataSource::open_or_tell(file, in, err);
     if (!data) {
         return EXIT_USAGE;
     }
-    if (*number < 1) {
+    if (number < 1) {
         tell_error(err, "data-inputs are numbered from 1; there is no data-input " +
-                            std::to_string(*number));
+                            std::to_string(number));
         return EXIT_USAGE;
     }
     DataInputReader reader(data->stream());
     DataInput input;
-    if (!seek_number(reader, *number, input)) {
-        tell_error(err, no_such_data_input(file, reader.count(), *number));
+    if (!seek_data_input(reader, number, input)) {
+        tell_error(err, no_such_data_input(data->name(), reader.count(), number));
         return EXIT_USAGE;
     }
     UGraph graph;
     const Result<> loaded = read_graph(input, graph);
     if (!loaded) {
-        tell_error(err, "data-input " + std::to_string(*number) + ' ' +
-                            cannot_be_loaded(loaded.refusal()));
+        tell_error(
+            err, "data-input " + std::to_string(number) + ' ' + cannot_be_loaded(loaded.refusal()));
         return EXIT_NOT_LOADED;
     }
     out << summary_line(graph) << adjacency_report(graph);

@@ -9,24 +9,25 @@
 //                 links is listed as a graph). Free text is not listed.
 //                 Gives 0 when every data-input loads, 1 when any cannot, 2
 //                 when the file cannot be read.
-//   show_command  the summary line and the report of data-input N (`which`,
-//                 read as data_input_number reads it: decimal only), the
-//                 lines the dialogue prints after loading it. Gives 1 when it
-//                 cannot be loaded, 2 when `which` is no number, the file
-//                 holds no data-input N or cannot be read.
-// Both stop reading as soon as a write to `out` failed.
+//   show_command  the summary line and the report of data-input N, the lines
+//                 the dialogue prints after loading it. Gives 1 when it cannot
+//                 be loaded, 2 when the file holds no data-input N or cannot
+//                 be read.
+// Both read the data file as a DataSource: "-" is standard input, `in`.
+// list stops reading as soon as a write to `out` failed.
 #include <filesystem>
+#include <istream>
 #include <ostream>
 #include <string>
-#include <string_view>
 
 #include "graph/ugraph.hpp"
 
 namespace ugraph {
 
-int list_command(const std::filesystem::path& file, std::ostream& out, std::ostream& err);
+int list_command(const std::filesystem::path& file, std::istream& in, std::ostream& out,
+                 std::ostream& err);
 
-int show_command(const std::filesystem::path& file, std::string_view which, std::ostream& out,
+int show_command(const std::filesystem::path& file, int number, std::istream& in, std::ostream& out,
                  std::ostream& err);
 
 // A name as a command shows it: in double quotes, with a backslash, a line

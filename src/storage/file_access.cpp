@@ -93,15 +93,13 @@ Result<UniqueFile> open_regular_file(const fs::path& target, const Platform& pla
     return file;
 }
 
-Result<UniqueFile> open_data_file(const fs::path& file, const Platform& platform) {
-    const ResolvedPath resolved = follow_links_safely(file, platform);
-    if (resolved.link_refused) {
-        return refused(LINK_REFUSED_REASON, Refusal::Kind::link);
-    }
-    if (resolved.error != 0) {
-        return refused(platform.describe(resolved.error));
-    }
-    return open_regular_file(resolved.target, platform);
+bool leads_to_standard_input(const fs::path& file, const Platform& platform) {
+    FileStatus found;
+    FileStatus input;
+    return platform.status(file, found) == 0 &&
+           platform.handle_status(platform.standard_input(), input) == 0 &&
+           found.device == input.device && found.inode == input.inode &&
+           found.kind != FileStatus::Kind::regular;
 }
 
 }  // namespace ugraph

@@ -15,9 +15,9 @@
 // missing file; refused with the reason in the system's words, or
 // NOT_REGULAR_REASON for a FIFO, a device or a socket.
 //
-// open_data_file: both in turn, for the data file to be read; refused with
-// the kind link and LINK_REFUSED_REASON for a refused link, with the reason
-// otherwise.
+// leads_to_standard_input: the path leads to the program's standard input
+// and that is no regular file (a pipe or a terminal behind /dev/stdin),
+// which can only be read as the stream it is.
 #include <filesystem>
 
 #include "common/result.hpp"
@@ -38,7 +38,7 @@ ResolvedPath follow_links_safely(const std::filesystem::path& path,
 Result<UniqueFile> open_regular_file(const std::filesystem::path& target,
                                      const Platform& platform = system_platform());
 
-Result<UniqueFile> open_data_file(const std::filesystem::path& file,
-                                  const Platform& platform = system_platform());
+bool leads_to_standard_input(const std::filesystem::path& file,
+                             const Platform& platform = system_platform());
 
 }  // namespace ugraph

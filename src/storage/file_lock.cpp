@@ -65,6 +65,15 @@ Result<LockedFile> lock_file(const fs::path& file, LockMode mode, const LockWait
         Result<UniqueFile> opened = open_regular_file(locked.target, platform);
         if (!opened) {
             FileStatus status;
+            // A link of the kernel's own (/proc/self/fd/0 behind /dev/stdin)
+            // may lead to a pipe or a socket that no path names; the kernel
+            // still finds it.
+            if (locked.target != file && platform.status(file, status) == 0 &&
+                status.kind != FileStatus::Kind::regular) {
+                return refused(status.kind == FileStatus::Kind::folder ? platform.describe(EISDIR)
+                                                                       : NOT_REGULAR_REASON,
+                               Refusal::Kind::file);
+            }
             if (platform.link_status(locked.target, status) == ENOENT) {
                 return locked;
             }

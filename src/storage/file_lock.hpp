@@ -20,7 +20,9 @@
 //  - kind link: a link the rule does not follow (LINK_REFUSED_REASON);
 //  - kind busy: another holder kept the lock past the patience
 //    (IN_USE_REASON); `waiting` was told once, when the wait began;
-//  - kind file: the file cannot be opened, or is not a regular file.
+//  - kind file: the file cannot be opened, or is not a regular file (also
+//    where a link of the kernel's own, /dev/stdin, leads to a pipe that no
+//    path names: the kernel's view decides).
 //
 // lock_again: the lock taken once more on a file that holds none, waiting
 // the same way; refused with kind busy.

@@ -26,8 +26,9 @@
 //  - open_stream: a file that is not a regular one (a FIFO, a device, a
 //    terminal, the standard output under another name), open for writing as
 //    a stream, following links and waiting as the system's own open does (a
-//    FIFO waits for its reader); standard_output: the program's standard
-//    output; reserve_standard_handles: a standard stream the program was
+//    FIFO waits for its reader); standard_input, standard_output: the
+//    program's standard streams, open already (never closed through the
+//    platform); reserve_standard_handles: a standard stream the program was
 //    started without (closed) gets a stand-in that refuses every read and
 //    write, so that no file opened later takes its number and receives what
 //    was meant for that stream.
@@ -138,6 +139,7 @@ public:
     virtual int unlock(FileHandle file) const = 0;
 
     virtual int open_stream(const Path& path, FileHandle& file) const = 0;
+    virtual FileHandle standard_input() const = 0;
     virtual FileHandle standard_output() const = 0;
     virtual void reserve_standard_handles() const = 0;
 

@@ -120,13 +120,10 @@ TEST(CommandOutput, ShowAndExportReadTheirNumberInDecimalOnly) {
     for (const char* number : {"0x3", "+3", " 3", "3.0", "three"}) {
         const Ran shown = run({"show", number, "-f", data.c_str()});
         EXPECT_EQ(shown.status, 2);
-        EXPECT_EQ(shown.err, "ugraph: show takes a data-input number (1 or more), not '" +
-                                 std::string(number) + "' (see 'ugraph --help')\n");
+        EXPECT_EQ(shown.err, "ugraph: show takes the number of a data-input, not '" +
+                                 std::string(number) + "' (see 'ugraph show --help')\n");
         EXPECT_EQ(run({"export", number, "--to", "dot", "-f", data.c_str()}).status, 2);
     }
-    const Ran far = run({"show", "99999999999", "-f", data.c_str()});
-    EXPECT_EQ(far.err,
-              "ugraph: " + data + " holds 10 data-inputs; there is no data-input 99999999999\n");
 }
 
 }  // namespace

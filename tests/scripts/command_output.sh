@@ -113,8 +113,8 @@ wait
 # Numbers in decimal only, alike for show and export.
 [ "$("$binary" show 010 | head -1)" = "Ufile n10     3 Nodes   2 Links" ] || fail "show 010 is not data-input 10"
 [ "$("$binary" export 010 --to edgelist)" = "$("$binary" export 10 --to edgelist)" ] || fail "export 010 is not data-input 10"
-expect "show 0x3" 2 "ugraph: show takes a data-input number (1 or more), not '0x3' (see 'ugraph --help')" \
+expect "show 0x3" 2 "ugraph: show takes the number of a data-input, not '0x3' (see 'ugraph show --help')" \
     "$binary" show 0x3
-expect "export 0x3" 2 "ugraph: export takes a data-input number (1 or more) or all, not '0x3' (see 'ugraph --help')" \
+expect "export 0x3" 2 "ugraph: export takes a data-input number (1 or more) or all, not '0x3' (see 'ugraph export --help')" \
     "$binary" export 0x3 --to graph6
 exit "$failed"
