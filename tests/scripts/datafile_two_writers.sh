@@ -37,8 +37,10 @@ if [ "${UGRAPH_SANITIZED:-0}" = 1 ]; then
     export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 fi
 
-/usr/bin/python3 - "$binary" "$scratch" "$appends" "$saves" <<'EOF'
+# The trials share their helpers in lib/trials.py.
+PYTHONPATH="$(dirname "$0")/lib" /usr/bin/python3 - "$binary" "$scratch" "$appends" "$saves" <<'EOF'
 import os, shutil, subprocess, sys
+from trials import content, fail, failed, leftovers
 
 binary, scratch, append_pairs, save_pairs = sys.argv[1], sys.argv[2], int(sys.argv[3]), int(sys.argv[4])
 DATA = "GraphDataFile2.txt"
@@ -48,23 +50,6 @@ ADDED = {"A": b'[U "A", (1),5, (2),5, (3),5, (4),5, (5)]\n',
          "B": b'[U "B", (1),5, (2),5, (3),5, (4),5, (5)]\n'}
 SAVED = {"A": b'[U "A", (1),2,3, (2),3, (3)]', "B": b'[U "B", (1),2,3, (2),3, (3)]'}
 WAIT_NOTE = f"{DATA} is in use by another program; waiting up to 10 seconds for it"
-failures = 0
-
-
-def fail(text):
-    global failures
-    failures += 1
-    print("FAIL: " + text, flush=True)
-
-
-def content(path):
-    try:
-        with open(path, "rb") as f:
-            return f.read()
-    except FileNotFoundError:
-        return None
-
-
 def fresh_folder(linked, missing=False):
     work = os.path.join(scratch, "pair")
     shutil.rmtree(work, ignore_errors=True)
@@ -103,10 +88,6 @@ def together(work, commands):
     return ran
 
 
-def leftovers(work):
-    return sorted(name for name in os.listdir(work) if name.startswith("." + DATA + "."))
-
-
 def check_writer(what, ran, wait_line):
     status, out, err = ran
     lines = [line for line in err.splitlines() if line != "ugraph: " + WAIT_NOTE]
@@ -130,7 +111,7 @@ def check_folder(what, work, linked, orders):
     if linked and content(os.path.join(work, "second link")) != data:
         mixed = 1
         fail(f"{what}: the second link does not see the data file's content")
-    left = leftovers(work)
+    left = leftovers(work, DATA)
     if left:
         fail(f"{what}: hidden files left: {left}")
     return mixed, len(left)
@@ -204,5 +185,5 @@ for linked in (False, True):
     appends(linked, append_pairs)
     saves(linked, save_pairs)
 appends(False, max(1, append_pairs // 10), missing=True)
-sys.exit(1 if failures else 0)
+sys.exit(1 if failed() else 0)
 EOF

@@ -33,8 +33,10 @@ if [ "${UGRAPH_SANITIZED:-0}" = 1 ]; then
     export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 fi
 
-/usr/bin/python3 - "$binary" "$scratch" "$trials" <<'EOF'
+# The trials share their helpers in lib/trials.py.
+PYTHONPATH="$(dirname "$0")/lib" /usr/bin/python3 - "$binary" "$scratch" "$trials" <<'EOF'
 import os, random, shutil, signal, statistics, subprocess, sys, time
+from trials import content, fail, failed, leftovers
 
 binary, scratch, trials = sys.argv[1], sys.argv[2], int(sys.argv[3])
 DATA = "GraphDataFile2.txt"
@@ -43,23 +45,6 @@ NEW = b'[U "Old", (1),2, (2)]'
 OLDER = b'[U "Older", (1),2, (2)]'
 TYPED = b'[U "Typed", (1),2,3, (2),3, (3)]'
 ENDING_BITS = sum(1 << (s - 1) for s in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP, signal.SIGQUIT))
-failures = 0
-
-
-def fail(text):
-    global failures
-    failures += 1
-    print("FAIL: " + text, flush=True)
-
-
-def content(path):
-    try:
-        with open(path, "rb") as f:
-            return f.read()
-    except FileNotFoundError:
-        return None
-
-
 def blocked(pid):
     try:
         with open(f"/proc/{pid}/status") as status:
@@ -67,10 +52,6 @@ def blocked(pid):
         return int(fields["SigBlk"], 16)
     except (OSError, KeyError, ValueError):
         return 0
-
-
-def leftovers(work):
-    return sorted(name for name in os.listdir(work) if name.startswith("." + DATA + "."))
 
 
 def fresh_folder():
@@ -128,9 +109,9 @@ def ordinary_save(work, what):
         fail(f"{what}: the backup is not the content before the ordinary save "
              f"({len(backup or b'')} bytes, not {len(before or b'')})")
         kept = False
-    left = len(leftovers(work))
+    left = len(leftovers(work, DATA))
     if left:
-        fail(f"{what}: hidden files after the ordinary save: {leftovers(work)}")
+        fail(f"{what}: hidden files after the ordinary save: {leftovers(work, DATA)}")
     return kept, left
 
 
@@ -150,7 +131,7 @@ if os.stat(data_path).st_ino == inode:
     fail("the kill state made by hand: the data file was rewritten in place, not renamed")
 print("the kill state (data file and backup one file, hidden files beside them), then a save: "
       f"backup {'holds the old content' if content(data_path + '.bak') == OLD else 'LOST'}, "
-      f"{len(leftovers(work))} hidden files left", flush=True)
+      f"{len(leftovers(work, DATA))} hidden files left", flush=True)
 
 # When a session saves: its length, and the span its save blocks the
 # signals (scaled, since watching slows it down).
@@ -183,7 +164,7 @@ for trial in range(trials):
     session(work, LOAD_AND_SAVE, kill_after=delay)
     what = f"trial {trial} (killed after {delay * 1e6:.0f} us)"
     data, backup = content(os.path.join(work, DATA)), content(os.path.join(work, DATA + ".bak"))
-    hidden_after_kill += len(leftovers(work))
+    hidden_after_kill += len(leftovers(work, DATA))
     if data == OLD and os.path.samefile(os.path.join(work, DATA), os.path.join(work, DATA + ".bak")):
         after_kill["kill state"] += 1
     elif data == OLD and backup == OLDER:
@@ -200,5 +181,5 @@ print(f"{trials} SIGKILL trials: {after_kill['old']} left the old content, {afte
       f"the new one, {after_kill['kill state']} the data file and backup as one file, "
       f"{hidden_after_kill} hidden files left by the kills; after the ordinary save: {lost} lost "
       f"content, {left_after} hidden files", flush=True)
-sys.exit(1 if failures else 0)
+sys.exit(1 if failed() else 0)
 EOF

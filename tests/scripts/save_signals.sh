@@ -31,8 +31,10 @@ if [ "${UGRAPH_SANITIZED:-0}" = 1 ]; then
     export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 fi
 
-/usr/bin/python3 - "$binary" "$scratch" <<'EOF'
+# The trials share their helpers in lib/trials.py.
+PYTHONPATH="$(dirname "$0")/lib" /usr/bin/python3 - "$binary" "$scratch" <<'EOF'
 import os, random, resource, shutil, signal, statistics, subprocess, sys, time
+from trials import content, fail, failed, leftovers
 
 binary, scratch = sys.argv[1], sys.argv[2]
 DATA = "GraphDataFile2.txt"
@@ -43,15 +45,6 @@ ENDING_BITS = sum(1 << (number - 1) for number in ENDING)
 typed = os.path.join(scratch, "typed")
 with open(typed, "wb") as f:
     f.write(b"F\n1\nN\n\n\n")
-failures = 0
-
-
-def fail(text):
-    global failures
-    failures += 1
-    print("FAIL: " + text, flush=True)
-
-
 def as_started_by_a_shell():
     # The signals act as they would on a fresh terminal session: default
     # actions, none blocked, and no core file from SIGQUIT.
@@ -73,14 +66,6 @@ def signal_state(pid):
 
 def bit(number):
     return 1 << (number - 1)
-
-
-def content(path):
-    try:
-        with open(path, "rb") as f:
-            return f.read()
-    except FileNotFoundError:
-        return None
 
 
 def session(in_place, number=None, delay=0.0, watch=False):
@@ -118,10 +103,6 @@ def session(in_place, number=None, delay=0.0, watch=False):
     return status, seconds, held, work
 
 
-def leftovers(work):
-    return sorted(name for name in os.listdir(work) if name.startswith("." + DATA + "."))
-
-
 def how_it_ended(work, in_place):
     """'before' or 'after' the save, or None for a state no save may leave."""
     data, backup = content(os.path.join(work, DATA)), content(os.path.join(work, DATA + ".bak"))
@@ -142,7 +123,7 @@ for in_place in (False, True):
     runs, watched, spans = [], [], []
     for watch in [False, True] * 5:
         status, seconds, span, work = session(in_place, watch=watch)
-        if status != 0 or how_it_ended(work, in_place) != "after" or leftovers(work):
+        if status != 0 or how_it_ended(work, in_place) != "after" or leftovers(work, DATA):
             fail(f"a session without a signal did not save as it should (status {status})")
         (watched if watch else runs).append(seconds)
         spans += [span] if span else []
@@ -173,8 +154,8 @@ for number in ENDING:
         status, _, was_held, work = session(in_place, number, delay)
         what = f"{number.name} trial {trial} after {delay * 1e6:.0f} us"
         ended = how_it_ended(work, in_place)
-        if leftovers(work):
-            fail(f"{what}: temporary files left: {leftovers(work)}")
+        if leftovers(work, DATA):
+            fail(f"{what}: temporary files left: {leftovers(work, DATA)}")
         if ended is None:
             fail(f"{what}: the data file is neither its old content nor the new one with a backup")
         elif status == 0 and ended == "after":
@@ -196,7 +177,7 @@ kill_ended = {"before": 0, "after": 0, None: 0}
 for trial in range(100):
     in_place = trial % 2 == 1
     status, _, _, work = session(in_place, signal.SIGKILL, random_delay(trial, in_place))
-    for name in leftovers(work):
+    for name in leftovers(work, DATA):
         kill_left["backup" if name.startswith(f".{DATA}.bak.") else "text"] += 1
     data = content(os.path.join(work, DATA))
     if data == OLD or data == NEW:
@@ -208,5 +189,5 @@ for trial in range(100):
 print(f"SIGKILL: 100 trials: {kill_ended['before']} old data file, {kill_ended['after']} new, "
       f"{kill_ended[None]} cut short while rewritten in place; temporary files left: "
       f"{kill_left['text']} of the text, {kill_left['backup']} of the backup")
-sys.exit(1 if failures else 0)
+sys.exit(1 if failed() else 0)
 EOF
