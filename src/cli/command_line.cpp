@@ -9,6 +9,7 @@
 #include "cli/command_status.hpp"
 #include "cli/data_file_commands.hpp"
 #include "cli/interchange_commands.hpp"
+#include "common/path_text.hpp"
 #include "console/console.hpp"
 #include "dialogue/run_dialogue.hpp"
 #include "interchange/format.hpp"
@@ -115,6 +116,9 @@ void describe_import(CLI::App& app, Request& request) {
 }
 
 void describe_commands(CLI::App& app, Request& request) {
+    // On Windows CLI11 would take /x for an option; there it is a path from
+    // the drive's root, as it is on Linux from the root.
+    app.allow_windows_style_options(false);
     add_file_option(app, request);
     app.set_version_flag("--version", "ugraph " UGRAPH_VERSION, "show the version and exit");
     app.set_help_flag("-h,--help", "show this help and exit");
@@ -153,7 +157,7 @@ int show_help(const CLI::App& app, const std::string& topic, std::ostream& out, 
 }  // namespace
 
 int run_command_line(int argc, const char* const* argv, std::istream& in, std::ostream& out,
-                     std::ostream& err) {
+                     std::ostream& err, const std::function<void()>& before_dialogue) {
     CLI::App app(DESCRIPTION, "ugraph");
     Request request;
     describe_commands(app, request);
@@ -162,18 +166,17 @@ int run_command_line(int argc, const char* const* argv, std::istream& in, std::o
     } catch (const CLI::ParseError& error) {
         return app.exit(error, out, err) == 0 ? EXIT_DONE : EXIT_USAGE;
     }
+    const std::filesystem::path file = path_from_utf8(request.file);
     if (app.got_subcommand("list")) {
-        return list_command(request.file, out, err);
+        return list_command(file, out, err);
     }
     if (app.got_subcommand("show")) {
-        return show_command(request.file, request.number, out, err);
+        return show_command(file, request.number, out, err);
     }
     if (app.got_subcommand("export")) {
         const std::optional<std::filesystem::path> output =
-            request.output.empty() ? std::nullopt
-                                   : std::optional<std::filesystem::path>(request.output);
-        return export_command(request.file, request.which, *format_named(request.format), output,
-                              out, err);
+            request.output.empty() ? std::nullopt : std::optional(path_from_utf8(request.output));
+        return export_command(file, request.which, *format_named(request.format), output, out, err);
     }
     if (app.got_subcommand("import")) {
         if (app.count("--file") > 0 && !request.import.append) {
@@ -183,7 +186,7 @@ int run_command_line(int argc, const char* const* argv, std::istream& in, std::o
             return EXIT_USAGE;
         }
         request.import.format = *format_named(request.format);
-        request.import.file = request.file;
+        request.import.file = file;
         if (!request.import_name.empty()) {
             request.import.name = request.import_name;
         }
@@ -192,8 +195,11 @@ int run_command_line(int argc, const char* const* argv, std::istream& in, std::o
     if (app.got_subcommand("help")) {
         return show_help(app, request.help_topic, out, err);
     }
+    if (before_dialogue) {
+        before_dialogue();
+    }
     Console console(in, out);
-    run_dialogue(console, request.file);
+    run_dialogue(console, file);
     return EXIT_DONE;
 }
 

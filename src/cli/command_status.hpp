@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/path_text.hpp"
 #include "storage/data_file_stream.hpp"
 #include "storage/storage_messages.hpp"
 
@@ -41,7 +42,7 @@ inline std::unique_ptr<DataFileStream> open_or_tell(const std::filesystem::path&
 }
 
 inline std::string no_such_data_input(const std::filesystem::path& file, int held, long number) {
-    return file.string() + " holds " + counted(held, "data-input") + "; there is no data-input " +
+    return utf8_of(file) + " holds " + counted(held, "data-input") + "; there is no data-input " +
            std::to_string(number);
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "cli/command_status.hpp"
+#include "common/path_text.hpp"
 #include "datainput/data_input_graph.hpp"
 #include "datainput/data_input_reader.hpp"
 #include "graph/report.hpp"
@@ -55,7 +56,7 @@ int list_command(const std::filesystem::path& file, std::ostream& out, std::ostr
         }
     }
     if (reader.failed()) {
-        tell_error(err, "cannot read " + file.string() + " to its end");
+        tell_error(err, "cannot read " + utf8_of(file) + " to its end");
         return EXIT_USAGE;
     }
     return status;

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "cli/command_status.hpp"
+#include "common/path_text.hpp"
 #include "datainput/data_input_graph.hpp"
 #include "datainput/data_input_reader.hpp"
 #include "datainput/data_input_text.hpp"
@@ -120,7 +121,7 @@ int export_command(const fs::path& file, std::string_view which, Format format,
         }
     }
     if (reader.failed()) {
-        tell_error(err, "cannot read " + file.string() + " to its end");
+        tell_error(err, "cannot read " + utf8_of(file) + " to its end");
         return EXIT_USAGE;
     }
     return sink.finish(err) ? status : EXIT_USAGE;
@@ -213,14 +214,14 @@ int import_command(const ImportRequest& request, std::istream& in, std::ostream&
     std::string source_name = "standard input";
     std::string base = "graph";
     if (!request.input.empty() && request.input != "-") {
-        input_file.open(request.input, std::ios::binary);
+        input_file.open(path_from_utf8(request.input), std::ios::binary);
         if (!input_file) {
             tell_error(err, "cannot read " + request.input + " (" + std::strerror(errno) + ")");
             return EXIT_USAGE;
         }
         source = &input_file;
         source_name = request.input;
-        base = fs::path(request.input).stem().string();
+        base = utf8_of(path_from_utf8(request.input).stem());
     }
     GraphImporter importer(*source, request.format, request.base);
     Conversion conversion(importer, request.name.value_or(base), source_name, err);

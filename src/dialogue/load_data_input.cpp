@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "common/path_text.hpp"
 #include "datainput/data_input_graph.hpp"
 #include "datainput/data_input_reader.hpp"
 #include "storage/data_file_stream.hpp"
@@ -62,7 +63,7 @@ int tell_refusal(Console& console, int choice, const Refusal& refusal) {
 int load_data_input(Console& console, UGraph& graph, const std::filesystem::path& file) {
     const Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(file);
     if (!data) {
-        console.print("Cannot find file " + file.string() + "\n");
+        console.print("Cannot find file " + utf8_of(file) + "\n");
         return 0;
     }
     std::istream& stream = data.value()->stream();

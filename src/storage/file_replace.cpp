@@ -49,7 +49,7 @@ public:
                 const Platform& platform)
         : target_(std::move(target)),
           folder_(target_.has_parent_path() ? target_.parent_path() : fs::path(".")),
-          name_(target_.filename().string()),
+          name_(target_.filename()),
           text_(text),
           options_(options),
           platform_(platform) {}
@@ -70,7 +70,7 @@ private:
 
     fs::path target_;
     fs::path folder_;
-    std::string name_;
+    fs::path name_;
     std::string_view text_;
     const ReplaceOptions& options_;
     const Platform& platform_;
@@ -206,10 +206,10 @@ ReplaceResult Replacement::by_rename() {
 // The old file gets the backup's name as a second link, so no copy is made;
 // where a link cannot be made, a copy is written.
 bool Replacement::keep_backup(ReplaceResult& result) const {
-    const std::string backup = backup_name(target_.string());
+    const fs::path backup = backup_path(target_);
     int error = 0;
-    const std::string linked = link_to_fresh_name(
-        folder_, name_ + ".bak",
+    const fs::path linked = link_to_fresh_name(
+        folder_, backup_path(name_),
         [&](const fs::path& path) { return platform_.link(target_, path); }, error);
     if (!linked.empty()) {
         error = platform_.rename(linked, backup);
@@ -257,7 +257,7 @@ ReplaceResult Replacement::in_place(bool folder_refused) {
     ReplaceResult result;
     if (keep_old_ && options_.keep_backup) {
         const ReplaceResult copy =
-            replace(backup_name(target_.string()), before,
+            replace(backup_path(target_), before,
                     {.keep_backup = false, .mode = old_status_.mode, .is_backup = true}, platform_);
         if (copy.ok()) {
             result.backup_kept = true;

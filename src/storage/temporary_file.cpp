@@ -7,21 +7,24 @@
 
 namespace ugraph {
 
-std::string link_to_fresh_name(const std::filesystem::path& folder, const std::string& name,
-                               const std::function<int(const std::filesystem::path&)>& make_name,
-                               int& error) {
+std::filesystem::path link_to_fresh_name(
+    const std::filesystem::path& folder, const std::filesystem::path& name,
+    const std::function<int(const std::filesystem::path&)>& make_name, int& error) {
     static std::mt19937 draw{std::random_device{}()};
     constexpr std::string_view letters =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     error = EEXIST;
     for (int tries = 0; tries < 100 && error == EEXIST; ++tries) {
-        std::string hidden = ".";
-        hidden += name;
-        hidden += '.';
+        std::string mark = ".";
         for (int k = 0; k < 6; ++k) {
-            hidden += letters[draw() % letters.size()];
+            mark += letters[draw() % letters.size()];
         }
-        std::string path = (folder / hidden).string();
+        // Built as a path: on Windows a name made through a narrow string
+        // would lose what its code page cannot spell.
+        std::filesystem::path hidden(".");
+        hidden += name;
+        hidden += mark;
+        std::filesystem::path path = folder / hidden;
         error = make_name(path);
         if (error == 0) {
             return path;

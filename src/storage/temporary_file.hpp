@@ -22,13 +22,14 @@
 
 namespace ugraph {
 
-std::string link_to_fresh_name(const std::filesystem::path& folder, const std::string& name,
-                               const std::function<int(const std::filesystem::path&)>& make_name,
-                               int& error);
+std::filesystem::path link_to_fresh_name(
+    const std::filesystem::path& folder, const std::filesystem::path& name,
+    const std::function<int(const std::filesystem::path&)>& make_name, int& error);
 
 class TemporaryFile {
 public:
-    TemporaryFile(std::filesystem::path folder, std::string name, const Platform& platform)
+    TemporaryFile(std::filesystem::path folder, std::filesystem::path name,
+                  const Platform& platform)
         : folder_(std::move(folder)), name_(std::move(name)), platform_(platform) {}
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
@@ -37,17 +38,17 @@ public:
     int create(std::uint32_t mode);
     FileHandle file() const { return file_; }
     int seal();
-    const std::string& path() const { return path_; }
+    const std::filesystem::path& path() const { return path_; }
     void discard();
     // After the rename the file is the target's; nothing is left to remove.
     void release() { path_.clear(); }
 
 private:
     std::filesystem::path folder_;
-    std::string name_;
+    std::filesystem::path name_;
     const Platform& platform_;
     FileHandle file_ = NO_FILE;
-    std::string path_;  // empty while it has no name
+    std::filesystem::path path_;  // empty while it has no name
 };
 
 }  // namespace ugraph
