@@ -2,16 +2,27 @@
 // the console dialogue; with them, the commands of run_command_line.
 #include <exception>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "cli/command_line.hpp"
+#include "system/standard_streams.hpp"
 
 int main(int argc, char** argv) {
     // The console flushes before every read that waits, so the standard
     // streams need not be tied to stdio.
     std::ios::sync_with_stdio(false);
+    ugraph::streams_for_commands();
+    const std::vector<std::string> arguments = ugraph::utf8_arguments(argc, argv);
+    std::vector<const char*> pointers;
+    for (const std::string& argument : arguments) {
+        pointers.push_back(argument.c_str());
+    }
     int status = 2;
     try {
-        status = ugraph::run_command_line(argc, argv, std::cin, std::cout, std::cerr);
+        status =
+            ugraph::run_command_line(static_cast<int>(pointers.size()), pointers.data(), std::cin,
+                                     std::cout, std::cerr, ugraph::streams_for_dialogue);
     } catch (const std::exception& failure) {
         // Nothing is meant to throw; should it happen, say so in one line
         // rather than end with an abort.
