@@ -1,0 +1,66 @@
+# The libraries the build takes from the system, looked up in one place so
+# that a missing one stops the configure with the Debian package that
+# provides it, instead of CMake's list of config file names.
+# `bash .ci/setup app` installs what the program needs, `bash .ci/setup test`
+# what the tests and benchmarks need as well.
+
+# The command line is parsed with CLI11, a header-only library.
+if(WIN32)
+  # It serves the Windows build too, but its CMake package adds -isystem
+  # /usr/include, glibc's headers, which mingw must never see: that build
+  # gets a copy of CLI11's headers alone.
+  find_path(UGRAPH_CLI11_INCLUDE CLI/CLI.hpp PATHS /usr/include
+            NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+  if(NOT UGRAPH_CLI11_INCLUDE)
+    message(FATAL_ERROR
+      "CLI11 not found: install the Debian package libcli11-dev (or run bash .ci/setup windows)")
+  endif()
+  file(COPY ${UGRAPH_CLI11_INCLUDE}/CLI DESTINATION ${PROJECT_BINARY_DIR}/cli11)
+  add_library(CLI11::CLI11 INTERFACE IMPORTED)
+  set_target_properties(CLI11::CLI11 PROPERTIES
+    INTERFACE_INCLUDE_DIRECTORIES ${PROJECT_BINARY_DIR}/cli11)
+else()
+  find_package(CLI11 CONFIG QUIET)
+  if(NOT CLI11_FOUND)
+    message(FATAL_ERROR
+      "CLI11 not found: install the Debian package libcli11-dev (or run bash .ci/setup app)")
+  endif()
+endif()
+
+if(UGRAPH_TESTS)
+  if(UGRAPH_GTEST_FROM_SOURCE)
+    # Debian's prebuilt GoogleTest is compiled against libstdc++ for Linux;
+    # a build with another standard library (libc++) or for another system
+    # (Windows) needs one compiled with its own flags, from the sources
+    # Debian ships.
+    set(UGRAPH_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH
+        "GoogleTest sources, built along with the tests when UGRAPH_GTEST_FROM_SOURCE is on")
+    if(NOT EXISTS ${UGRAPH_GTEST_SOURCE_DIR}/CMakeLists.txt)
+      message(FATAL_ERROR
+        "GoogleTest sources not found in ${UGRAPH_GTEST_SOURCE_DIR}: install the Debian package "
+        "googletest (or run bash .ci/setup test)")
+    endif()
+    # Only gtest and gtest_main, built when the tests need them and never
+    # installed with ugraph.
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(${UGRAPH_GTEST_SOURCE_DIR} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    if(NOT TARGET GTest::gtest_main)
+      add_library(GTest::gtest_main ALIAS gtest_main)
+    endif()
+  else()
+    find_package(GTest QUIET)
+    if(NOT GTest_FOUND)
+      message(FATAL_ERROR
+        "GoogleTest not found: install the Debian package libgtest-dev (or run bash .ci/setup test)")
+    endif()
+  endif()
+endif()
+
+if(UGRAPH_BENCH)
+  find_package(benchmark QUIET)
+  if(NOT benchmark_FOUND)
+    message(FATAL_ERROR
+      "Google Benchmark not found: install the Debian package libbenchmark-dev (or run bash .ci/setup test)")
+  endif()
+endif()
