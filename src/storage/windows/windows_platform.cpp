@@ -25,6 +25,7 @@
 
 #include "storage/platform.hpp"
 #include "storage/windows/console_events.hpp"
+#include "storage/windows/windows_errors.hpp"
 
 namespace ugraph {
 namespace {
@@ -39,6 +40,8 @@ constexpr int SYSTEM_ERROR = 0x10000;
 constexpr DWORD MOST_AT_ONCE = DWORD{1} << 30;
 
 HANDLE handle_of(FileHandle file) { return reinterpret_cast<HANDLE>(file); }
+
+}  // namespace
 
 int error_number(DWORD error) {
     switch (error) {
@@ -89,6 +92,8 @@ int error_number(DWORD error) {
             return SYSTEM_ERROR + static_cast<int>(error);
     }
 }
+
+namespace {
 
 int last_error() { return error_number(GetLastError()); }
 
