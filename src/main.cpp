@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     ugraph::streams_for_commands();
     const std::vector<std::string> arguments = ugraph::utf8_arguments(argc, argv);
     std::vector<const char*> pointers;
+    pointers.reserve(arguments.size());
     for (const std::string& argument : arguments) {
         pointers.push_back(argument.c_str());
     }

@@ -13,7 +13,7 @@ inline std::filesystem::path fresh_folder(
     const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
     static std::mt19937 draw{std::random_device{}()};
     for (;;) {
-        const std::filesystem::path path = base / (prefix + std::to_string(draw()));
+        std::filesystem::path path = base / (prefix + std::to_string(draw()));
         if (std::filesystem::create_directory(path)) {
             return path;
         }
