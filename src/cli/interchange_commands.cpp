@@ -94,17 +94,31 @@ int export_command(const fs::path& file, std::string_view which, Format format,
         return EXIT_USAGE;
     }
     CommandOutput sink(out, output);
+    // A format written from links (graph6, a table of bits) gets them as the
+    // loader gathers them, so that a long export does not lay out the arcs of
+    // every data-input only to read them back; the others get the graph.
+    const FormatRow& row = format_row(format);
     UGraph graph;
+    LinkSet links;
+    int nodes = 0;
+    const auto load = [&] {
+        return row.write_links != nullptr ? read_links(input, graph.name, links, nodes)
+                                          : read_graph(input, graph);
+    };
+    const auto write = [&] {
+        return row.write_links != nullptr ? row.write_links(links, nodes, sink.text())
+                                          : row.write(graph, sink.text());
+    };
     int status = EXIT_DONE;
     const auto export_one = [&] {
-        const Result<> loaded = read_graph(input, graph);
+        const Result<> loaded = load();
         if (!loaded) {
             tell_error(err, "data-input " + std::to_string(input.number) + ' ' +
                                 cannot_be_loaded(loaded.refusal()));
             status = EXIT_NOT_LOADED;
             return;
         }
-        const Result<> written = append_in_format(format, graph, sink.text());
+        const Result<> written = write();
         if (!written) {
             tell_error(err, "data-input " + std::to_string(input.number) +
                                 " cannot be written as " + std::string(format_name(format)) + ": " +
@@ -163,15 +177,20 @@ public:
     // flush after each.
     template <typename Flush>
     void run(std::string& text, Flush&& flush) {
-        bool have = importer_.next(current_);
-        bool have_following = have && importer_.next(following_);
+        // One graph is read ahead, to know whether the graphs get numbers.
+        // The two places trade roles rather than contents: each holds a
+        // whole UGraph.
+        ImportedGraph* current = &first_;
+        ImportedGraph* following = &second_;
+        bool have = importer_.next(*current);
+        bool have_following = have && importer_.next(*following);
         const bool several = have_following;
         for (long index = 1; have; ++index) {
-            convert(current_, several ? std::optional<long>(index) : std::nullopt, text);
+            convert(*current, several ? std::optional<long>(index) : std::nullopt, text);
             flush();
-            std::swap(current_, following_);
+            std::swap(current, following);
             have = have_following;
-            have_following = have && importer_.next(following_);
+            have_following = have && importer_.next(*following);
         }
     }
     int status() const { return status_; }
@@ -192,7 +211,7 @@ private:
             tell(imported.line, counted(imported.loops, "self-loop") +
                                     " dropped, since a data-input cannot hold them");
         }
-        text += written_form(imported.graph);
+        append_written_form(imported.graph, text);
         text += '\n';
     }
 
@@ -200,8 +219,8 @@ private:
     std::string base_;
     std::string source_;
     std::ostream& err_;
-    ImportedGraph current_;
-    ImportedGraph following_;
+    ImportedGraph first_;
+    ImportedGraph second_;
     int status_ = EXIT_DONE;
 };
 

@@ -74,9 +74,10 @@ void DataInputReader::take(DataInput& into, std::string_view piece, const Echo& 
 namespace {
 
 // The first of the characters that end a run of a data-input's text: its
-// "]", a carriage return to drop, or the Ctrl-Z that ends the file.
+// "]", a carriage return to drop, the Ctrl-Z that ends the file, or a line
+// end to count.
 const char* run_end(const char* from, const char* to) {
-    for (const char stop : {']', '\r', END_OF_FILE_MARK}) {
+    for (const char stop : {']', '\r', END_OF_FILE_MARK, '\n'}) {
         const void* found = std::memchr(from, stop, static_cast<std::size_t>(to - from));
         to = found != nullptr ? static_cast<const char*>(found) : to;
     }
@@ -93,13 +94,17 @@ void DataInputReader::read_body(DataInput& into, const Echo& echo) {
         }
         const char* from = buffer_.data() + pos_;
         const char* stop = run_end(from, buffer_.data() + end_);
-        line_ += static_cast<std::uint64_t>(std::count(from, stop, '\n'));
         take(into, std::string_view(from, static_cast<std::size_t>(stop - from)), echo);
         pos_ += static_cast<std::size_t>(stop - from);
         if (pos_ == end_) {
             continue;
         }
         const char stopped_at = buffer_[pos_++];
+        if (stopped_at == '\n') {
+            ++line_;
+            take(into, "\n", echo);
+            continue;
+        }
         if (stopped_at == END_OF_FILE_MARK) {
             stop_at_mark();
             return;

@@ -8,34 +8,55 @@
 
 namespace ugraph {
 
-std::string written_form(const UGraph& graph) {
-    std::string text;
-    text.reserve(64);
-    text += "[U \"";
-    text += name_text(graph.name);
-    text += '"';
+void append_written_form(const UGraph& graph, std::string& text) {
+    // The form is written through a pointer into room made for the longest
+    // it can be, then cut to what was written: one size check for the
+    // graph, not one for every character.
+    constexpr std::string_view opening = "[U \"";
+    constexpr std::string_view header_opening = ", (";
+    const std::string_view name = name_text(graph.name);
+    const std::size_t groups = static_cast<std::size_t>(std::max(graph.node_count(), 0));
+    const std::size_t room = opening.size() + name.size() + 2 +
+                             groups * (header_opening.size() + NUMBER_ROOM + 1) +
+                             graph.arc_starts().size() * (1 + NUMBER_ROOM);
+    const std::size_t start = text.size();
+    text.resize(start + room);
+    char* at = std::copy(opening.begin(), opening.end(), text.data() + start);
+    at = std::copy(name.begin(), name.end(), at);
+    *at++ = '"';
     for_each_node_run(graph, graph.node_count(), [&](int i, std::span<const std::int32_t> run) {
-        text += ", (";
-        append_number(i, text);
-        text += ')';
+        at = std::copy(header_opening.begin(), header_opening.end(), at);
+        at = put_number(at, i);
+        *at++ = ')';
         for (const std::int32_t k : run) {
             if (k > i) {
-                text += ',';
-                append_number(k, text);
+                *at++ = ',';
+                at = put_number(at, k);
             }
         }
     });
-    text += ']';
+    *at++ = ']';
+    text.resize(static_cast<std::size_t>(at - text.data()));
+}
+
+std::string written_form(const UGraph& graph) {
+    std::string text;
+    append_written_form(graph, text);
     return text;
 }
 
 namespace {
 
-// Walks the node groups of one data-input. Every read is bounds-checked:
-// past the end of the text it sees a NUL, which no rule accepts.
+// Walks the node groups of one data-input, handing every entry (header,
+// neighbour) to `entries` in text order: a loose arc list for
+// parse_data_input, or a LinkSet for the loader, which so gets the canonical
+// links without a loose list to write and read again. Every read is
+// bounds-checked: past the end of the text it sees a NUL, which no rule
+// accepts.
+template <typename Entries>
 class NodeGroupReader {
 public:
-    NodeGroupReader(std::string_view text, UGraph& graph) : text_(text), graph_(graph) {}
+    NodeGroupReader(std::string_view text, Entries& entries) : text_(text), entries_(entries) {}
 
     // Reads from the "(" at `start` to the closing "]".
     bool read(std::size_t start, std::string& reason) {
@@ -49,12 +70,18 @@ public:
             reason = unexpected();
             return false;
         }
-        finish();
         return true;
     }
 
+    // The largest node number named anywhere.
+    std::int32_t largest() const { return largest_; }
+
 private:
-    char peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
+    char char_at(std::size_t pos) const { return pos < text_.size() ? text_[pos] : '\0'; }
+    char peek() const { return char_at(pos_); }
+    // Steps to the next character and gives it: each character is looked
+    // at once, however many rules ask about it.
+    char advance() { return char_at(++pos_); }
     static bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
     std::string at() const { return " at character " + std::to_string(pos_ + 1); }
@@ -76,18 +103,24 @@ private:
 
     // The value of the digit run at the read position, held at most at
     // MAX_NODES + 1 so that any longer run reads as too large, never wraps.
-    std::int32_t read_digits() {
+    std::int32_t read_digits(char c) {
         std::int32_t value = 0;
-        for (; is_digit(peek()); ++pos_) {
-            value = std::min(value * 10 + (peek() - '0'), MAX_NODES + 1);
+        for (; is_digit(c); c = advance()) {
+            value = std::min(value * 10 + (c - '0'), MAX_NODES + 1);
         }
         return value;
     }
 
+    // The words of a refusal are put together apart from the checks, which
+    // run for every number of every data-input.
+    static std::string not_a_node(std::size_t where) {
+        return "node number at character " + std::to_string(where + 1) + " is not between 1 and " +
+               std::to_string(MAX_NODES);
+    }
+
     bool note_node(std::int32_t value, std::size_t where, std::string& reason) {
         if (value < 1 || value > MAX_NODES) {
-            reason = "node number at character " + std::to_string(where + 1) +
-                     " is not between 1 and " + std::to_string(MAX_NODES);
+            reason = not_a_node(where);
             return false;
         }
         largest_ = std::max(largest_, value);
@@ -96,11 +129,12 @@ private:
 
     bool read_header(std::string& reason) {
         const std::size_t where = ++pos_;
-        if (!is_digit(peek())) {
+        const char first = peek();
+        if (!is_digit(first)) {
             reason = "node header" + at() + " is not a number";
             return false;
         }
-        header_ = read_digits();
+        header_ = read_digits(first);
         if (peek() != ')') {
             reason = "node header" + at() + " is not closed by ')'";
             return false;
@@ -112,21 +146,22 @@ private:
     // Reads the neighbours after a header, up to the next "(" or the "]".
     bool read_list(std::string& reason) {
         for (;;) {
-            if (peek() == ',') {
-                ++pos_;
+            char c = peek();
+            if (c == ',') {
+                c = advance();
             }
-            while (peek() == ' ') {
-                ++pos_;
+            while (c == ' ') {
+                c = advance();
             }
-            if (peek() == '(' || peek() == ']') {
+            if (c == '(' || c == ']') {
                 return true;
             }
-            if (peek() == '#') {
+            if (c == '#') {
                 reason = unexpected();
                 return false;
             }
             const std::size_t where = pos_;
-            const std::int32_t value = read_digits();
+            const std::int32_t value = read_digits(c);
             if (value == 0) {
                 return close_list(where, reason);
             }
@@ -139,14 +174,15 @@ private:
     // After a 0 or an empty entry only blanks and commas may come before the
     // next header or the end. A number there is a neighbour the 0 shut out.
     bool close_list(std::size_t zero_at, std::string& reason) {
-        const bool written_zero = is_digit(text_[zero_at]);
-        while (peek() == ' ' || peek() == ',') {
-            ++pos_;
+        const bool written_zero = is_digit(char_at(zero_at));
+        char c = peek();
+        while (c == ' ' || c == ',') {
+            c = advance();
         }
-        if (peek() == '(' || peek() == ']') {
+        if (c == '(' || c == ']') {
             return true;
         }
-        if (written_zero && is_digit(peek())) {
+        if (written_zero && is_digit(c)) {
             reason = "the 0 at character " + std::to_string(zero_at + 1) +
                      " had already closed the list of node " + std::to_string(header_) +
                      ", so the number" + at() + " has no place";
@@ -156,36 +192,45 @@ private:
         return false;
     }
 
+    static std::string too_many_neighbors() {
+        return "it holds more than " + std::to_string(MAX_LINKS) + " neighbor numbers";
+    }
+
     bool store(std::int32_t neighbor, std::string& reason) {
-        if (arcs_.count() == MAX_LINKS) {
-            reason = "it holds more than " + std::to_string(MAX_LINKS) + " neighbor numbers";
+        if (count_ == MAX_LINKS) {
+            reason = too_many_neighbors();
             return false;
         }
-        arcs_.append(header_, neighbor);
+        ++count_;
+        entries_.add(header_, neighbor);
         return true;
     }
 
-    // Every entry is a link both ways: the reverses follow the entries.
-    void finish() {
-        const std::int32_t entries = arcs_.count();
-        for (std::int32_t m = 1; m <= entries; ++m) {
-            arcs_.append(graph_.arc_to[m], graph_.arc_from[m]);
-        }
-        arcs_.close();
-        graph_.set_node_count(largest_);
-    }
-
     std::string_view text_;
-    UGraph& graph_;
-    ArcListWriter arcs_{graph_};
+    Entries& entries_;
     std::size_t pos_ = 0;
     std::int32_t header_ = 0;
     std::int32_t largest_ = 0;
+    std::int32_t count_ = 0;
 };
 
-}  // namespace
+// The entries as a loose arc list; every entry is a link both ways, so the
+// reverses follow the entries.
+class LooseArcs {
+public:
+    explicit LooseArcs(UGraph& graph) : arcs_(graph) {}
+    void add(std::int32_t header, std::int32_t neighbor) { arcs_.append(header, neighbor); }
+    void close_with_reverses() {
+        arcs_.append_reverses();
+        arcs_.close();
+    }
 
-Result<> parse_data_input(std::string_view text, UGraph& graph) {
+private:
+    ArcListWriter arcs_;
+};
+
+// The name, and where the first node group begins.
+Result<> read_name(std::string_view text, GraphName& name, std::size_t& first_header) {
     const std::size_t open_quote = text.find('"');
     const std::size_t close_quote =
         open_quote == std::string_view::npos ? open_quote : text.find('"', open_quote + 1);
@@ -196,15 +241,46 @@ Result<> parse_data_input(std::string_view text, UGraph& graph) {
     if (name_chars.size() > static_cast<std::size_t>(NAME_MAX_CHARS)) {
         return refused("its name is longer than " + std::to_string(NAME_MAX_CHARS) + " characters");
     }
-    const std::size_t first_header = text.find('(', close_quote + 1);
+    first_header = text.find('(', close_quote + 1);
     if (first_header == std::string_view::npos) {
         return refused("it has no node header after its name");
     }
-    set_name(graph.name, name_chars);
+    set_name(name, name_chars);
+    return Done{};
+}
+
+}  // namespace
+
+Result<> parse_data_input(std::string_view text, UGraph& graph) {
+    std::size_t first_header = 0;
+    Result<> named = read_name(text, graph.name, first_header);
+    if (!named) {
+        return named;
+    }
+    LooseArcs arcs(graph);
+    NodeGroupReader reader(text, arcs);
     std::string reason;
-    if (!NodeGroupReader(text, graph).read(first_header, reason)) {
+    if (!reader.read(first_header, reason)) {
         return refused(std::move(reason));
     }
+    arcs.close_with_reverses();
+    graph.set_node_count(reader.largest());
+    return Done{};
+}
+
+Result<> parse_data_input(std::string_view text, GraphName& name, LinkSet& links, int& largest) {
+    std::size_t first_header = 0;
+    Result<> named = read_name(text, name, first_header);
+    if (!named) {
+        return named;
+    }
+    links.clear();
+    NodeGroupReader reader(text, links);
+    std::string reason;
+    if (!reader.read(first_header, reason)) {
+        return refused(std::move(reason));
+    }
+    largest = reader.largest();
     return Done{};
 }
 

@@ -19,6 +19,7 @@
 #include <string_view>
 
 #include "common/result.hpp"
+#include "graph/link_set.hpp"
 #include "graph/ugraph.hpp"
 
 namespace ugraph {
@@ -31,6 +32,9 @@ inline constexpr std::size_t MAX_DATA_INPUT_CHARS = 2503;
 // each link stands once under its lower end, neighbours ascend, self-loops
 // are left out; no line end. A node count of 0 or below gives the name alone.
 std::string written_form(const UGraph& graph);
+// The same, added to the end of `text`: a long import writes every graph's
+// form into one text, without a string of its own.
+void append_written_form(const UGraph& graph, std::string& text);
 
 // Reads one data-input, "[" to its "]", into the graph's name and a loose
 // arc list: each neighbour entry and its reverse, with the node count the
@@ -42,5 +46,11 @@ std::string written_form(const UGraph& graph);
 // to MAX_NODES, a "#", a neighbour after a list's closing 0, and more than
 // MAX_LINKS neighbour numbers.
 Result<> parse_data_input(std::string_view text, UGraph& graph);
+
+// The same reading and the same refusals, with the entries gathered as links
+// in `links` (cleared first) and the largest node number named given in
+// `largest`: what parse_data_input and normalize_arcs give together, without
+// the loose list in between.
+Result<> parse_data_input(std::string_view text, GraphName& name, LinkSet& links, int& largest);
 
 }  // namespace ugraph

@@ -1,9 +1,10 @@
 #pragma once
 // The writing and walking of a graph's arc list, kept in one place.
 //
-//   ArcListWriter      appends arcs from slot 1 on; close() writes the count
-//                      in slot 0 and the closing 0 behind the last arc (the
-//                      node count is not touched).
+//   ArcListWriter      appends arcs from slot 1 on, or the reverses of those
+//                      appended so far; close() writes the count in slot 0
+//                      and the closing 0 behind the last arc (the node count
+//                      is not touched).
 //   for_each_loose_arc reads a list as built, up to its closing 0 and at most
 //                      MAX_NORMALIZE_ARCS arcs: what normalize_arcs takes.
 //   for_each_node_run  walks a canonical graph node by node: node i's arcs
@@ -31,6 +32,13 @@ public:
         ++count_;
         arc_from_[count_] = from;
         arc_to_[count_] = to;
+    }
+    // Appends (b, a) for every arc (a, b) appended so far, in the same order.
+    void append_reverses() {
+        const std::size_t entries = count_;
+        for (std::size_t m = 1; m <= entries; ++m) {
+            append(arc_to_[m], arc_from_[m]);
+        }
     }
     std::int32_t count() const { return static_cast<std::int32_t>(count_); }
     void close() {

@@ -26,15 +26,15 @@ ListLine edge_list_line(std::string_view line, bool cut, int base, LinkSet& link
 
 constexpr std::array<FormatRow, 5> FORMATS = {{
     {Format::graph6, "graph6", "nauty's one line per simple graph", true, append_graph6,
-     read_graph6, nullptr},
+     append_graph6, read_graph6, nullptr},
     {Format::sparse6, "sparse6", "nauty's one line per graph, self-loops too", true,
-     always<append_sparse6>, read_sparse6, nullptr},
+     always<append_sparse6>, nullptr, read_sparse6, nullptr},
     {Format::dot, "dot", "Graphviz's graph text, written only", true, always<append_dot>, nullptr,
-     nullptr},
+     nullptr, nullptr},
     {Format::edgelist, "edgelist", "NetworkX's and igraph's edge list, one graph", false,
-     always<append_edge_list>, nullptr, edge_list_line},
+     always<append_edge_list>, nullptr, nullptr, edge_list_line},
     {Format::adjlist, "adjlist", "NetworkX's adjacency list, one graph", false,
-     always<append_adjacency_list>, nullptr, read_adjacency_list_line},
+     always<append_adjacency_list>, nullptr, nullptr, read_adjacency_list_line},
 }};
 
 }  // namespace

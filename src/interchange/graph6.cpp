@@ -1,8 +1,10 @@
 #include "interchange/graph6.hpp"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <span>
 
 #include "graph/arc_list.hpp"
 #include "interchange/six_bit_text.hpp"
@@ -24,7 +26,6 @@ struct VertexPair {
     std::uint8_t j;
 };
 constexpr int MAX_PAIRS = MAX_NODES * (MAX_NODES - 1) / 2;
-constexpr std::size_t MAX_BODY_LENGTH = (MAX_PAIRS + 5) / 6;
 constexpr std::array<VertexPair, MAX_PAIRS> PAIR_AT = [] {
     std::array<VertexPair, MAX_PAIRS> pairs{};
     int bit = 0;
@@ -64,33 +65,49 @@ Result<> fits_ugraph(std::string_view line, std::size_t at, long long n) {
     return Done{};
 }
 
-}  // namespace
-
-Result<> append_graph6(const UGraph& graph, std::string& out) {
-    // The body is built in place: link (a, b) is bit (b-1)(b-2)/2 + a-1.
-    std::array<char, MAX_BODY_LENGTH> body{};
+// Writes a graph given by a function that visits each of its links once, as
+// (a, b) with a <= b, ascending.
+template <typename ForEachLink>
+Result<> append_links(int vertices, ForEachLink&& for_each_link, std::string& out) {
+    const std::size_t before = out.size();
+    append_vertex_count(vertices, out);
+    // The body's six-bit values are gathered where they go and made
+    // characters afterwards: link (a, b), a < b, is bit (b-1)(b-2)/2 + a-1.
+    const std::size_t start = out.size();
+    const std::size_t length = body_length(vertices);
+    out.append(length, '\0');
+    const std::span<char> body(out.data() + start, length);
     int loop = 0;
-    for_each_link(graph, [&](int a, int b) {
+    for_each_link([&](int a, int b) {
         if (a == b) {
             loop = loop == 0 ? a : loop;
             return;
         }
-        const int bit = (b - 1) * (b - 2) / 2 + a - 1;
-        body[bit / 6] = static_cast<char>(body[bit / 6] | (32 >> (bit % 6)));
+        const auto low = static_cast<unsigned>(a);
+        const auto high = static_cast<unsigned>(b);
+        const unsigned bit = (high - 1) * (high - 2) / 2 + low - 1;
+        body[bit / 6] = static_cast<char>(body[bit / 6] | (32U >> (bit % 6)));
     });
     if (loop != 0) {
+        out.resize(before);
         return refused("graph6 cannot hold the self-loop at node " + std::to_string(loop));
     }
-    const int vertices = vertex_count(graph);
-    append_vertex_count(vertices, out);
-    const std::size_t length = body_length(vertices);
-    const std::size_t start = out.size();
-    out.resize(start + length + 1);
-    for (std::size_t k = 0; k < length; ++k) {
-        out[start + k] = static_cast<char>(body[k] + SIX_BIT_BIAS);
-    }
-    out.back() = '\n';
+    std::transform(body.begin(), body.end(), body.begin(),
+                   [](char bits) { return static_cast<char>(bits + SIX_BIT_BIAS); });
+    out += '\n';
     return Done{};
+}
+
+}  // namespace
+
+Result<> append_graph6(const UGraph& graph, std::string& out) {
+    return append_links(
+        vertex_count(graph), [&](auto&& visit) { for_each_link(graph, visit); }, out);
+}
+
+Result<> append_graph6(const LinkSet& links, int vertices, std::string& out) {
+    return append_links(
+        vertices, [&](auto&& visit) { links.for_each_link(visit); }, out);
 }
 
 Result<> read_graph6(std::string_view line, LinkSet& links, int& vertices) {
@@ -104,7 +121,7 @@ Result<> read_graph6(std::string_view line, LinkSet& links, int& vertices) {
     if (!read_vertex_count(line, at, n)) {
         return refused("it ends inside its vertex count");
     }
-    const Result<> fits = fits_ugraph(line, at, n);
+    Result<> fits = fits_ugraph(line, at, n);
     if (!fits) {
         return fits;
     }

@@ -55,6 +55,15 @@ TEST(DataInputReader, KeepsEnoughOfALongDataInputAndEchoesAllOfIt) {
     EXPECT_EQ(f.inputs[1].text, "[U \"next\"]");
     EXPECT_EQ(f.inputs[1].line, 2U);
     EXPECT_EQ(f.echoed, "[U \"long\"" + body + "|[U \"next\"|");
+    // Line ends inside a long data-input count for the lines of the ones after it.
+    std::string lines;
+    for (int k = 0; k < 3000; ++k)
+        lines += std::string(99, 'y') + '\n';
+    const Found g = read_all("[U \"lines\"" + lines + "]\n[U \"after\"]");
+    ASSERT_EQ(g.inputs.size(), 2U);
+    EXPECT_EQ(g.inputs[0].length, 10 + lines.size() + 1);
+    EXPECT_EQ(g.inputs[1].line, 3002U);
+    EXPECT_EQ(g.echoed, "[U \"lines\"" + lines + "|[U \"after\"|");
 }
 
 }  // namespace

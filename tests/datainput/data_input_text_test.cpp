@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -102,6 +103,44 @@ TEST(DataInputText, RefusesTextsOutsideTheFormat) {
     for (const std::string& groups : node_groups) {
         const std::string got = read_back(R"([U "g", )" + groups);
         EXPECT_TRUE(got.rfind("refused: ", 0) == 0 && got.size() > 9) << groups << " gives " << got;
+    }
+}
+
+// The loader gathers the links as it reads: it must hold what the loose list
+// holds once normalised, self-loops and repeats included, and refuse the same
+// texts for the same reasons.
+TEST(DataInputText, GathersTheLinksTheLooseListHolds) {
+    std::mt19937 rng(90210);
+    const std::string items[] = {", (", ")", ",", " ", "0", "7", "3", "12", "50", "51", "x", "#"};
+    std::vector<std::string> texts = {R"([U "g", (3),3,1, (1),3,3 (2)])", R"([U "g", (1)])",
+                                      R"([U "g", (2),1,0 (1),2])", R"([U "g", (1),2)"};
+    for (int round = 0; round < 2000; ++round) {
+        std::string text = R"([U "r", (1))";
+        for (int k = std::uniform_int_distribution<int>(0, 40)(rng); k > 0; --k)
+            text += items[std::uniform_int_distribution<std::size_t>(0, 11)(rng)];
+        texts.push_back(text + "]");
+    }
+    for (const std::string& text : texts) {
+        UGraph loose;
+        const Result<> parsed = parse_data_input(text, loose);
+        if (parsed)
+            normalize_arcs(loose);
+        UGraph gathered;
+        LinkSet links;
+        int nodes = 0;
+        const Result<> read = parse_data_input(text, gathered.name, links, nodes);
+        ASSERT_EQ(read.ok(), parsed.ok()) << text;
+        if (!parsed) {
+            EXPECT_EQ(read.reason(), parsed.reason()) << text;
+            continue;
+        }
+        links.write_arcs(gathered);
+        gathered.set_node_count(nodes);
+        EXPECT_EQ(name_text(gathered.name), name_text(loose.name));
+        EXPECT_EQ(gathered.node_count(), loose.node_count()) << text;
+        EXPECT_TRUE(std::ranges::equal(gathered.arc_starts(), loose.arc_starts()) &&
+                    std::ranges::equal(gathered.arc_ends(), loose.arc_ends()))
+            << text;
     }
 }
 
