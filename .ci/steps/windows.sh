@@ -25,11 +25,12 @@ timed prepare_prefix
 
 timed cmake --workflow --preset windows
 
-check_zip() {
+# In a subshell of its own, whose exit removes the scratch folder.
+check_zip() (
     local zip scratch listed
     zip=$(ls build/windows/package/ugraph-*-win64.zip)
     scratch=$(mktemp -d)
-    trap 'rm -rf "$scratch"' RETURN
+    trap 'rm -rf "$scratch"' EXIT
     (cd "$scratch" && cmake -E tar xf "$OLDPWD/$zip")
     listed=$(cd "$scratch" && find . -type f | sort | tr '\n' ' ')
     echo "$zip: $listed"
@@ -41,5 +42,5 @@ check_zip() {
     # The program runs alone, without mingw's DLLs beside it.
     (cd "$folder" && wine ugraph.exe list) | grep -q '"Path"' ||
         { echo "FAIL: the zip's ugraph.exe does not list its example"; return 1; }
-}
+)
 timed check_zip

@@ -1,7 +1,8 @@
 // The Windows side of the platform, on what Windows adds to a save: a file
 // that another program holds open or marks read-only, a device name, a data
 // file this program holds open (and locked) while it is replaced, names the
-// ANSI code page cannot spell, and Ctrl-C during a save. (Wine lets root
+// ANSI code page cannot spell, a path relative to a drive, and Ctrl-C during
+// a save. (Wine lets root
 // write a read-only file, so that refusal rests on the attribute itself.)
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -15,6 +16,7 @@
 
 #include "common/path_text.hpp"
 #include "storage/data_file_stream.hpp"
+#include "storage/file_access.hpp"
 #include "storage/file_replace.hpp"
 #include "storage/save_folder.hpp"
 #include "storage/windows/console_events.hpp"
@@ -111,6 +113,20 @@ TEST(WindowsSave, SavesWhereTheAnsiCodePageCannotSpellTheNames) {
     EXPECT_EQ(found(fs::path(file) += ".bak"), "first");
     // Built through the ANSI code page, the name would be another one.
     EXPECT_FALSE(fs::exists(folder / std::string("Γράφος.txt")));
+}
+
+TEST(WindowsSave, KeepsTheDriveOfAPathRelativeToADrivesCurrentFolder) {
+    const SaveFolder d;
+    d.lay("old");
+    // C:GraphDataFile2.txt: the file in the current folder of drive C:.
+    const fs::path on_drive = d.path.root_name() / fs::path("GraphDataFile2.txt");
+    const fs::path here = fs::current_path();
+    fs::current_path(d.path);
+    EXPECT_EQ(follow_links_safely(on_drive).target, on_drive);
+    EXPECT_EQ(refusal_of(on_drive), "replaced");
+    fs::current_path(here);
+    EXPECT_EQ(found(d.file), SAVED);
+    EXPECT_EQ(found(d.backup()), "old");
 }
 
 TEST(WindowsSave, CtrlCWaitsUntilEveryHoldOfTheSaveIsGone) {
