@@ -27,6 +27,19 @@ else()
   endif()
 endif()
 
+# The dialogue edits typed lines with libedit, found through pkg-config;
+# Windows leaves it out, as its console edits the line itself.
+if(NOT WIN32)
+  find_package(PkgConfig QUIET)
+  if(PKG_CONFIG_FOUND)
+    pkg_check_modules(LIBEDIT QUIET IMPORTED_TARGET libedit)
+  endif()
+  if(NOT LIBEDIT_FOUND)
+    message(FATAL_ERROR
+      "libedit not found: install the Debian packages libedit-dev and pkg-config (or run bash .ci/setup app)")
+  endif()
+endif()
+
 if(UGRAPH_TESTS)
   if(UGRAPH_GTEST_FROM_SOURCE)
     # Debian's prebuilt GoogleTest is compiled against libstdc++ for Linux;

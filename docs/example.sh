@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Remakes docs/example.svg, the picture in the README: data-input 2 of the
-# example data file, the cycle of six nodes, drawn by Graphviz's dot.
+# example data file, the cycle of six nodes, drawn by Graphviz's dot in the
+# layout the export asks for, neato's, as a ring.
 #
 #   bash docs/example.sh [ugraph]     (default build/app/ugraph)
 set -euo pipefail

@@ -2,11 +2,24 @@
 // the console dialogue; with them, the commands of run_command_line.
 #include <exception>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "cli/command_line.hpp"
+#include "console/line_editor.hpp"
 #include "system/standard_streams.hpp"
+
+namespace {
+
+// The console as the dialogue uses it: its own line ends (text mode on
+// Windows), and the terminal's line editor where there is one.
+std::unique_ptr<ugraph::LineEditor> dialogue_console() {
+    ugraph::streams_for_dialogue();
+    return ugraph::terminal_line_editor();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     // The console flushes before every read that waits, so the standard
@@ -21,9 +34,8 @@ int main(int argc, char** argv) {
     }
     int status = 2;
     try {
-        status =
-            ugraph::run_command_line(static_cast<int>(pointers.size()), pointers.data(), std::cin,
-                                     std::cout, std::cerr, ugraph::streams_for_dialogue);
+        status = ugraph::run_command_line(static_cast<int>(pointers.size()), pointers.data(),
+                                          std::cin, std::cout, std::cerr, dialogue_console);
     } catch (const std::exception& failure) {
         // Nothing is meant to throw; should it happen, say so in one line
         // rather than end with an abort.

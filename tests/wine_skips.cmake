@@ -30,6 +30,10 @@ set(UGRAPH_WINE_SKIPS
     "sends POSIX signals, where Windows has console control events, which Wine cannot send to a program without a console window"
   script datafile_memory
     "measures the peak memory with /usr/bin/time, which under Wine is Wine's own"
+  script standard_streams
+    "reaches standard input through /dev/stdin, /proc/self/fd and a FIFO, Linux's names that Wine maps onto its own files"
+  script terminal_line_editing
+    "drives libedit in a tmux terminal, where the Windows build has the console's own line editing, which Wine does not give a program run from a script"
   script networkx_exchange
     "runs ugraph some 700 times, each a new Wine process, for four minutes: the formats are the same code in both builds, checked against NetworkX by the Linux build, and under Wine nauty_round_trip, import_data_inputs and graphviz_dot exchange them with nauty and Graphviz"
   script install_check

@@ -7,21 +7,26 @@
 //   ugraph show N [-f FILE]     the summary line and report of data-input N
 //   ugraph help [COMMAND], --help, -h, COMMAND --help, --version
 //
-// The dialogue talks over `in` and `out` only and always ends with status 0.
+// The dialogue talks over `in` and `out` only (through the line editor,
+// when one is made) and always ends with status 0.
 // The commands never read `in`; what they produce goes to `out`, and every
 // error goes to `err` as one line beginning "ugraph: ". Exit statuses: 0
 // done; 1 a data-input could not be loaded; 2 a usage error (with a pointer
-// to --help), a number out of range, or a file that cannot be read.
-// before_dialogue, when given, is called right before the dialogue starts
-// (the program sets its console's line ends there); file names in argv are
-// UTF-8.
-#include <functional>
+// to --help), a number out of range, or a file that cannot be read. File
+// names in argv are UTF-8.
 #include <istream>
+#include <memory>
 #include <ostream>
+
+#include "console/line_editor.hpp"
 
 namespace ugraph {
 
+// Gives the line editor the dialogue reads through, or nothing for the plain
+// stream; asked only when the dialogue starts.
+using LineEditorMaker = std::unique_ptr<LineEditor> (*)();
+
 int run_command_line(int argc, const char* const* argv, std::istream& in, std::ostream& out,
-                     std::ostream& err, const std::function<void()>& before_dialogue = {});
+                     std::ostream& err, LineEditorMaker line_editor = nullptr);
 
 }  // namespace ugraph

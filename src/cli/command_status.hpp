@@ -4,18 +4,13 @@
 //
 //   tell_error          "ugraph: <text>" and a line end on `err`.
 //   counted             "1 link", "3 links".
-//   open_or_tell        the data file for reading, or nothing after telling
-//                       why it cannot be read.
 //   no_such_data_input  the words for a number beyond the file's data-inputs.
 #include <filesystem>
-#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
 
 #include "common/path_text.hpp"
-#include "storage/data_file_stream.hpp"
-#include "storage/storage_messages.hpp"
 
 namespace ugraph {
 
@@ -29,16 +24,6 @@ inline void tell_error(std::ostream& err, std::string_view text) {
 
 inline std::string counted(long count, const char* thing) {
     return std::to_string(count) + ' ' + thing + (count == 1 ? "" : "s");
-}
-
-inline std::unique_ptr<DataFileStream> open_or_tell(const std::filesystem::path& file,
-                                                    std::ostream& err) {
-    Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(file);
-    if (!data) {
-        tell_error(err, cannot_read(file, data.reason()));
-        return nullptr;
-    }
-    return std::move(data.value());
 }
 
 inline std::string no_such_data_input(const std::filesystem::path& file, int held, long number) {

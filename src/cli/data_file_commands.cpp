@@ -4,11 +4,10 @@
 #include <memory>
 
 #include "cli/command_status.hpp"
-#include "common/path_text.hpp"
+#include "cli/data_source.hpp"
 #include "datainput/data_input_graph.hpp"
 #include "datainput/data_input_reader.hpp"
 #include "graph/report.hpp"
-#include "storage/data_file_stream.hpp"
 
 namespace ugraph {
 
@@ -35,8 +34,9 @@ std::string quoted_name(const GraphName& name) {
     return quoted + '"';
 }
 
-int list_command(const std::filesystem::path& file, std::ostream& out, std::ostream& err) {
-    const std::unique_ptr<DataFileStream> data = open_or_tell(file, err);
+int list_command(const std::filesystem::path& file, std::istream& in, std::ostream& out,
+                 std::ostream& err) {
+    const std::unique_ptr<DataSource> data = DataSource::open_or_tell(file, in, err);
     if (!data) {
         return EXIT_USAGE;
     }
@@ -56,15 +56,15 @@ int list_command(const std::filesystem::path& file, std::ostream& out, std::ostr
         }
     }
     if (reader.failed()) {
-        tell_error(err, "cannot read " + utf8_of(file) + " to its end");
+        tell_error(err, "cannot read " + data->name() + " to its end");
         return EXIT_USAGE;
     }
     return status;
 }
 
-int show_command(const std::filesystem::path& file, int number, std::ostream& out,
+int show_command(const std::filesystem::path& file, int number, std::istream& in, std::ostream& out,
                  std::ostream& err) {
-    const std::unique_ptr<DataFileStream> data = open_or_tell(file, err);
+    const std::unique_ptr<DataSource> data = DataSource::open_or_tell(file, in, err);
     if (!data) {
         return EXIT_USAGE;
     }
@@ -76,7 +76,7 @@ int show_command(const std::filesystem::path& file, int number, std::ostream& ou
     DataInputReader reader(data->stream());
     DataInput input;
     if (!seek_data_input(reader, number, input)) {
-        tell_error(err, no_such_data_input(file, reader.count(), number));
+        tell_error(err, no_such_data_input(data->name(), reader.count(), number));
         return EXIT_USAGE;
     }
     UGraph graph;

@@ -13,7 +13,9 @@
 //                 the dialogue prints after loading it. Gives 1 when it cannot
 //                 be loaded, 2 when the file holds no data-input N or cannot
 //                 be read.
+// Both read the data file as a DataSource: "-" is standard input, `in`.
 #include <filesystem>
+#include <istream>
 #include <ostream>
 #include <string>
 
@@ -21,9 +23,10 @@
 
 namespace ugraph {
 
-int list_command(const std::filesystem::path& file, std::ostream& out, std::ostream& err);
+int list_command(const std::filesystem::path& file, std::istream& in, std::ostream& out,
+                 std::ostream& err);
 
-int show_command(const std::filesystem::path& file, int number, std::ostream& out,
+int show_command(const std::filesystem::path& file, int number, std::istream& in, std::ostream& out,
                  std::ostream& err);
 
 // A name as a command shows it: in double quotes, with a backslash, a line

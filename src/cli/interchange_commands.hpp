@@ -2,19 +2,22 @@
 // The commands that carry graphs to and from other programs' formats.
 //
 //   export_command  data-input `which` (a number, or "all": every data-input
-//                   in file order, in one pass) of the data file in `format`,
-//                   to `out` or, when `output` is given, as the whole content
-//                   of that file (replaced safely, in one piece). A data-input
-//                   that cannot be loaded, or that the format cannot hold, is
-//                   told on `err`; with "all" the others are still written.
-//                   "all" is only for the formats that hold several graphs.
-//   import_command  every graph of `input` (standard input when empty or
-//                   "-") as one data-input in the written form a line, to
-//                   `out`, or with `append` added to the data file in one safe
-//                   replacement (the backup included), its other data-inputs
-//                   kept. A graph that does not fit a Ugraph is told on `err`
-//                   with its input line and the reason; the others are still
-//                   converted. Self-loops are dropped, and said so.
+//                   in file order, in one pass) of the data file (a
+//                   DataSource: "-" is standard input) in `format`, the
+//                   lists labelled from `base`, to `out` or, when `output`
+//                   is given, as the whole content of that file (replaced
+//                   safely, in one piece). A data-input that cannot be
+//                   loaded, or that the format cannot hold, is told on
+//                   `err`; with "all" the others are still written. "all"
+//                   is only for the formats that hold several graphs. The
+//                   isolated nodes an edge list cannot name are told.
+//   import_command  every graph of `input` (a GraphInput: standard input
+//                   when empty or "-") as one data-input in the written form
+//                   a line, to `out`, or with `append` added to the data
+//                   file in one safe replacement (the backup included), its
+//                   other data-inputs kept. What the graphs meet on the way
+//                   is told as ImportedGraphs tells it; self-loops are
+//                   dropped, and the lines they stood on told.
 //
 // Both give 0 when everything was converted, 1 when a graph was refused, 2
 // on a usage error, a number out of range, or a file that cannot be read or
@@ -30,8 +33,15 @@
 
 namespace ugraph {
 
-int export_command(const std::filesystem::path& file, std::string_view which, Format format,
-                   const std::optional<std::filesystem::path>& output, std::ostream& out,
+struct ExportRequest {
+    std::filesystem::path file;  // the data file, or "-"
+    std::string which;           // a data-input number, or "all"
+    Format format = Format::graph6;
+    int base = 1;
+    std::optional<std::filesystem::path> output;  // none: standard output
+};
+
+int export_command(const ExportRequest& request, std::istream& in, std::ostream& out,
                    std::ostream& err);
 
 struct ImportRequest {
@@ -46,10 +56,9 @@ struct ImportRequest {
 int import_command(const ImportRequest& request, std::istream& in, std::ostream& out,
                    std::ostream& err);
 
-// The name of an imported graph: `base` with every character a stored name
-// may not hold (and every control character) made '_', cut so that the
-// running number, when there is one, still fits in the name's 15 characters;
-// a cut never splits a UTF-8 character.
-std::string imported_name(std::string_view base, std::optional<long> number);
+// "3 isolated nodes not written, as an edgelist cannot hold them", or
+// nothing when the format holds every node of the graph; the `added` ones,
+// which an input did not name, are not counted.
+std::optional<std::string> unwritten_nodes(Format format, const UGraph& graph, int added = 0);
 
 }  // namespace ugraph

@@ -14,13 +14,54 @@ bool is_digit(int c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-Console::Console(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
+Console::Console(std::istream& in, std::ostream& out, LineEditor* editor)
+    : in_(in), out_(out), editor_(editor) {}
 
-void Console::write_line(std::string_view text) { out_ << text << '\n'; }
+Console::~Console() { out_ << open_line_; }
 
-void Console::print(std::string_view text) { out_ << text; }
+void Console::write_line(std::string_view text) {
+    print(text);
+    print("\n");
+}
+
+void Console::print(std::string_view text) {
+    if (editor_ == nullptr) {
+        out_ << text;
+        return;
+    }
+    const std::size_t line_end = text.rfind('\n');
+    if (line_end == std::string_view::npos) {
+        open_line_ += text;
+        return;
+    }
+    out_ << open_line_ << text.substr(0, line_end + 1);
+    open_line_.assign(text.substr(line_end + 1));
+}
+
+int Console::next_edited_char() {
+    if (edited_at_ == edited_.size()) {
+        edited_.clear();
+        edited_at_ = 0;
+        if (edited_ended_) {
+            return END_OF_INPUT;
+        }
+        out_.flush();
+        // The editor shows the open line, as the prompt, from now on.
+        const std::string prompt = std::move(open_line_);
+        open_line_.clear();
+        if (!editor_->read_line(prompt, edited_) || edited_.empty()) {
+            edited_ended_ = true;
+            return END_OF_INPUT;
+        }
+    }
+    return static_cast<unsigned char>(edited_[edited_at_++]);
+}
 
 int Console::next_char() {
+    if (editor_ != nullptr) {
+        last_char_ = next_edited_char();
+        return last_char_;
+    }
     // Flush only when the read may block: with the answers already buffered
     // (a pipe, a test) output stays buffered, on a terminal every prompt shows.
     if (in_.rdbuf() == nullptr || in_.rdbuf()->in_avail() <= 0) {

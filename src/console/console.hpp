@@ -10,11 +10,20 @@
 //
 // Output is flushed before any read that has to wait for typed characters,
 // so a prompt without a line end is on the screen while the answer is typed.
+//
+// With a LineEditor (a person at a terminal) the typed characters come from
+// its edited lines instead of the input stream, each line whole with its
+// line end, so every rule above holds as it does for a stream. The text
+// printed since the last line end is then held back and handed to the
+// editor as its prompt when a read has to wait; it is printed as it is when
+// more output comes first, and at the latest when the console goes.
 #include <cstdint>
 #include <istream>
 #include <ostream>
 #include <string>
 #include <string_view>
+
+#include "console/line_editor.hpp"
 
 namespace ugraph {
 
@@ -29,7 +38,10 @@ enum class NumberRead {
 
 class Console {
 public:
-    Console(std::istream& in, std::ostream& out);
+    Console(std::istream& in, std::ostream& out, LineEditor* editor = nullptr);
+    Console(const Console&) = delete;
+    Console& operator=(const Console&) = delete;
+    ~Console();
 
     // Writes the text and one newline.
     void write_line(std::string_view text);
@@ -61,9 +73,15 @@ public:
 
 private:
     int next_char();
+    int next_edited_char();
 
     std::istream& in_;
     std::ostream& out_;
+    LineEditor* editor_;
+    std::string open_line_;  // with an editor: printed since the last line end, not yet shown
+    std::string edited_;     // with an editor: the line being read, and how far
+    std::size_t edited_at_ = 0;
+    bool edited_ended_ = false;
     int last_char_ = '\n';
 };
 

@@ -38,6 +38,7 @@ public:
         return true;
     }
     bool contains(int a, int b) const { return (rows_[a] & bit(b)) != 0; }
+    bool has_links(int node) const { return rows_[node] != 0; }
     int links() const { return links_; }
     // Links between two different nodes: the ones MAX_LINKS counts.
     int links_without_loops() const { return links_ - loops_; }

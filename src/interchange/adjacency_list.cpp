@@ -1,19 +1,17 @@
 #include "interchange/adjacency_list.hpp"
 
-#include <algorithm>
-
 #include "common/decimal.hpp"
 #include "graph/arc_list.hpp"
 
 namespace ugraph {
 
-void append_adjacency_list(const UGraph& graph, std::string& out) {
+void append_adjacency_list(const UGraph& graph, std::string& out, int base) {
     for_each_node_run(graph, vertex_count(graph), [&](int node, std::span<const std::int32_t> run) {
-        append_number(node, out);
+        append_number(node - 1 + base, out);
         for (const std::int32_t neighbour : run) {
             if (neighbour >= node) {
                 out += ' ';
-                append_number(neighbour, out);
+                append_number(neighbour - 1 + base, out);
             }
         }
         out += '\n';
@@ -21,9 +19,9 @@ void append_adjacency_list(const UGraph& graph, std::string& out) {
 }
 
 ListLine read_adjacency_list_line(std::string_view line, bool cut, int base, LinkSet& links,
-                                  int& highest, std::string& reason) {
+                                  NodeMarks& heads, Refusal& refusal) {
     if (cut) {
-        reason = LINE_TOO_LONG;
+        refusal = refused(LINE_TOO_LONG);
         return ListLine::refused;
     }
     FieldScanner fields(line);
@@ -32,13 +30,13 @@ ListLine read_adjacency_list_line(std::string_view line, bool cut, int base, Lin
         return ListLine::blank;
     }
     int node = 0;
-    if (!read_label(field, base, node, reason)) {
+    if (!read_label(field, base, node, refusal)) {
         return ListLine::refused;
     }
-    highest = std::max(highest, node);
+    heads.set(static_cast<std::size_t>(node));
     while (fields.next(field)) {
         int neighbour = 0;
-        if (!read_label(field, base, neighbour, reason)) {
+        if (!read_label(field, base, neighbour, refusal)) {
             return ListLine::refused;
         }
         links.add(node, neighbour);

@@ -73,7 +73,7 @@ void append_quoted(std::string_view name, std::string& out) {
 void append_dot(const UGraph& graph, std::string& out) {
     out += "graph ";
     append_quoted(name_text(graph.name), out);
-    out += " {\n";
+    out += " {\n  layout=neato;\n";
     for_each_link(graph, [&](int a, int b) {
         out += "  ";
         append_number(a, out);

@@ -5,36 +5,36 @@
 
 namespace ugraph {
 
-void append_edge_list(const UGraph& graph, std::string& out) {
+void append_edge_list(const UGraph& graph, std::string& out, int base) {
     for_each_link(graph, [&](int a, int b) {
-        append_number(a, out);
+        append_number(a - 1 + base, out);
         out += ' ';
-        append_number(b, out);
+        append_number(b - 1 + base, out);
         out += '\n';
     });
 }
 
 ListLine read_edge_list_line(std::string_view line, bool cut, int base, LinkSet& links,
-                             std::string& reason) {
+                             Refusal& refusal) {
     FieldScanner fields(line);
     std::string_view first;
     std::string_view second;
     const bool has_first = fields.next(first);
     const bool has_second = has_first && fields.next(second);
     if (cut && (!has_second || reaches_end(second, line))) {
-        reason = LINE_TOO_LONG;
+        refusal = refused(LINE_TOO_LONG);
         return ListLine::refused;
     }
     if (!has_first) {
         return ListLine::blank;
     }
     if (!has_second) {
-        reason = "a link needs two labels";
+        refusal = refused("a link needs two labels");
         return ListLine::refused;
     }
     int a = 0;
     int b = 0;
-    if (!read_label(first, base, a, reason) || !read_label(second, base, b, reason)) {
+    if (!read_label(first, base, a, refusal) || !read_label(second, base, b, refusal)) {
         return ListLine::refused;
     }
     links.add(a, b);

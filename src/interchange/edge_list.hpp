@@ -2,8 +2,9 @@
 // Edge list: one link per line, "a b", as NetworkX (read_edgelist with
 // nodetype=int) and igraph read it. An isolated node cannot be written.
 //
-// append_edge_list writes the links ascending, a self-loop as
-// "a a"; a graph without links writes nothing. read_edge_list_line reads one
+// append_edge_list writes the links ascending, a self-loop as "a a", each
+// node as its label from `base` (node i is label i - 1 + base); a graph
+// without links writes nothing. read_edge_list_line reads one
 // line of a list into `links`: blank (or only a comment), or a link from its
 // first two labels, whatever follows them being ignored (NetworkX writes
 // "1 2 {}" by default). It refuses a line with a single label or a label
@@ -18,9 +19,9 @@
 
 namespace ugraph {
 
-void append_edge_list(const UGraph& graph, std::string& out);
+void append_edge_list(const UGraph& graph, std::string& out, int base = 1);
 
 ListLine read_edge_list_line(std::string_view line, bool cut, int base, LinkSet& links,
-                             std::string& reason);
+                             Refusal& refusal);
 
 }  // namespace ugraph

@@ -19,22 +19,29 @@ Result<> always(const UGraph& graph, std::string& out) {
     return Done{};
 }
 
-ListLine edge_list_line(std::string_view line, bool cut, int base, LinkSet& links, int& /*highest*/,
-                        std::string& reason) {
-    return read_edge_list_line(line, cut, base, links, reason);
+// A list writer labelled from 1, in the table's shape.
+template <void (*Append)(const UGraph&, std::string&, int)>
+void from_one(const UGraph& graph, std::string& out) {
+    Append(graph, out, 1);
+}
+
+ListLine edge_list_line(std::string_view line, bool cut, int base, LinkSet& links,
+                        NodeMarks& /*heads*/, Refusal& refusal) {
+    return read_edge_list_line(line, cut, base, links, refusal);
 }
 
 constexpr std::array<FormatRow, 5> FORMATS = {{
     {Format::graph6, "graph6", "nauty's one line per simple graph", true, append_graph6,
-     append_graph6, read_graph6, nullptr},
+     append_graph6, read_graph6, nullptr, nullptr, true},
     {Format::sparse6, "sparse6", "nauty's one line per graph, self-loops too", true,
-     always<append_sparse6>, nullptr, read_sparse6, nullptr},
+     always<append_sparse6>, nullptr, read_sparse6, nullptr, nullptr, true},
     {Format::dot, "dot", "Graphviz's graph text, written only", true, always<append_dot>, nullptr,
-     nullptr, nullptr},
+     nullptr, nullptr, nullptr, true},
     {Format::edgelist, "edgelist", "NetworkX's and igraph's edge list, one graph", false,
-     always<append_edge_list>, nullptr, nullptr, edge_list_line},
+     always<from_one<append_edge_list>>, nullptr, nullptr, edge_list_line, append_edge_list, false},
     {Format::adjlist, "adjlist", "NetworkX's adjacency list, one graph", false,
-     always<append_adjacency_list>, nullptr, nullptr, read_adjacency_list_line},
+     always<from_one<append_adjacency_list>>, nullptr, nullptr, read_adjacency_list_line,
+     append_adjacency_list, true},
 }};
 
 }  // namespace
@@ -68,8 +75,17 @@ bool is_read(Format format) {
     return row.read_line_graph != nullptr || row.read_list_line != nullptr;
 }
 
-Result<> append_in_format(Format format, const UGraph& graph, std::string& out) {
-    return format_row(format).write(graph, out);
+bool is_labelled(Format format) { return format_row(format).write_labelled != nullptr; }
+
+bool holds_isolated_nodes(Format format) { return format_row(format).holds_isolated_nodes; }
+
+Result<> append_in_format(Format format, const UGraph& graph, std::string& out, int base) {
+    const FormatRow& row = format_row(format);
+    if (row.write_labelled != nullptr) {
+        row.write_labelled(graph, out, base);
+        return Done{};
+    }
+    return row.write(graph, out);
 }
 
 }  // namespace ugraph

@@ -11,7 +11,9 @@
 // canonical graph's text to `out`, ending in '\n' (the edge list of a graph
 // without links is empty, as it cannot name an isolated node); it is refused,
 // `out` unchanged, when the format cannot hold the graph (graph6 and a
-// self-loop).
+// self-loop). The lists name nodes by labels counted from `base` (0 or 1),
+// as their readers do; is_labelled says which formats those are, and
+// holds_isolated_nodes whether a format can name a node without links.
 #include <optional>
 #include <span>
 #include <string>
@@ -37,10 +39,13 @@ struct FormatRow {
     Result<> (*write_links)(const LinkSet& links, int vertices, std::string& out);
     // One graph per line (graph6, sparse6): the line's links and vertices.
     Result<> (*read_line_graph)(std::string_view line, LinkSet& links, int& vertices);
-    // One graph per input (the lists): one line of it; `highest` is raised
-    // to a node that stands alone.
+    // One graph per input (the lists): one line of it; a node named by a
+    // line of its own is marked in `heads`.
     ListLine (*read_list_line)(std::string_view line, bool cut, int base, LinkSet& links,
-                               int& highest, std::string& reason);
+                               NodeMarks& heads, Refusal& refusal);
+    // The lists: the writer with labels from `base`; else none.
+    void (*write_labelled)(const UGraph& graph, std::string& out, int base);
+    bool holds_isolated_nodes;
 };
 
 std::span<const FormatRow> format_table();
@@ -50,7 +55,9 @@ std::optional<Format> format_named(std::string_view name);
 std::string_view format_name(Format format);
 bool holds_several_graphs(Format format);
 bool is_read(Format format);
+bool is_labelled(Format format);
+bool holds_isolated_nodes(Format format);
 
-Result<> append_in_format(Format format, const UGraph& graph, std::string& out);
+Result<> append_in_format(Format format, const UGraph& graph, std::string& out, int base = 1);
 
 }  // namespace ugraph

@@ -59,7 +59,7 @@ bool GraphImporter::next(ImportedGraph& into) {
 void GraphImporter::take(ImportedGraph& into, int vertices) const {
     links_.write_arcs(into.graph);
     into.graph.set_node_count(vertices);
-    into.loops = links_.links() - links_.links_without_loops();
+    into.loops = loops();
 }
 
 bool GraphImporter::next_line_graph(ImportedGraph& into) {
@@ -73,8 +73,13 @@ bool GraphImporter::next_line_graph(ImportedGraph& into) {
         into.line = lines_.number();
         int vertices = 0;
         into.taken = cut ? refused(LINE_TOO_LONG) : format_.read_line_graph(line, links_, vertices);
+        into.loop_lines.clear();
+        into.added_nodes = 0;
         if (into.taken) {
             take(into, vertices);
+            if (into.loops > 0) {
+                into.loop_lines.push_back(into.line);
+            }
         }
         return true;
     }
@@ -87,22 +92,28 @@ bool GraphImporter::next_list(ImportedGraph& into) {
     }
     whole_input_read_ = true;
     links_.clear();
-    int highest = 0;
+    into.loop_lines.clear();
+    into.added_nodes = 0;
+    NodeMarks heads;
     std::size_t first_line = 0;
     std::size_t limit_passed_at = 0;
-    std::string reason;
+    Refusal refusal;
     std::string_view line;
     bool cut = false;
     while (lines_.next(line, cut)) {
-        const ListLine result = format_.read_list_line(line, cut, base_, links_, highest, reason);
+        const int loops_before = loops();
+        const ListLine result = format_.read_list_line(line, cut, base_, links_, heads, refusal);
         if (result == ListLine::blank) {
             continue;
         }
         first_line = first_line == 0 ? lines_.number() : first_line;
         if (result == ListLine::refused && limit_passed_at == 0) {
             into.line = lines_.number();
-            into.taken = refused(reason);
+            into.taken = refusal;
             return true;
+        }
+        if (loops() > loops_before) {
+            into.loop_lines.push_back(lines_.number());
         }
         if (limit_passed_at == 0 && links_.links_without_loops() > MAX_LINKS) {
             limit_passed_at = lines_.number();
@@ -116,7 +127,15 @@ bool GraphImporter::next_list(ImportedGraph& into) {
     into.line = limit_passed_at != 0 ? limit_passed_at : first_line;
     into.taken = within_link_limit(links_);
     if (into.taken) {
-        take(into, std::max(highest, links_.highest_node()));
+        int highest = links_.highest_node();
+        for (int node = MAX_NODES; node > highest; --node) {
+            highest = heads.test(static_cast<std::size_t>(node)) ? node : highest;
+        }
+        for (int node = 1; node <= highest; ++node) {
+            const bool named = links_.has_links(node) || heads.test(static_cast<std::size_t>(node));
+            into.added_nodes += named ? 0 : 1;
+        }
+        take(into, highest);
     }
     return true;
 }

@@ -12,13 +12,16 @@
 // first refused line refuses it, and a list with no link or node line gives
 // no graph at all; a list with too many links is refused on the line that
 // passed the limit, with the count of the whole list. DOT is not read: it
-// gives one refusal. Memory stays
+// gives one refusal. A list names its nodes; added_nodes counts those below
+// its highest node that it never named, which the graph holds as isolated
+// nodes so that its nodes are numbered without a gap. Memory stays
 // bounded whatever the input: a line longer than LineReader::LINE_CAP is
 // refused (an edge list line only when its two labels do not fit in it).
 #include <cstddef>
 #include <istream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/result.hpp"
 #include "graph/link_set.hpp"
@@ -34,8 +37,10 @@ struct ImportedGraph {
     // it, else its first line holding a link or node.
     std::size_t line = 0;
     Result<> taken;
-    UGraph graph;   // when taken
-    int loops = 0;  // of them, self-loops, which a data-input cannot hold
+    UGraph graph;                         // when taken
+    int loops = 0;                        // of them, self-loops, which a data-input cannot hold
+    std::vector<std::size_t> loop_lines;  // the lines the self-loops stand on, ascending
+    int added_nodes = 0;                  // nodes a list did not name, held as isolated nodes
 };
 
 class GraphImporter {
@@ -47,6 +52,7 @@ private:
     bool next_line_graph(ImportedGraph& into);
     bool next_list(ImportedGraph& into);
     void take(ImportedGraph& into, int vertices) const;
+    int loops() const { return links_.links() - links_.links_without_loops(); }
 
     LineReader lines_;
     const FormatRow& format_;

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "graph/ugraph.hpp"
-
 namespace ugraph {
 
 namespace {
@@ -66,15 +64,17 @@ bool FieldScanner::next(std::string_view& field) {
     return true;
 }
 
-bool read_label(std::string_view field, int base, int& node, std::string& reason) {
+bool read_label(std::string_view field, int base, int& node, Refusal& refusal) {
     int value = 0;
     if (!read_whole_number(field, value)) {
-        reason = "label " + shown(field) + " is not a whole number";
+        refusal = refused("label " + shown(field) + " is not a whole number");
         return false;
     }
     if (value < base || value > base + MAX_NODES - 1) {
-        reason = "label " + shown(field) + " is out of range " + std::to_string(base) + ".." +
-                 std::to_string(base + MAX_NODES - 1);
+        refusal =
+            refused("label " + shown(field) + " is out of range " + std::to_string(base) + ".." +
+                        std::to_string(base + MAX_NODES - 1),
+                    value == 0 && base == 1 ? Refusal::Kind::label_zero : Refusal::Kind::reason);
         return false;
     }
     node = value - base + 1;

@@ -6,10 +6,16 @@
 //
 // FieldScanner gives the fields of a line one by one, ending at its comment.
 // read_label gives the node a field names, or refuses with a reason: not a
-// whole number, or out of range. ListLine tells the reader what one line
-// did; a line that is refused refuses the whole list.
+// whole number, or out of range (of kind label_zero for a 0 where labels
+// count from 1, which a list labelled from 0 would hold). ListLine tells the
+// reader what one line did; a line that is refused refuses the whole list.
+// NodeMarks marks nodes by number, 1..MAX_NODES.
+#include <bitset>
 #include <string>
 #include <string_view>
+
+#include "common/result.hpp"
+#include "graph/ugraph.hpp"
 
 namespace ugraph {
 
@@ -25,7 +31,9 @@ private:
     std::size_t at_ = 0;
 };
 
-bool read_label(std::string_view field, int base, int& node, std::string& reason);
+using NodeMarks = std::bitset<MAX_NODES + 1>;
+
+bool read_label(std::string_view field, int base, int& node, Refusal& refusal);
 
 // A field that ends where a line was cut short may be cut itself.
 inline bool reaches_end(std::string_view field, std::string_view line) {

@@ -100,7 +100,25 @@ Result<UniqueFile> open_data_file(const fs::path& file, const Platform& platform
     if (resolved.error != 0) {
         return refused(platform.describe(resolved.error));
     }
-    return open_regular_file(resolved.target, platform);
+    Result<UniqueFile> opened = open_regular_file(resolved.target, platform);
+    // A link of the kernel's own (/proc/self/fd/0 behind /dev/stdin) may lead
+    // to a pipe or a socket that no path names; the kernel still finds it.
+    FileStatus found;
+    if (!opened && resolved.target != file && platform.status(file, found) == 0 &&
+        found.kind != FileStatus::Kind::regular) {
+        return refused(found.kind == FileStatus::Kind::folder ? platform.describe(EISDIR)
+                                                              : NOT_REGULAR_REASON);
+    }
+    return opened;
+}
+
+bool leads_to_standard_input(const fs::path& file, const Platform& platform) {
+    FileStatus found;
+    FileStatus input;
+    return platform.status(file, found) == 0 &&
+           platform.handle_status(platform.standard_input(), input) == 0 &&
+           found.device == input.device && found.inode == input.inode &&
+           found.kind != FileStatus::Kind::regular;
 }
 
 }  // namespace ugraph

@@ -16,7 +16,13 @@
 //
 // open_data_file: both in turn, for the data file to be read; refused with
 // the kind link and LINK_REFUSED_REASON for a refused link, with the reason
-// otherwise.
+// otherwise: what the path leads to where the walk found nothing the kernel
+// finds something (a pipe behind /dev/stdin is not a regular file, not a
+// missing one).
+//
+// leads_to_standard_input: the path leads to the program's standard input
+// and that is no regular file (a pipe or a terminal behind /dev/stdin),
+// which can only be read as the stream it is.
 #include <filesystem>
 
 #include "common/result.hpp"
@@ -39,5 +45,8 @@ Result<UniqueFile> open_regular_file(const std::filesystem::path& target,
 
 Result<UniqueFile> open_data_file(const std::filesystem::path& file,
                                   const Platform& platform = system_platform());
+
+bool leads_to_standard_input(const std::filesystem::path& file,
+                             const Platform& platform = system_platform());
 
 }  // namespace ugraph

@@ -21,6 +21,8 @@
 //    disk), set_mode, set_owner: of an open file.
 //  - rename (replacing the target), remove, link (a second name), and
 //    sync_folder, which makes a rename in the folder durable.
+//  - standard_input: the program's standard input, open already (never
+//    closed through the platform).
 //  - hold_ending_signals: while its result lives, signals that ask the
 //    program to end wait; nested holds keep them waiting until the outer one
 //    goes.
@@ -101,6 +103,7 @@ public:
     virtual int link(const Path& from, const Path& to) const = 0;
     virtual int sync_folder(const Path& folder) const = 0;
 
+    virtual FileHandle standard_input() const = 0;
     virtual std::unique_ptr<SignalsHeld> hold_ending_signals() const = 0;
     virtual std::string describe(int error) const = 0;
 };

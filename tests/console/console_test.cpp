@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <vector>
 
 namespace ugraph {
 namespace {
@@ -82,6 +83,61 @@ TEST(ConsoleSkipRestOfLine, DropsOnlyAnUnfinishedLine) {
     whole.console.read_number(n);
     whole.console.skip_rest_of_line();
     EXPECT_EQ(whole.rest(), "next\n");
+}
+
+// Lines as a person edits them at a terminal, and the prompts they were
+// edited behind.
+class ScriptedEditor : public LineEditor {
+public:
+    explicit ScriptedEditor(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+    bool read_line(std::string_view prompt, std::string& line) override {
+        prompts.emplace_back(prompt);
+        if (next_ == lines_.size()) {
+            return false;
+        }
+        line = lines_[next_++];
+        return true;
+    }
+    std::vector<std::string> prompts;
+
+private:
+    std::vector<std::string> lines_;
+    std::size_t next_ = 0;
+};
+
+TEST(ConsoleWithLineEditor, HandsTheOpenLineAsPromptAndReadsEveryByteOfTheEditedLines) {
+    ScriptedEditor editor({"K\n", "Tri\xc3\xb1\r\n", "4 2 3\n"});
+    std::istringstream unused("never read");
+    std::ostringstream out;
+    {
+        Console console(unused, out, &editor);
+        console.write_line("Where?");
+        console.print("type ");
+        console.print("K  ");
+        EXPECT_EQ(console.read_choice_key(), 'K');
+        console.print("name   ");
+        std::string name;
+        ASSERT_TRUE(console.read_text_line(name));
+        EXPECT_EQ(name, "Tri\xc3\xb1\r");
+        console.print("count:  ");
+        std::int32_t n = 0;
+        EXPECT_EQ(console.read_number(n), NumberRead::number);
+        EXPECT_EQ(n, 4);
+        // The rest of a line is read by the next question, without a prompt.
+        console.print("(1),");
+        ASSERT_TRUE(console.read_text_line(name));
+        EXPECT_EQ(name, "2 3");
+        EXPECT_EQ(out.str(), "Where?\n");
+        console.print("last\nkey ");
+        EXPECT_EQ(console.read_choice_key(), END_OF_INPUT);
+        EXPECT_EQ(console.read_choice_key(), END_OF_INPUT);  // the editor is not asked again
+        console.print("bye");
+    }
+    EXPECT_EQ(editor.prompts,
+              (std::vector<std::string>{"type K  ", "name   ", "count:  ", "key "}));
+    // Whatever was printed and not shown as a prompt is printed, in order.
+    EXPECT_EQ(out.str(), "Where?\n(1),last\nbye");
+    EXPECT_EQ(unused.tellg(), 0);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ TEST(Dot, WritesEveryLinkThenEveryNode) {
     EXPECT_EQ(out,
               "before\n"
               "graph \"Triangle\" {\n"
+              "  layout=neato;\n"
               "  1 -- 2;\n"
               "  1 -- 3;\n"
               "  2 -- 3;\n"
@@ -24,7 +25,7 @@ TEST(Dot, WritesEveryLinkThenEveryNode) {
               "}\n");
     out.clear();
     append_dot(graph_of(0, "", {}), out);
-    EXPECT_EQ(out, "graph \"\" {\n}\n");
+    EXPECT_EQ(out, "graph \"\" {\n  layout=neato;\n}\n");
 }
 
 // Graphviz reads only UTF-8 without a warning, and NetworkX's read_dot
@@ -43,7 +44,7 @@ TEST(Dot, QuotesTheNameSoThatGraphvizReadsItBack) {
     for (const auto& [name, quoted] : cases) {
         std::string out;
         append_dot(graph_of(1, name, {}), out);
-        EXPECT_EQ(out, "graph " + quoted + " {\n  1;\n}\n") << name;
+        EXPECT_EQ(out, "graph " + quoted + " {\n  layout=neato;\n  1;\n}\n") << name;
     }
 }
 

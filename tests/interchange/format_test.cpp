@@ -15,7 +15,7 @@ TEST(Format, WritesTheSameGraphInEachFormat) {
     const std::pair<Format, std::string> cases[] = {
         {Format::graph6, "Ca\n"},
         {Format::sparse6, ":CfN\n"},
-        {Format::dot, "graph \"P\" {\n  1 -- 2;\n  2 -- 4;\n  1; 2; 3; 4;\n}\n"},
+        {Format::dot, "graph \"P\" {\n  layout=neato;\n  1 -- 2;\n  2 -- 4;\n  1; 2; 3; 4;\n}\n"},
         {Format::edgelist, "1 2\n2 4\n"},
         {Format::adjlist, "1 2\n2 4\n3\n4\n"},
     };

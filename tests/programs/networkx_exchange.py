@@ -5,10 +5,12 @@
 
 NetworkX writes a fixed set of random graphs in graph6, sparse6, edge lists
 (with and without its "{}" data, labelled from 1 and from 0) and adjacency
-lists, and each import must give the same links; then NetworkX reads
-everything ugraph exports of the same graphs, and must find the same links
-and, where the format names them, the same nodes. Prints one FAIL line per
-fault and exits 1 when there was one.
+lists, and each import must give the same links, with a note for each
+change (isolated nodes added to number the nodes, a name cut), and convert
+must give NetworkX's lists back; then NetworkX, and igraph for edge lists
+labelled from 0, read everything ugraph exports of the same graphs, and must
+find the same links and, where the format names them, the same nodes.
+Prints one FAIL line per fault and exits 1 when there was one.
 
 Node i of a data-input is vertex i - 1 in graph6 and sparse6 and label
 i - 1 in a list read with --base 0.
@@ -20,6 +22,12 @@ import sys
 from pathlib import Path
 
 import networkx as nx
+
+try:
+    import igraph
+except ImportError:
+    igraph = None
+    print("igraph cannot be imported (python3-igraph): its reader is not checked")
 
 UGRAPH = sys.argv[1]
 SCRATCH = Path(sys.argv[2])
@@ -115,6 +123,20 @@ def read_data_inputs(text):
     return graphs
 
 
+def plural(count, thing):
+    return "%d %s%s" % (count, thing, "" if count == 1 else "s")
+
+
+def expect_notes(what, err, source, notes):
+    """Standard error holds exactly these notes, each on a line of its own
+    behind "ugraph: line L of SOURCE: "."""
+    lines = err.splitlines()
+    prefix = re.compile(r"ugraph: line \d+ of %s: " % re.escape(str(source)))
+    told = [prefix.sub("", line, count=1) if prefix.match(line) else line for line in lines]
+    if told != notes:
+        fail("%s: told %r, not %r" % (what, told, notes))
+
+
 def differ(what, expected, got):
     """Tells how two (nodes, links) pairs differ, or gives None."""
     (want_nodes, want_links), (got_nodes, got_links) = expected, got
@@ -165,18 +187,26 @@ def import_list(g, number, format_name, base, write, variant):
     write(labelled, path)
     status, out, err = ugraph("import", "--from", format_name, "--base", base, path)
     what = "import --from %s --base %d of graph %d written %s" % (format_name, base, number, variant)
-    if status != 0 or err:
+    if status != 0:
         fail("%s: status %d, stderr %r" % (what, status, err))
     got = read_data_inputs(out)
     links = links_from_zero(g)
+    notes = []
+    if len(path.stem) > 15:
+        notes.append("the name is cut to 15 characters, as in '%s'" % path.stem[:15])
     if format_name == "edgelist":
         if not links:  # nothing to read, so no graph
             if got:
                 fail("%s: a list without links gave %s" % (what, out.strip()))
             return
         nodes = max(b for _, b in links)  # an isolated node cannot be written
+        added = nodes - len({v for link in links for v in link})
+        if added:
+            notes.append("%s added, so that the labels run from %d to %d without a gap" % (
+                plural(added, "isolated node"), base, nodes - 1 + base))
     else:
         nodes = g.number_of_nodes()
+    expect_notes(what, err, path, notes)
     if len(got) != 1:
         fail("%s: %d data-inputs, not 1" % (what, len(got)))
         return
@@ -200,6 +230,35 @@ def networkx_to_ugraph(graphs):
         for format_name, variant, write in writers:
             for base in (1, 0):
                 import_list(g, number, format_name, base, write, variant)
+        convert_list(g, number)
+
+
+def convert_list(g, number):
+    """A list NetworkX wrote, converted into the same format labelled from 0
+    as NetworkX labels, reads back as the same graph: an edge list its
+    links, an adjacency list its nodes too."""
+    for format_name, write, read in [
+            ("edgelist", lambda p: nx.write_edgelist(g, p, data=False),
+             lambda p: nx.read_edgelist(p, nodetype=int)),
+            ("adjlist", lambda p: nx.write_adjlist(g, p), lambda p: nx.read_adjlist(p, nodetype=int))]:
+        path = SCRATCH / ("c%d.%s" % (number, format_name))
+        back = SCRATCH / ("c%d_back.%s" % (number, format_name))
+        write(path)
+        status, _, err = ugraph("convert", "--from", format_name, "--to", format_name, "--base", 0,
+                                path, "-o", back)
+        what = "convert --from %s --to %s of graph %d" % (format_name, format_name, number)
+        if status != 0 or err:
+            fail("%s: status %d, stderr %r" % (what, status, err))
+            continue
+        if format_name == "edgelist" and not g.number_of_edges():
+            continue  # no graph in, none out
+        again = read(back)
+        want_nodes = sorted(g.nodes) if format_name == "adjlist" else sorted(
+            {v for link in g.edges for v in link})
+        problem = differ(what + " read by NetworkX", (want_nodes, {tuple(sorted(e)) for e in g.edges}),
+                         (sorted(again.nodes), {tuple(sorted(e)) for e in again.edges}))
+        if problem:
+            fail(problem)
 
 
 # ------------------------------------------------------- ugraph to NetworkX
@@ -263,7 +322,11 @@ def ugraph_to_networkx(graphs):
             status, _, err = ugraph("export", number, "--to", format_name, "-f", data,
                                     "-o", out_path)
             what = "export %d --to %s" % (number, format_name)
-            if status != 0 or err:
+            unwritten = nodes - len({v for link in links for v in link})
+            note = "" if format_name != "edgelist" or not unwritten else (
+                "ugraph: data-input %d: %s not written, as an edgelist cannot hold them\n" % (
+                    number, plural(unwritten, "isolated node")))
+            if status != 0 or err != note:
                 fail("%s: status %d, stderr %r" % (what, status, err))
                 continue
             g = reader(out_path)
@@ -275,6 +338,26 @@ def ugraph_to_networkx(graphs):
                 fail(problem)
             if format_name == "dot" and g.name != name:
                 fail("%s: NetworkX reads the graph's name as %r, not %r" % (what, g.name, name))
+        if igraph is not None and links:
+            read_by_igraph(number, data, links)
+
+
+def read_by_igraph(number, data, links):
+    """igraph numbers vertices from 0: an edge list exported with --base 0
+    gives it the graph up to its highest linked node."""
+    out_path = SCRATCH / ("igraph%d.edgelist" % number)
+    status, _, _ = ugraph("export", number, "--to", "edgelist", "--base", 0, "-f", data,
+                          "-o", out_path)
+    what = "export %d --to edgelist --base 0 read by igraph" % number
+    if status != 0:
+        fail("%s: status %d" % (what, status))
+        return
+    g = igraph.Graph.Read_Edgelist(str(out_path), directed=False)
+    got = (g.vcount(), {(min(a, b) + 1, max(a, b) + 1) for a, b in g.get_edgelist()})
+    want = (max(b for _, b in links), links)
+    if got != want or g.ecount() != len(links):
+        fail("%s: %d vertices and links %s, not %d and %s" % (
+            what, got[0], sorted(got[1])[:5], want[0], sorted(want[1])[:5]))
 
 
 def compare_all(format_name, expected, read, nodes_of):

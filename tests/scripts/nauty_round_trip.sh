@@ -5,7 +5,8 @@
 # with it, and copyg turns it back into geng's graph6. Random graphs of 4, 8,
 # 16 and 32 vertices, many with only the last vertex alone, add the sparse6
 # ending nauty pads with a 0 first when the vertex count is a power of two
-# (a plain padding of 1s would read as a self-loop there).
+# (a plain padding of 1s would read as a self-loop there). convert turns
+# geng's graphs of seven vertices into copyg's sparse6 and back.
 #
 #   nauty_round_trip.sh <ugraph>
 set -u
@@ -66,6 +67,18 @@ round_trip() {
         diff "$g6" "$scratch/again.g6" | head -6
     fi
 }
+
+# convert, without a data file between: geng's graphs of seven vertices
+# become the sparse6 lines copyg writes, and come back as geng's lines.
+nauty-geng -q 7 >"$scratch/seven.g6"
+nauty-copyg -s -q "$scratch/seven.g6" >"$scratch/seven_nauty.s6"
+"$binary" convert --from graph6 --to sparse6 <"$scratch/seven.g6" >"$scratch/seven.s6" 2>"$scratch/err" ||
+    fail "convert --from graph6 --to sparse6 of geng 7 gave status $? and: $(head -3 "$scratch/err")"
+cmp -s "$scratch/seven_nauty.s6" "$scratch/seven.s6" ||
+    fail "convert --from graph6 --to sparse6 of geng 7 is not what copyg -s writes"
+"$binary" convert --from sparse6 --to graph6 "$scratch/seven.s6" -o "$scratch/seven_back.g6" &&
+    cmp -s "$scratch/seven.g6" "$scratch/seven_back.g6" ||
+    fail "convert --from sparse6 --to graph6 does not give geng's lines back"
 
 [ "$(wc -l <"$scratch/six.g6")" -eq 156 ] || fail "geng -q 6 gave $(wc -l <"$scratch/six.g6") graphs, not 156"
 round_trip six

@@ -23,6 +23,7 @@ public:
     int handle_status(FileHandle file, FileStatus& status) const override {
         return system().handle_status(file, status);
     }
+    FileHandle standard_input() const override { return system().standard_input(); }
     int read_link(const Path& path, Path& target) const override {
         return system().read_link(path, target);
     }

@@ -90,6 +90,7 @@ public:
         struct stat found {};
         return status_from(::lstat(path.c_str(), &found), found, status);
     }
+    FileHandle standard_input() const override { return STDIN_FILENO; }
     int handle_status(FileHandle file, FileStatus& status) const override {
         struct stat found {};
         return status_from(::fstat(fd_of(file), &found), found, status);

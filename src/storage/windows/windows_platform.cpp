@@ -304,6 +304,9 @@ public:
     int handle_status(FileHandle file, FileStatus& status) const override {
         return status_of(handle_of(file), status);
     }
+    FileHandle standard_input() const override {
+        return reinterpret_cast<FileHandle>(GetStdHandle(STD_INPUT_HANDLE));
+    }
     // Windows gives where a link finally leads, every link on the way
     // followed; the link rule then walks that path, which has none left.
     int read_link(const Path& path, Path& target) const override {

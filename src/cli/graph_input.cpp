@@ -1,0 +1,138 @@
+#include "cli/graph_input.hpp"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "cli/command_status.hpp"
+#include "cli/data_source.hpp"
+#include "common/path_text.hpp"
+#include "datainput/stored_name.hpp"
+
+namespace ugraph {
+
+namespace {
+
+bool ends_in_digit(std::string_view text) {
+    return !text.empty() && text.back() >= '0' && text.back() <= '9';
+}
+
+// Cuts the text to at most `room` bytes, never inside a UTF-8 character;
+// gives true when anything went.
+bool cut_to(std::string& text, std::size_t room) {
+    if (text.size() <= room) {
+        return false;
+    }
+    while (room > 0 && (static_cast<unsigned char>(text[room]) & 0xC0) == 0x80) {
+        --room;
+    }
+    text.resize(room);
+    return true;
+}
+
+}  // namespace
+
+std::string imported_name(std::string_view base, std::optional<long> number, bool& cut) {
+    std::string name;
+    for (const char c : base) {
+        const auto code = static_cast<unsigned char>(c);
+        const bool refused =
+            code < 0x20 || code == 0x7f || NAME_FORBIDDEN_CHARS.find(c) != std::string_view::npos;
+        name += refused ? '_' : c;
+    }
+    const std::string digits = number ? std::to_string(*number) : "";
+    const auto room = [&](bool parted) {
+        const std::size_t used = digits.size() + (parted ? 1 : 0);
+        return used < static_cast<std::size_t>(NAME_MAX_CHARS) ? NAME_MAX_CHARS - used : 0;
+    };
+    cut = cut_to(name, room(number && ends_in_digit(name)));
+    // What the cut kept decides the '-'; room is made for it when needed.
+    const bool parted = number && ends_in_digit(name);
+    cut = cut_to(name, room(parted)) || cut;
+    name += parted ? "-" + digits : digits;
+    cut_to(name, NAME_MAX_CHARS);
+    return name;
+}
+
+std::string imported_name(std::string_view base, std::optional<long> number) {
+    bool cut = false;
+    return imported_name(base, number, cut);
+}
+
+std::unique_ptr<GraphInput> GraphInput::open_or_tell(const std::string& input, std::istream& in,
+                                                     std::ostream& err) {
+    auto opened = std::make_unique<GraphInput>(in);
+    if (input.empty() || input == STANDARD_STREAM) {
+        return opened;
+    }
+    opened->file_.open(path_from_utf8(input), std::ios::binary);
+    if (!opened->file_) {
+        tell_error(err, "cannot read " + input + " (" + std::strerror(errno) + ")");
+        return nullptr;
+    }
+    opened->stream_ = &opened->file_;
+    opened->source_name_ = input;
+    opened->default_name_ = utf8_of(path_from_utf8(input).stem());
+    return opened;
+}
+
+ImportedGraphs::ImportedGraphs(GraphImporter& importer, std::string base, std::string source,
+                               ImportTelling telling, std::ostream& err)
+    : importer_(importer),
+      base_(std::move(base)),
+      source_(std::move(source)),
+      telling_(telling),
+      err_(err) {}
+
+bool ImportedGraphs::several() {
+    if (!started_) {
+        started_ = true;
+        have_ = importer_.next(*current_);
+        have_following_ = have_ && importer_.next(*following_);
+        several_ = have_following_;
+    }
+    return several_;
+}
+
+void ImportedGraphs::tell(const std::vector<std::size_t>& lines, const std::string& what) const {
+    std::string where = lines.size() == 1 ? "line " : "lines ";
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        where += k == 0 ? "" : k + 1 == lines.size() ? " and " : ", ";
+        where += std::to_string(lines[k]);
+    }
+    tell_error(err_, where + " of " + source_ + ": " + what);
+}
+
+void ImportedGraphs::tell(std::size_t line, const std::string& what) const {
+    tell(std::vector<std::size_t>{line}, what);
+}
+
+bool ImportedGraphs::admit(ImportedGraph& imported, std::optional<long> number) {
+    if (!imported.taken) {
+        const Refusal& refusal = imported.taken.refusal();
+        tell(imported.line, refusal.reason + (refusal.kind == Refusal::Kind::label_zero
+                                                  ? "; --base 0 reads labels from 0"
+                                                  : ""));
+        status_ = EXIT_NOT_LOADED;
+        return false;
+    }
+    bool cut = false;
+    const std::string name = imported_name(base_, number, cut);
+    set_name(imported.graph.name, name);
+    if (cut && telling_.names_written && !cut_told_) {
+        cut_told_ = true;
+        tell(imported.line, std::string(number && several_ ? "names are" : "the name is") +
+                                " cut to " + std::to_string(NAME_MAX_CHARS) +
+                                " characters, as in '" + name + "'");
+    }
+    if (imported.added_nodes > 0 && telling_.holds_isolated) {
+        const int nodes = imported.graph.node_count();
+        tell(imported.line, counted(imported.added_nodes, "isolated node") +
+                                " added, so that the labels run from " +
+                                std::to_string(telling_.base) + " to " +
+                                std::to_string(nodes - 1 + telling_.base) + " without a gap");
+    }
+    return true;
+}
+
+}  // namespace ugraph

@@ -1,0 +1,115 @@
+#pragma once
+// What import and convert share on the reading side.
+//
+// GraphInput: INPUT, or standard input when INPUT is empty or "-": the
+// stream, its name in messages ("standard input" or INPUT as given), and
+// the name its graphs get by default (INPUT's file name without folder and
+// extension, or "graph"). open_or_tell tells on `err` why INPUT cannot be
+// read and gives nothing then.
+//
+// ImportedGraphs: the graphs of a GraphImporter one by one, each named by
+// imported_name after `base` and, when the input holds more than one, its
+// running number (refused graphs counted too). What it meets is told on
+// `err` in one line each, "line L of SOURCE: ...", and leaves the exit
+// status as it is, but for a refused graph, which makes it 1: the refusal
+// (with the hint that --base 0 reads labels from 0 where a label 0 was
+// refused); the isolated nodes a list did not name and that were added to
+// number the nodes without a gap (when the output holds isolated nodes);
+// the first name that had to be cut (when the output holds names).
+//
+// imported_name: `base` with every character a stored name may not hold
+// (and every control character) made '_', cut so that the running number,
+// when there is one, still fits in the name's 15 characters, a cut never
+// splitting a UTF-8 character; a '-' parts the number from a base that ends
+// in a digit, so that graph 1 of "g5" is "g5-1", never "g51".
+#include <cstddef>
+#include <fstream>
+#include <istream>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "interchange/graph_importer.hpp"
+
+namespace ugraph {
+
+std::string imported_name(std::string_view base, std::optional<long> number, bool& cut);
+std::string imported_name(std::string_view base, std::optional<long> number);
+
+class GraphInput {
+public:
+    static std::unique_ptr<GraphInput> open_or_tell(const std::string& input, std::istream& in,
+                                                    std::ostream& err);
+    explicit GraphInput(std::istream& in) : stream_(&in) {}
+    std::istream& stream() { return *stream_; }
+    const std::string& source_name() const { return source_name_; }
+    const std::string& default_name() const { return default_name_; }
+
+private:
+    std::ifstream file_;
+    std::istream* stream_;
+    std::string source_name_ = "standard input";
+    std::string default_name_ = "graph";
+};
+
+struct ImportTelling {
+    int base = 1;                // the lists' first label, for the added nodes
+    bool names_written = true;   // tell a name that was cut
+    bool holds_isolated = true;  // tell the isolated nodes a list's gaps added
+};
+
+class ImportedGraphs {
+public:
+    ImportedGraphs(GraphImporter& importer, std::string base, std::string source,
+                   ImportTelling telling, std::ostream& err);
+
+    // Whether the input holds more than one graph, refused ones counted.
+    bool several();
+
+    // Calls take(graph) for every graph taken, named, in input order.
+    template <typename Take>
+    void run(Take&& take) {
+        several();
+        for (long index = 1; have_; ++index) {
+            if (admit(*current_, several_ ? std::optional<long>(index) : std::nullopt)) {
+                take(*current_);
+            }
+            std::swap(current_, following_);
+            have_ = have_following_;
+            have_following_ = have_ && importer_.next(*following_);
+        }
+    }
+
+    // "line L of SOURCE: what", and for several lines "lines 4, 7 and 9 of
+    // SOURCE: what".
+    void tell(const std::vector<std::size_t>& lines, const std::string& what) const;
+    void tell(std::size_t line, const std::string& what) const;
+    int status() const { return status_; }
+
+private:
+    bool admit(ImportedGraph& imported, std::optional<long> number);
+
+    GraphImporter& importer_;
+    std::string base_;
+    std::string source_;
+    ImportTelling telling_;
+    std::ostream& err_;
+    // One graph is read ahead, to know whether the graphs get numbers; the
+    // two places trade roles rather than contents.
+    ImportedGraph first_;
+    ImportedGraph second_;
+    ImportedGraph* current_ = &first_;
+    ImportedGraph* following_ = &second_;
+    bool started_ = false;
+    bool have_ = false;
+    bool have_following_ = false;
+    bool several_ = false;
+    bool cut_told_ = false;
+    int status_ = 0;
+};
+
+}  // namespace ugraph
