@@ -300,7 +300,8 @@ struct Dispatch {
         }
         const auto [format, base] = chosen.value();
         return export_command(
-            {path_from_utf8(request.file), request.which, format, base, output_of(request.output)}, in, out, err);
+            {path_from_utf8(request.file), request.which, format, base, output_of(request.output)},
+            in, out, err);
     }
 
     int import_graphs() const {

@@ -66,6 +66,8 @@ int error_number(DWORD error) {
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL:
             return ENOSPC;
+        case ERROR_FILE_TOO_LARGE:
+            return EFBIG;  // where POSIX would send SIGXFSZ: a failed write
         case ERROR_NOT_SAME_DEVICE:
             return EXDEV;
         case ERROR_DIRECTORY:
@@ -105,7 +107,7 @@ std::string_view posix_words(int error) {
         int error;
         std::string_view words;
     };
-    static constexpr std::array<Words, 21> table{{
+    static constexpr std::array<Words, 23> table{{
         {EPERM, "Operation not permitted"},
         {ENOENT, "No such file or directory"},
         {EINTR, "Interrupted system call"},
@@ -120,6 +122,7 @@ std::string_view posix_words(int error) {
         {EISDIR, "Is a directory"},
         {EINVAL, "Invalid argument"},
         {EMFILE, "Too many open files"},
+        {EFBIG, "File too large"},
         {ENOSPC, "No space left on device"},
         {ESPIPE, "Illegal seek"},
         {EROFS, "Read-only file system"},
@@ -127,6 +130,7 @@ std::string_view posix_words(int error) {
         {ENAMETOOLONG, "File name too long"},
         {ELOOP, "Too many levels of symbolic links"},
         {EOPNOTSUPP, "Operation not supported"},
+        {EWOULDBLOCK, "Resource temporarily unavailable"},
     }};
     for (const Words& entry : table) {
         if (entry.error == error) {
