@@ -8,6 +8,8 @@
 
 #include "cli/command_line.hpp"
 #include "console/line_editor.hpp"
+#include "storage/output_buffer.hpp"
+#include "storage/platform.hpp"
 #include "system/standard_streams.hpp"
 
 namespace {
@@ -22,8 +24,13 @@ std::unique_ptr<ugraph::LineEditor> dialogue_console() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const ugraph::Platform& platform = ugraph::system_platform();
+    // Before any file is opened: none may take a closed standard stream's number.
+    platform.reserve_standard_handles();
     // The console flushes before every read that waits, so the standard
-    // streams need not be tied to stdio.
+    // streams need not be tied to stdio. Standard output is written through
+    // a buffer that keeps the error of a failed write, which the commands
+    // tell.
     std::ios::sync_with_stdio(false);
     ugraph::streams_for_commands();
     const std::vector<std::string> arguments = ugraph::utf8_arguments(argc, argv);
@@ -32,16 +39,18 @@ int main(int argc, char** argv) {
     for (const std::string& argument : arguments) {
         pointers.push_back(argument.c_str());
     }
+    ugraph::OutputBuffer standard_output(platform, platform.standard_output());
+    std::ostream out(&standard_output);
     int status = 2;
     try {
         status = ugraph::run_command_line(static_cast<int>(pointers.size()), pointers.data(),
-                                          std::cin, std::cout, std::cerr, dialogue_console);
+                                          std::cin, out, std::cerr, dialogue_console);
     } catch (const std::exception& failure) {
         // Nothing is meant to throw; should it happen, say so in one line
         // rather than end with an abort.
-        std::cout.flush();
+        out.flush();
         std::cerr << "ugraph: " << failure.what() << '\n';
     }
-    std::cout.flush();
+    out.flush();
     return status;
 }

@@ -18,6 +18,10 @@ set(UGRAPH_WINE_SKIPS
     "makes a symbolic link, which Wine shows as the plain file it leads to"
   unit SafeSave.SyncsTheTextBeforeTheRenameAndTheFolderAfterIt
     "makes a symbolic link, which Wine shows as the plain file it leads to"
+  unit InterruptedSave.TheNextSaveClearsWhatAKillLeftAndKeepsTheOldContent
+    "Wine removes a name of a file only once every handle of the file is closed, so the leftover link it clears still counts while the save holds the file, where Windows removes it at once"
+  unit FileLock.EndsOnTheFileARenamePutAtTheName
+    "replaces the locked data file by std::filesystem::rename, which on Windows (MoveFileExW) refuses a file held open, where a Windows program replaces it by ReplaceFileW as ugraph does"
   transcript file_save_through_symlink
     "makes a symbolic link, which Wine shows as the plain file it leads to"
   script datafile_not_regular
@@ -36,6 +40,16 @@ set(UGRAPH_WINE_SKIPS
     "drives libedit in a tmux terminal, where the Windows build has the console's own line editing, which Wine does not give a program run from a script"
   script networkx_exchange
     "runs ugraph some 700 times, each a new Wine process, for four minutes: the formats are the same code in both builds, checked against NetworkX by the Linux build, and under Wine nauty_round_trip, import_data_inputs and graphviz_dot exchange them with nauty and Graphviz"
+  script datafile_lock
+    "holds the lock with flock(1), a POSIX lock that Windows' byte-range locks never meet (ByteRangeLock tests the Windows lock)"
+  script datafile_two_writers
+    "races two ugraph processes for minutes under Wine, whose locks between processes are its own server's, where the lock's logic is tested through the seam and ByteRangeLock tests the Windows lock"
+  script command_output
+    "writes to /dev/full, /dev/stdout and FIFOs and closes pipes under SIGPIPE, which are Linux's"
+  script datafile_write_faults
+    "limits the file size with ulimit -f (SIGXFSZ) and marks files with chattr +a, which Windows has not"
+  script save_kills
+    "sends SIGKILL at chosen instants of a save, found by watching when ugraph blocks its signals, which Windows has not"
   script install_check
     "checks the Linux install (bin/ugraph and the manual page under share/man), where the Windows package is the zip that .ci/steps/windows.sh checks"
 )

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_output.hpp"
 #include "cli/command_status.hpp"
 #include "cli/convert_command.hpp"
 #include "cli/data_file_commands.hpp"
@@ -372,7 +373,7 @@ int run_command_line(int argc, const char* const* argv, std::istream& in, std::o
     } catch (const CLI::ParseError& error) {
         if (error.get_exit_code() == 0) {
             app.exit(error, out, err);  // the help or the version
-            return EXIT_DONE;
+            return finish_output(out, err, EXIT_DONE);
         }
         if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
             return tell_usage_error(err, missing_value(app, concerned(), args));
@@ -391,21 +392,22 @@ int run_command_line(int argc, const char* const* argv, std::istream& in, std::o
     const std::string& name = command.get_name();
     if (&command != &app) {
         if (name == "list") {
-            return list_command(path_from_utf8(request.file), in, out, err);
+            return finish_output(out, err,
+                                 list_command(path_from_utf8(request.file), in, out, err));
         }
         if (name == "show") {
-            return dispatch.show();
+            return finish_output(out, err, dispatch.show());
         }
         if (name == "export") {
-            return dispatch.export_graphs();
+            return finish_output(out, err, dispatch.export_graphs());
         }
         if (name == "import") {
-            return dispatch.import_graphs();
+            return finish_output(out, err, dispatch.import_graphs());
         }
         if (name == "convert") {
-            return dispatch.convert_graphs();
+            return finish_output(out, err, dispatch.convert_graphs());
         }
-        return show_help(app, request.help_topic, out, err);
+        return finish_output(out, err, show_help(app, request.help_topic, out, err));
     }
     if (request.file == STANDARD_STREAM) {
         return tell_usage_error(

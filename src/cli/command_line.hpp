@@ -12,8 +12,9 @@
 // The commands never read `in`; what they produce goes to `out`, and every
 // error goes to `err` as one line beginning "ugraph: ". Exit statuses: 0
 // done; 1 a data-input could not be loaded; 2 a usage error (with a pointer
-// to --help), a number out of range, or a file that cannot be read. File
-// names in argv are UTF-8.
+// to --help), a number out of range, a file that cannot be read, or output
+// that cannot be written (see finish_output); 141 when the reader of a pipe
+// went away. File names in argv are UTF-8.
 #include <istream>
 #include <memory>
 #include <ostream>

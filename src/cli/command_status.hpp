@@ -26,7 +26,8 @@ inline std::string counted(long count, const char* thing) {
     return std::to_string(count) + ' ' + thing + (count == 1 ? "" : "s");
 }
 
-inline std::string no_such_data_input(const std::filesystem::path& file, int held, long number) {
+inline std::string no_such_data_input(const std::filesystem::path& file, int held,
+                                      long long number) {
     return utf8_of(file) + " holds " + counted(held, "data-input") + "; there is no data-input " +
            std::to_string(number);
 }

@@ -27,6 +27,9 @@ int convert_command(const ConvertRequest& request, std::istream& in, std::ostrea
         return EXIT_USAGE;
     }
     CommandOutput sink(out, request.output);
+    if (!sink.open({}, err)) {  // no data file to keep it from
+        return EXIT_USAGE;
+    }
     int status = EXIT_DONE;
     graphs.run([&](const ImportedGraph& imported) {
         const Result<> written =
@@ -39,16 +42,13 @@ int convert_command(const ConvertRequest& request, std::istream& in, std::ostrea
                        unwritten_nodes(request.to, imported.graph, imported.added_nodes)) {
             graphs.tell(imported.line, *note);
         }
-        sink.flush_if_full();
+        return sink.flush_if_full();
     });
     if (input->stream().bad()) {
         tell_error(err, "cannot read " + input->source_name() + " to its end");
         return EXIT_USAGE;
     }
-    if (!sink.finish(err)) {
-        return EXIT_USAGE;
-    }
-    return graphs.status() != EXIT_DONE ? graphs.status() : status;
+    return sink.finish(err, graphs.status() != EXIT_DONE ? graphs.status() : status);
 }
 
 }  // namespace ugraph

@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 
+#include "cli/command_output.hpp"
 #include "cli/command_status.hpp"
 #include "cli/data_source.hpp"
 #include "datainput/data_input_graph.hpp"
@@ -44,7 +45,7 @@ int list_command(const std::filesystem::path& file, std::istream& in, std::ostre
     DataInput input;
     UGraph graph;
     int status = EXIT_DONE;
-    while (reader.next(input)) {
+    while (!output_failed(out) && reader.next(input)) {
         out << input.number << "  ";
         const Result<> loaded = read_graph(input, graph);
         if (loaded) {

@@ -14,6 +14,7 @@
 //                 be loaded, 2 when the file holds no data-input N or cannot
 //                 be read.
 // Both read the data file as a DataSource: "-" is standard input, `in`.
+// list stops reading as soon as a write to `out` failed.
 #include <filesystem>
 #include <istream>
 #include <ostream>

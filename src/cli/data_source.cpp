@@ -17,7 +17,8 @@ std::unique_ptr<DataSource> DataSource::open_or_tell(const std::filesystem::path
     if (file == STANDARD_STREAM || leads_to_standard_input(file)) {
         return std::make_unique<DataSource>(in, "standard input", nullptr);
     }
-    Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(file);
+    Result<std::unique_ptr<DataFileStream>> data =
+        DataFileStream::open(file, {.waiting = [&] { tell_error(err, waiting_note(file)); }});
     if (!data) {
         tell_error(err, cannot_read(file, data.reason()));
         return nullptr;

@@ -5,7 +5,9 @@
 // path is the data file, read as storage reads it.
 //
 // open_or_tell gives the source, or nothing after telling on `err` why the
-// file cannot be read. name() is how messages name it: the path as given,
+// file cannot be read; a data file is held locked shared (see lock_file)
+// while the source lives, after one line on `err` if another program makes
+// it wait. name() is how messages name it: the path as given,
 // or "standard input".
 #include <filesystem>
 #include <istream>

@@ -70,13 +70,15 @@ public:
     // Whether the input holds more than one graph, refused ones counted.
     bool several();
 
-    // Calls take(graph) for every graph taken, named, in input order.
+    // Calls take(graph) for every graph taken, named, in input order, while
+    // take gives true (false: the output failed, and nothing more is read).
     template <typename Take>
     void run(Take&& take) {
         several();
         for (long index = 1; have_; ++index) {
-            if (admit(*current_, several_ ? std::optional<long>(index) : std::nullopt)) {
-                take(*current_);
+            if (admit(*current_, several_ ? std::optional<long>(index) : std::nullopt) &&
+                !take(*current_)) {
+                return;
             }
             std::swap(current_, following_);
             have_ = have_following_;

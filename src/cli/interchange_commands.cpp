@@ -60,7 +60,11 @@ int export_command(const ExportRequest& request, std::istream& in, std::ostream&
                             "export --help')");
         return EXIT_USAGE;
     }
-    const std::unique_ptr<DataSource> data = DataSource::open_or_tell(request.file, in, err);
+    CommandOutput sink(out, request.output);
+    if (!sink.open(request.file, err)) {
+        return EXIT_USAGE;
+    }
+    std::unique_ptr<DataSource> data = DataSource::open_or_tell(request.file, in, err);
     if (!data) {
         return EXIT_USAGE;
     }
@@ -70,7 +74,6 @@ int export_command(const ExportRequest& request, std::istream& in, std::ostream&
         tell_error(err, no_such_data_input(data->name(), reader.count(), *number));
         return EXIT_USAGE;
     }
-    CommandOutput sink(out, request.output);
     // A format written from links (graph6, a table of bits) gets them as the
     // loader gathers them, so that a long export does not lay out the arcs of
     // every data-input only to read them back; the others get the graph.
@@ -87,6 +90,7 @@ int export_command(const ExportRequest& request, std::istream& in, std::ostream&
                    ? row.write_links(links, nodes, sink.text())
                    : append_in_format(format, graph, sink.text(), request.base);
     };
+    bool flowing = true;  // the output still takes the text
     int status = EXIT_DONE;
     const auto export_one = [&] {
         const std::string which = "data-input " + std::to_string(input.number);
@@ -104,12 +108,12 @@ int export_command(const ExportRequest& request, std::istream& in, std::ostream&
         } else if (const auto note = unwritten_nodes(format, graph)) {
             tell_error(err, which + ": " + *note);
         }
-        sink.flush_if_full();
+        flowing = sink.flush_if_full();
     };
     if (number) {
         export_one();
     } else {
-        while (reader.next(input)) {
+        while (flowing && reader.next(input)) {
             export_one();
         }
     }
@@ -117,7 +121,8 @@ int export_command(const ExportRequest& request, std::istream& in, std::ostream&
         tell_error(err, "cannot read " + data->name() + " to its end");
         return EXIT_USAGE;
     }
-    return sink.finish(err) ? status : EXIT_USAGE;
+    data.reset();  // the data file's lock goes before OUTFILE's is taken
+    return sink.finish(err, status);
 }
 
 int import_command(const ImportRequest& request, std::istream& in, std::ostream& out,
@@ -141,6 +146,7 @@ int import_command(const ImportRequest& request, std::istream& in, std::ostream&
             out.write(text.data(), static_cast<std::streamsize>(text.size()));
             text.clear();
         }
+        return !output_failed(out);
     });
     if (input->stream().bad()) {
         tell_error(err, "cannot read " + input->source_name() + " to its end");
@@ -148,7 +154,9 @@ int import_command(const ImportRequest& request, std::istream& in, std::ostream&
     }
     if (request.append) {
         if (!text.empty()) {
-            const Result<ReplaceReport> appended = append_data_inputs(request.file, text);
+            const Result<ReplaceReport> appended =
+                append_data_inputs(request.file, text, system_platform(),
+                                   [&] { tell_error(err, waiting_note(request.file)); });
             if (!appended) {
                 tell_error(err, appended.reason());
                 return EXIT_USAGE;

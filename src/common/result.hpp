@@ -21,6 +21,7 @@ struct Refusal {
         file,        // the file itself refused
         folder,      // its folder refused a new file
         backup,      // the previous content could not be kept
+        busy,        // another program kept the file in use too long
         label_zero,  // a list's label 0 where labels count from 1: read from 0, it would fit
     };
     Kind kind = Kind::reason;

@@ -57,6 +57,8 @@ int Console::next_edited_char() {
     return static_cast<unsigned char>(edited_[edited_at_++]);
 }
 
+void Console::flush() { out_.flush(); }
+
 int Console::next_char() {
     if (editor_ != nullptr) {
         last_char_ = next_edited_char();

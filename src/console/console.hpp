@@ -47,6 +47,9 @@ public:
     void write_line(std::string_view text);
     // Writes the text as it stands, no newline added.
     void print(std::string_view text);
+    // Shows what was written so far, for a line that must be seen before a
+    // wait that is not a read (another program holding the data file).
+    void flush();
 
     // Keeps one character and discards the next (normally the Enter after
     // the key). Gives END_OF_INPUT, and reads nothing more, at end of input.

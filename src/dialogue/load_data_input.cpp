@@ -7,6 +7,7 @@
 #include "datainput/data_input_graph.hpp"
 #include "datainput/data_input_reader.hpp"
 #include "storage/data_file_stream.hpp"
+#include "storage/storage_messages.hpp"
 
 namespace ugraph {
 namespace {
@@ -61,14 +62,29 @@ int tell_refusal(Console& console, int choice, const Refusal& refusal) {
 }  // namespace
 
 int load_data_input(Console& console, UGraph& graph, const std::filesystem::path& file) {
-    const Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(file);
+    const LockWait wait{[&] {
+        console.write_line("Note: " + waiting_note(file));
+        console.flush();
+    }};
+    const Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(file, wait);
     if (!data) {
-        console.print("Cannot find file " + utf8_of(file) + "\n");
+        if (data.refusal().kind == Refusal::Kind::busy) {
+            console.write_line("Error: " + cannot_read(file, data.reason()));
+        } else {
+            console.print("Cannot find file " + utf8_of(file) + "\n");
+        }
         return 0;
     }
     std::istream& stream = data.value()->stream();
-    const int choice = ask_choice(console, list_data_inputs(console, stream));
+    const int count = list_data_inputs(console, stream);
+    // No lock while the user chooses: a save elsewhere may go ahead.
+    data.value()->unlock();
+    const int choice = ask_choice(console, count);
     if (choice == 0) {
+        return 0;
+    }
+    if (const Result<> locked = data.value()->lock_again(wait); !locked) {
+        console.write_line("Error: " + cannot_read(file, locked.reason()));
         return 0;
     }
     DataInput input;

@@ -13,9 +13,15 @@
 //
 // The file is read as a stream by DataInputReader, once for the listing and
 // once more for the data-input chosen, so memory does not grow with the
-// file; it is never changed. A file that cannot be read as a regular file
-// (missing, a folder, a FIFO, a device, a link not followed; see
-// DataFileStream) gives "Cannot find file <file>". The number chosen is the
+// file; it is never changed. Each pass holds the file's shared lock, which
+// is let go while the number is asked, so no save waits on the user; the
+// second pass reads the same file as the first, even where a save has put
+// a new one at its name meanwhile. A file that cannot be read as a regular
+// file (missing, a folder, a FIFO, a device, a link not followed; see
+// DataFileStream) gives "Cannot find file <file>"; one that another program
+// keeps locked for 10 seconds gives "Error: cannot read <file> (still in use
+// by another program after 10 seconds)", after the one line that told the
+// wait. The number chosen is the
 // number listed, counted by "[", also in files whose free text holds a stray
 // "]". An answer without digits before any number was given counts as out
 // of range. Whether the chosen data-input can be loaded is decided by

@@ -27,8 +27,11 @@ bool save_data_input(Console& console, const UGraph& graph, const std::filesyste
             utf8_of(file) + " was left as it was");
         return false;
     }
-    const Result<ReplaceReport> saved = replace_file_contents(
-        file, text, ReplaceOptions{.keep_backup = true, .mode = std::nullopt}, platform);
+    const ReplaceOptions options{.keep_backup = true, .waiting = [&] {
+                                     console.write_line("Note: " + waiting_note(file));
+                                     console.flush();
+                                 }};
+    const Result<ReplaceReport> saved = replace_file_contents(file, text, options, platform);
     if (!saved) {
         console.write_line("Error: " + replace_failure(file, saved.refusal()));
         return false;

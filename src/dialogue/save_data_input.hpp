@@ -3,9 +3,12 @@
 //
 // Shows the graph's written form as one line, waits for one character, then
 // replaces the file's content by it safely (see replace_file_contents),
-// keeping the content it replaces as the file's name plus ".bak". Gives true
-// when the file now holds the graph; a text the file already holds changes
-// nothing. Tells in one line that it went ahead without a backup.
+// keeping the content it replaces as the file's name plus ".bak". The file
+// is locked for the replacement only, after the key. Gives true when the
+// file now holds the graph; a text the file already holds changes nothing.
+// Tells in one line that it went ahead without a backup, and in one line
+// ("Note: F is in use by another program; ...") that another program makes
+// it wait.
 //
 // Refused, the file kept, with one line each:
 //  - a graph whose written form would pass MAX_DATA_INPUT_CHARS, which the
@@ -14,7 +17,8 @@
 //    node header and so could not be loaded either: shown, then refused
 //    after the key;
 //  - whatever replace_file_contents refuses, naming what refused: the link,
-//    the file, its folder, or the backup.
+//    the file, its folder, the backup, or another program that kept the
+//    file in use for 10 seconds.
 #include <filesystem>
 
 #include "console/console.hpp"

@@ -1,17 +1,16 @@
 #include "storage/data_file_stream.hpp"
 
+#include <cerrno>
 #include <ios>
 #include <utility>
-
-#include "storage/file_access.hpp"
 
 namespace ugraph {
 
 // As much as a reader takes at a time; a longer file streams through it.
 constexpr std::size_t BUFFER_BYTES = std::size_t{64} * 1024;
 
-DataFileBuffer::DataFileBuffer(const Platform& platform, UniqueFile file)
-    : platform_(platform), file_(std::move(file)), buffer_(BUFFER_BYTES) {}
+DataFileBuffer::DataFileBuffer(const Platform& platform, FileHandle file)
+    : platform_(platform), file_(file), buffer_(BUFFER_BYTES) {}
 
 void DataFileBuffer::rewind() {
     next_ = 0;
@@ -23,9 +22,9 @@ DataFileBuffer::int_type DataFileBuffer::underflow() {
         return traits_type::to_int_type(*gptr());
     }
     std::size_t got = 0;
-    if (const int error =
-            platform_.read_at(file_.get(), next_, buffer_.data(), buffer_.size(), got);
+    if (const int error = platform_.read_at(file_, next_, buffer_.data(), buffer_.size(), got);
         error != 0) {
+        error_ = error;
         // The stream catches it and turns bad, as on any failed read.
         throw std::ios_base::failure(platform_.describe(error));
     }
@@ -37,21 +36,41 @@ DataFileBuffer::int_type DataFileBuffer::underflow() {
     return traits_type::to_int_type(*gptr());
 }
 
-DataFileStream::DataFileStream(const Platform& platform, UniqueFile file)
-    : buffer_(platform, std::move(file)), stream_(&buffer_) {}
+DataFileStream::DataFileStream(const Platform& platform, UniqueFile file, bool locked)
+    : platform_(platform),
+      file_(std::move(file)),
+      locked_(locked),
+      buffer_(platform, file_.get()),
+      stream_(&buffer_) {}
 
 Result<std::unique_ptr<DataFileStream>> DataFileStream::open(const std::filesystem::path& file,
+                                                             const LockWait& wait,
                                                              const Platform& platform) {
-    Result<UniqueFile> opened = open_data_file(file, platform);
-    if (!opened) {
-        return opened.refusal();
+    Result<LockedFile> locked = lock_file(file, LockMode::shared, wait, platform);
+    if (!locked) {
+        return locked.refusal();
     }
-    return std::make_unique<DataFileStream>(platform, std::move(opened.value()));
+    if (!locked.value().file.valid()) {
+        return refused(platform.describe(ENOENT));
+    }
+    return std::make_unique<DataFileStream>(platform, std::move(locked.value().file),
+                                            locked.value().locked);
 }
 
 void DataFileStream::rewind() {
     buffer_.rewind();
     stream_.clear();
+}
+
+void DataFileStream::unlock() {
+    if (locked_) {
+        (void)platform_.unlock(file_.get());
+    }
+}
+
+Result<> DataFileStream::lock_again(const LockWait& wait) {
+    return locked_ ? ugraph::lock_again(file_.get(), LockMode::shared, wait, platform_)
+                   : Result<>();
 }
 
 }  // namespace ugraph

@@ -1,12 +1,20 @@
 #pragma once
-// DataFileStream: the data file open for reading as a stream, reached by
-// open_data_file (see file_access.hpp), so that a refused link, a FIFO, a
-// device or a folder never gets as far as a read.
+// DataFileStream: the data file open for reading as a stream, reached and
+// locked shared by lock_file (see file_lock.hpp), so that a refused link, a
+// FIFO, a device or a folder never gets as far as a read, and no replacement
+// rewrites the file while it is read.
 //
 // open() gives the stream, or is refused with the reason the file cannot be
-// read (the kind link for a refused link). A read that fails later makes
-// the stream bad, so a reader tells it from the file's end. rewind() goes
-// back to the first byte, for a second pass over the same file.
+// read: the kind link for a refused link, busy for a file another program
+// kept locked past the patience (`wait` was then told once). A read that
+// fails later makes the stream bad, so a reader tells it from the file's
+// end. rewind() goes back to the first byte, for a second pass over the same
+// file. unlock() lets writers in while the stream waits, for instance for an
+// answer; lock_again() takes the lock back before the next read, waiting as
+// open() does, and is refused with kind busy.
+//
+// DataFileBuffer reads an open file through the platform, a buffer at a
+// time, without owning it; error() gives the error of a read that failed.
 #include <filesystem>
 #include <istream>
 #include <memory>
@@ -14,41 +22,49 @@
 #include <vector>
 
 #include "common/result.hpp"
+#include "storage/file_lock.hpp"
 #include "storage/platform.hpp"
 #include "storage/unique_file.hpp"
 
 namespace ugraph {
 
-// Reads an open file through the platform, a buffer at a time.
 class DataFileBuffer : public std::streambuf {
 public:
-    DataFileBuffer(const Platform& platform, UniqueFile file);
+    DataFileBuffer(const Platform& platform, FileHandle file);
     void rewind();
+    int error() const { return error_; }
 
 protected:
     int_type underflow() override;
 
 private:
     const Platform& platform_;
-    UniqueFile file_;
+    FileHandle file_;
     std::vector<char> buffer_;
     std::uint64_t next_ = 0;  // the offset of the byte after the buffer's
+    int error_ = 0;
 };
 
 class DataFileStream {
 public:
     static Result<std::unique_ptr<DataFileStream>> open(
-        const std::filesystem::path& file, const Platform& platform = system_platform());
+        const std::filesystem::path& file, const LockWait& wait = {},
+        const Platform& platform = system_platform());
 
-    DataFileStream(const Platform& platform, UniqueFile file);
+    DataFileStream(const Platform& platform, UniqueFile file, bool locked);
     DataFileStream(const DataFileStream&) = delete;
     DataFileStream& operator=(const DataFileStream&) = delete;
     ~DataFileStream() = default;
 
     std::istream& stream() { return stream_; }
     void rewind();
+    void unlock();
+    Result<> lock_again(const LockWait& wait);
 
 private:
+    const Platform& platform_;
+    UniqueFile file_;
+    bool locked_;
     DataFileBuffer buffer_;
     std::istream stream_;
 };

@@ -78,7 +78,11 @@ Result<UniqueFile> open_regular_file(const fs::path& target, const Platform& pla
     // Never through a link: one put in place since the path was resolved is refused.
     FileHandle handle = NO_FILE;
     if (const int error = platform.open_read(target, handle); error != 0) {
-        return refused(platform.describe(error));
+        // A socket cannot be opened at all; it is told for what it is.
+        FileStatus status;
+        const bool other =
+            platform.link_status(target, status) == 0 && status.kind == FileStatus::Kind::other;
+        return refused(other ? NOT_REGULAR_REASON : platform.describe(error));
     }
     UniqueFile file(platform, handle);
     FileStatus status;
@@ -90,26 +94,6 @@ Result<UniqueFile> open_regular_file(const fs::path& target, const Platform& pla
                                                                : NOT_REGULAR_REASON);
     }
     return file;
-}
-
-Result<UniqueFile> open_data_file(const fs::path& file, const Platform& platform) {
-    const ResolvedPath resolved = follow_links_safely(file, platform);
-    if (resolved.link_refused) {
-        return refused(LINK_REFUSED_REASON, Refusal::Kind::link);
-    }
-    if (resolved.error != 0) {
-        return refused(platform.describe(resolved.error));
-    }
-    Result<UniqueFile> opened = open_regular_file(resolved.target, platform);
-    // A link of the kernel's own (/proc/self/fd/0 behind /dev/stdin) may lead
-    // to a pipe or a socket that no path names; the kernel still finds it.
-    FileStatus found;
-    if (!opened && resolved.target != file && platform.status(file, found) == 0 &&
-        found.kind != FileStatus::Kind::regular) {
-        return refused(found.kind == FileStatus::Kind::folder ? platform.describe(EISDIR)
-                                                              : NOT_REGULAR_REASON);
-    }
-    return opened;
 }
 
 bool leads_to_standard_input(const fs::path& file, const Platform& platform) {

@@ -12,13 +12,8 @@
 // open_regular_file: opens an already resolved path for reading without
 // ever waiting (a FIFO would block a plain open) and keeps it only when it
 // is a regular file, so a FIFO, a device or a socket is refused like a
-// missing file; refused with the reason in the system's words.
-//
-// open_data_file: both in turn, for the data file to be read; refused with
-// the kind link and LINK_REFUSED_REASON for a refused link, with the reason
-// otherwise: what the path leads to where the walk found nothing the kernel
-// finds something (a pipe behind /dev/stdin is not a regular file, not a
-// missing one).
+// missing file; refused with the reason in the system's words, or
+// NOT_REGULAR_REASON for a FIFO, a device or a socket.
 //
 // leads_to_standard_input: the path leads to the program's standard input
 // and that is no regular file (a pipe or a terminal behind /dev/stdin),
@@ -42,9 +37,6 @@ ResolvedPath follow_links_safely(const std::filesystem::path& path,
 
 Result<UniqueFile> open_regular_file(const std::filesystem::path& target,
                                      const Platform& platform = system_platform());
-
-Result<UniqueFile> open_data_file(const std::filesystem::path& file,
-                                  const Platform& platform = system_platform());
 
 bool leads_to_standard_input(const std::filesystem::path& file,
                              const Platform& platform = system_platform());

@@ -21,16 +21,45 @@
 //    disk), set_mode, set_owner: of an open file.
 //  - rename (replacing the target), remove, link (a second name), and
 //    sync_folder, which makes a rename in the folder durable.
-//  - standard_input: the program's standard input, open already (never
-//    closed through the platform).
+//  - list_folder: the names in a folder, "." and ".." left out, in no order.
+//  - lock, unlock: see below.
+//  - open_stream: a file that is not a regular one (a FIFO, a device, a
+//    terminal, the standard output under another name), open for writing as
+//    a stream, following links and waiting as the system's own open does (a
+//    FIFO waits for its reader); standard_input, standard_output: the
+//    program's standard streams, open already (never closed through the
+//    platform); reserve_standard_handles: a standard stream the program was
+//    started without (closed) gets a stand-in that refuses every read and
+//    write, so that no file opened later takes its number and receives what
+//    was meant for that stream.
 //  - hold_ending_signals: while its result lives, signals that ask the
-//    program to end wait; nested holds keep them waiting until the outer one
-//    goes.
+//    program to end wait, and a write that passes the size limit of the
+//    user's files fails with EFBIG instead of ending the program; nested
+//    holds keep them so until the outer one goes.
+//
+// lock(file, mode, patience): an advisory lock on an open file, shared (any
+// number of holders at once) or exclusive (one holder, and no shared one).
+//  - It belongs to the handle: every open of a file is a holder of its own,
+//    even within one process, and closing the handle, or the end of the
+//    process however it ends (a kill included), releases it; unlock releases
+//    it with the handle left open. A handle holds at most one lock: lock is
+//    called only on a handle that holds none.
+//  - It is on the file the handle has open, not on a name: once a rename puts
+//    another file at the name, the lock protects only the old file.
+//  - It needs no write access (a handle open for reading only may hold an
+//    exclusive lock), stops no read or write of anyone, only other locks, and
+//    never covers bytes that a reader of the file could trip on.
+//  - patience: how long it waits while another holder keeps the file; 0 is
+//    one try. Gives 0 once the lock is held, EWOULDBLOCK when the patience
+//    ran out, or another error where the file cannot be locked at all (a file
+//    system without locks).
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace ugraph {
 
@@ -54,6 +83,8 @@ struct FileStatus {
 // Permission bits of FileStatus::mode that the link rule looks at.
 inline constexpr std::uint32_t MODE_STICKY = 01000;
 inline constexpr std::uint32_t MODE_OTHERS_WRITE = 0002;
+
+enum class LockMode { shared, exclusive };
 
 // Kept alive for as long as signals that end the program are to wait.
 class SignalsHeld {
@@ -102,8 +133,16 @@ public:
     virtual int remove(const Path& path) const = 0;
     virtual int link(const Path& from, const Path& to) const = 0;
     virtual int sync_folder(const Path& folder) const = 0;
+    virtual int list_folder(const Path& folder, std::vector<std::string>& names) const = 0;
 
+    virtual int lock(FileHandle file, LockMode mode, std::chrono::milliseconds patience) const = 0;
+    virtual int unlock(FileHandle file) const = 0;
+
+    virtual int open_stream(const Path& path, FileHandle& file) const = 0;
     virtual FileHandle standard_input() const = 0;
+    virtual FileHandle standard_output() const = 0;
+    virtual void reserve_standard_handles() const = 0;
+
     virtual std::unique_ptr<SignalsHeld> hold_ending_signals() const = 0;
     virtual std::string describe(int error) const = 0;
 };

@@ -2,8 +2,10 @@
 // The words storage tells the user, all in one place. The dialogue tells a
 // failure behind "Error: " and a note behind "Note: "; the commands tell
 // both behind "ugraph: ".
-//  - LINK_REFUSED_REASON, NOT_REGULAR_REASON: reasons that complete
-//    "... (reason)" where the system has no words of its own.
+//  - LINK_REFUSED_REASON, NOT_REGULAR_REASON, IN_USE_REASON: reasons that
+//    complete "... (reason)" where the system has no words of its own.
+//  - waiting_note: the one line told when another program's lock makes a
+//    reader or a writer wait.
 //  - replace_failure: why a replacement of a file failed, from its refusal.
 //  - no_backup_note: a file rewritten in place without a backup.
 //  - cannot_read: why the data file cannot be read; not_closed_at_end: why
@@ -19,9 +21,14 @@ inline constexpr const char* LINK_REFUSED_REASON =
     "a symbolic link in a sticky world-writable folder that belongs to neither you nor the "
     "folder's owner";
 inline constexpr const char* NOT_REGULAR_REASON = "not a regular file";
+inline constexpr const char* IN_USE_REASON = "still in use by another program after 10 seconds";
+
+// "F is in use by another program; waiting up to 10 seconds for it".
+std::string waiting_note(const std::filesystem::path& file);
 
 // E.g. "cannot write file GraphDataFile2.txt (Permission denied); it was
-// left as it was"; worded by the refusal's kind (link, folder, backup).
+// left as it was"; worded by the refusal's kind (link, folder, backup,
+// busy).
 std::string replace_failure(const std::filesystem::path& file, const Refusal& refusal);
 
 // The file was rewritten in place because its folder refuses new files.

@@ -1,37 +1,11 @@
 #include "storage/temporary_file.hpp"
 
 #include <cerrno>
-#include <random>
-#include <string_view>
 #include <utility>
 
-namespace ugraph {
+#include "storage/hidden_names.hpp"
 
-std::filesystem::path link_to_fresh_name(
-    const std::filesystem::path& folder, const std::filesystem::path& name,
-    const std::function<int(const std::filesystem::path&)>& make_name, int& error) {
-    static std::mt19937 draw{std::random_device{}()};
-    constexpr std::string_view letters =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    error = EEXIST;
-    for (int tries = 0; tries < 100 && error == EEXIST; ++tries) {
-        std::string mark = ".";
-        for (int k = 0; k < 6; ++k) {
-            mark += letters[draw() % letters.size()];
-        }
-        // Built as a path: on Windows a name made through a narrow string
-        // would lose what its code page cannot spell.
-        std::filesystem::path hidden(".");
-        hidden += name;
-        hidden += mark;
-        std::filesystem::path path = folder / hidden;
-        error = make_name(path);
-        if (error == 0) {
-            return path;
-        }
-    }
-    return {};
-}
+namespace ugraph {
 
 int TemporaryFile::create(std::uint32_t mode) {
     FileHandle file = NO_FILE;

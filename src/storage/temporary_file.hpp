@@ -4,32 +4,22 @@
 //
 // create() makes an unnamed file where the platform offers one, so that
 // nothing is left behind whatever happens to the program, and a named,
-// exclusively created hidden one (".<name>.XXXXXX") where it does not; it
-// gives 0 or the error with which the folder refused. seal() gives an
-// unnamed file a fresh hidden name and closes it, checked, as the last step
-// before the rename; 0 or the error, the file then discarded. discard()
-// closes and removes it.
-//
-// link_to_fresh_name() tries an operation that makes a new name (a file, a
-// link) on fresh hidden names beside a file until one is free; it gives the
-// name taken, or nothing with `error` set.
+// exclusively created one with a hidden name of `name` (see hidden_names.hpp)
+// where it does not; it gives 0 or the error with which the folder refused.
+// seal() gives an unnamed file a fresh hidden name and closes it, checked,
+// as the last step before the rename; 0 or the error, the file then
+// discarded. discard() closes and removes it.
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <string>
 
 #include "storage/platform.hpp"
 
 namespace ugraph {
 
-std::filesystem::path link_to_fresh_name(
-    const std::filesystem::path& folder, const std::filesystem::path& name,
-    const std::function<int(const std::filesystem::path&)>& make_name, int& error);
-
 class TemporaryFile {
 public:
-    TemporaryFile(std::filesystem::path folder, std::filesystem::path name,
-                  const Platform& platform)
+    TemporaryFile(std::filesystem::path folder, std::string name, const Platform& platform)
         : folder_(std::move(folder)), name_(std::move(name)), platform_(platform) {}
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
@@ -45,7 +35,7 @@ public:
 
 private:
     std::filesystem::path folder_;
-    std::filesystem::path name_;
+    std::string name_;
     const Platform& platform_;
     FileHandle file_ = NO_FILE;
     std::filesystem::path path_;  // empty while it has no name

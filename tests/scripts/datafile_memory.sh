@@ -8,6 +8,9 @@
 # Each session answers F 1 N, ends with status 0 and says nothing on stderr.
 # Where the data-input loads, the save keeps the 200 MB file as the backup
 # by a second link to it (the same inode), not by a copy.
+# import --append streams the data file too: one graph added to the 200 MB
+# file of "many" takes no more memory than one added to a one-line file, and
+# the file keeps every byte it had, the graph after them.
 #
 # The sanitizers keep memory of their own, so with UGRAPH_SANITIZED=1 the
 # peaks are printed but not compared.
@@ -25,10 +28,16 @@ loaded='[U "Big", (2),1]'
 saved='[U "Big", (1),2, (2)]'
 size=200000000
 
-# session <folder>: F 1 N in the folder; sets peak (kB) and seconds.
+printf 'D?{\n' >"$scratch/added.g6"
+added='[U "added", (1),5, (2),5, (3),5, (4),5, (5)]'
+
+# session <folder> [append]: F 1 N in the folder, or with "append" one graph
+# added by import --append; sets peak (kB) and seconds.
 session() {
     printf 'F\n1\nN\n\n\n' >"$scratch/typed"
-    (cd "$1" && /usr/bin/time -o "$scratch/time" -f '%M %e' "$binary" <"$scratch/typed" \
+    local command=("$binary")
+    [ $# -lt 2 ] || command=("$binary" import --from graph6 --name added --append "$scratch/added.g6")
+    (cd "$1" && /usr/bin/time -o "$scratch/time" -f '%M %e' "${command[@]}" <"$scratch/typed" \
         >/dev/null 2>"$scratch/stderr")
     local status=$?
     [ "$status" -eq 0 ] || fail "$1: exit status $status"
@@ -41,6 +50,9 @@ printf '%s\n' "$loaded" >"$scratch/one/$data"
 session "$scratch/one"
 baseline=$peak
 echo "one line: peak ${peak} kB, ${seconds} s"
+session "$scratch/one" append
+append_baseline=$peak
+echo "one line, import --append: peak ${peak} kB, ${seconds} s"
 
 # measure <shape> <generator> <loads: yes|no>
 measure() {
@@ -67,6 +79,20 @@ measure() {
 many() { printf '%s\n' "$loaded"; yes '[U "g", (1),2, (2)]' | head -n $((size / 20)); }
 text() { head -c "$size" /dev/zero | tr '\0' x; printf '\n%s\n' "$loaded"; }
 long() { printf '[U "Long", (1),2'; head -c "$size" /dev/zero | tr '\0' ,; printf ']\n'; }
+
+mkdir "$scratch/append"
+many >"$scratch/append/$data"
+size_before=$(stat -c %s "$scratch/append/$data")
+session "$scratch/append" append
+echo "many, import --append: $size_before bytes, peak ${peak} kB, ${seconds} s"
+if [ "$compare" = 1 ] && [ "$peak" -gt $((append_baseline + 2048)) ]; then
+    fail "import --append: peak ${peak} kB, more than 2048 kB above the one-line file's ${append_baseline} kB"
+fi
+[ "$(tail -1 "$scratch/append/$data")" = "$added" ] &&
+    [ "$(stat -c %s "$scratch/append/$data")" = $((size_before + ${#added} + 1)) ] &&
+    cmp -s -n "$size_before" "$scratch/append/$data" "$scratch/append/$data.bak" ||
+    fail "import --append: the 200 MB file did not keep its bytes with the graph after them"
+rm -rf "$scratch/append"
 
 measure many many yes
 measure text text yes

@@ -3,7 +3,9 @@
 # FIFO, a device reached through a link, a UNIX socket, a folder) loads
 # exactly as a missing data file does, at once: a FIFO without a writer or
 # /dev/zero must not hold the program up or fill its memory. A keyboard save
-# onto it is refused without blocking, and the thing stays what it was.
+# onto it is refused without blocking, and the thing stays what it was. The
+# commands say "cannot read GraphDataFile2.txt (not a regular file)" for
+# each but the folder, at once.
 #
 #   datafile_not_regular.sh <ugraph>
 source "$(dirname "$0")/lib/script_setup.bash"
@@ -42,6 +44,13 @@ run() {
 # check <maker> [refusal]: a load must give the missing-file output byte for
 # byte; a keyboard save must end in the refusal line, when one is given.
 check() {
+    if [ $# -ge 2 ]; then
+        mkdir "$scratch/$1-list" && (cd "$scratch/$1-list" && $1) || fail "$1: could not make it"
+        # Standard input a regular file: the device behind a link is not it.
+        (cd "$scratch/$1-list" && timeout 5 "$binary" list <"$binary" >"$scratch/out" 2>"$scratch/stderr")
+        [ $? -eq 2 ] && [ "$(cat "$scratch/stderr")" = "ugraph: cannot read $data (not a regular file)" ] ||
+            fail "$1, list: $(cat "$scratch/stderr")"
+    fi
     if run "$1-load" "$1" $'F\n1\nN\n\n\n'; then
         printf '%s' "$missing_output" | cmp -s - "$scratch/out" ||
             fail "$1, load: not the missing-file output: $(tail -2 "$scratch/out" | cat -A)"

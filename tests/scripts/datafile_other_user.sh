@@ -7,7 +7,8 @@
 #     file is rewritten in place and keeps owner, group and inode; the old
 #     content is kept beside it as a copy with the file's mode;
 #   - the same in a 555 folder, which refuses new files: rewritten in place,
-#     no backup, and the user is told so in one line;
+#     no backup, and the user is told so in one line; a ".bak" there that is
+#     a second link of an unrelated file is never written through;
 #   - a missing data file in a 555 folder: the folder's refusal, nothing
 #     written;
 #   - a link in a sticky world-writable folder is followed only when it
@@ -87,6 +88,18 @@ session "$typed_graph" nobody
 holds "$data" "$written" || fail "the data file does not hold the graph"
 [ "$(stat -c '%i %U %G' "$data")" = "$before" ] || fail "inode, owner or group changed"
 [ "$(ls -A)" = "$data" ] || fail "files beside the data file: $(ls -A | tr '\n' ' ')"
+
+what="a backup linked to an unrelated file in a 555 folder"
+folder closed-linked 777
+printf '%s' "$old" >"$data" && chmod 666 "$data"
+printf 'unrelated\n' >unrelated.txt && chmod 666 unrelated.txt && ln unrelated.txt "$data.bak"
+chmod 555 .
+session "$typed_graph" nobody
+[ "$(tail -1 <<<"$out")" = "Note: the folder of $data refuses new files, so it was rewritten in place and no backup of its previous content could be kept" ] ||
+    fail "not told of the missing backup: $(tail -1 <<<"$out")"
+holds "$data" "$written" || fail "the data file does not hold the graph"
+holds unrelated.txt $'unrelated\n' || fail "the unrelated file was written through the backup's name"
+[ "$(stat -c %i unrelated.txt)" = "$(stat -c %i "$data.bak")" ] || fail "the backup's name was changed"
 
 what="missing file in a 555 folder"
 folder closed-empty 555

@@ -29,7 +29,7 @@ TEST(DataFileStream, ReadsPastItsBufferAgainAfterARewindAndTellsAFailedRead) {
         content += "[U \"g" + std::to_string(k) + "\", (1)]\n";
     }
     d.lay(content);
-    // Made first, so that it outlives the stream that reads through it.
+    // Declared first, so that it outlives the stream that reads through it.
     const FailReadsFrom failing(std::size_t{64} * 1024);
     Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(d.file);
     ASSERT_TRUE(data);
@@ -39,7 +39,7 @@ TEST(DataFileStream, ReadsPastItsBufferAgainAfterARewindAndTellsAFailedRead) {
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(stream), {}), content);
 
     // A read that fails after the first buffer is not the file's end.
-    data = DataFileStream::open(d.file, failing);
+    data = DataFileStream::open(d.file, {}, failing);
     ASSERT_TRUE(data);
     DataInputReader reader(data.value()->stream());
     DataInput input;

@@ -70,41 +70,46 @@ TEST(FailedSave, KeepsTheOldFileByteForByteAndSaysWhy) {
     struct Fault {
         PassingPlatform& platform;
         std::string reason;
-        bool backup_made;  // the backup comes before the temporary file is closed
     };
     const Fault faults[] = {
-        {disk_full, "No space left on device", false},
-        {no_sync, "Input/output error", false},
-        {bad_close, "Input/output error", true},
-        {bad_rename, "Invalid cross-device link", true},
-        {no_mode, "Operation not permitted", false},
-        {no_open, "Too many open files", false},  // the old file cannot be opened
-        {plain, "Is a directory", false},         // the data file is a folder
+        {disk_full, "No space left on device"},
+        {no_sync, "Input/output error"},
+        {bad_close, "Input/output error"},          // after the backup was put in place
+        {bad_rename, "Invalid cross-device link"},  // the same
+        {no_mode, "Operation not permitted"},
+        {no_open, "Too many open files"},  // the old file cannot be opened
+        {plain, "Is a directory"},         // the data file is a folder
     };
-    // Each fault with the unnamed temporary file and with the named one.
+    // Each fault with the unnamed temporary file and with the named one, and
+    // with an older backup or none: the older backup is put back, or no
+    // backup is left where there was none.
     for (const bool unnamed : {true, false}) {
-        for (const Fault& fault : faults) {
-            fault.platform.unnamed_files = unnamed;
-            const SaveFolder d;
-            if (fault.reason == "Is a directory") {
-                fs::create_directory(d.file);
-            } else {
-                d.lay(old);
-            }
-            const std::string before = found(d.file);
-            EXPECT_EQ(d.save(fault.platform), told(fault.reason));
-            EXPECT_EQ(found(d.file), before) << fault.reason;
-            EXPECT_EQ(d.entries(), fault.backup_made ? 2 : 1)
-                << "a file was left: " << fault.reason;
-            if (fault.backup_made) {
-                EXPECT_EQ(found(d.backup()), old);
+        for (const bool older_backup : {false, true}) {
+            for (const Fault& fault : faults) {
+                fault.platform.unnamed_files = unnamed;
+                const SaveFolder d;
+                if (fault.reason == "Is a directory") {
+                    fs::create_directory(d.file);
+                } else {
+                    d.lay(old);
+                }
+                if (older_backup) {
+                    std::ofstream(d.backup()) << "older";
+                }
+                const std::string before = found(d.file);
+                EXPECT_EQ(d.save(fault.platform), told(fault.reason));
+                EXPECT_EQ(found(d.file), before) << fault.reason;
+                EXPECT_EQ(d.entries(), older_backup ? 2 : 1) << "a file was left: " << fault.reason;
+                if (older_backup) {
+                    EXPECT_EQ(found(d.backup()), "older") << fault.reason;
+                }
             }
         }
     }
 }
 
-// Fails the seek after the truncation that rewrites the file in place: the
-// file is empty then, and must get its old content back.
+// Fails the first seek, the one before the rewrite in place starts: the
+// file must still hold its old content, whatever is done to put it back.
 struct FailFirstSeek : PassingPlatform {
     mutable int seeks = 0;
     int seek(FileHandle file, std::uint64_t offset) const override {

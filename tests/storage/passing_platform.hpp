@@ -5,6 +5,8 @@
 // FolderRefusesNewFiles: as if no folder let the user make a file in it
 // (as root, permission bits would not refuse).
 #include <cerrno>
+#include <string>
+#include <vector>
 
 #include "storage/platform.hpp"
 
@@ -76,6 +78,20 @@ public:
     int remove(const Path& path) const override { return system().remove(path); }
     int link(const Path& from, const Path& to) const override { return system().link(from, to); }
     int sync_folder(const Path& folder) const override { return system().sync_folder(folder); }
+    int list_folder(const Path& folder, std::vector<std::string>& names) const override {
+        return system().list_folder(folder, names);
+    }
+
+    int lock(FileHandle file, LockMode mode, std::chrono::milliseconds patience) const override {
+        return system().lock(file, mode, patience);
+    }
+    int unlock(FileHandle file) const override { return system().unlock(file); }
+
+    int open_stream(const Path& path, FileHandle& file) const override {
+        return system().open_stream(path, file);
+    }
+    FileHandle standard_output() const override { return system().standard_output(); }
+    void reserve_standard_handles() const override { system().reserve_standard_handles(); }
 
     std::unique_ptr<SignalsHeld> hold_ending_signals() const override {
         return system().hold_ending_signals();

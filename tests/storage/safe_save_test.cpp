@@ -101,11 +101,15 @@ TEST(SafeSave, RewritesInPlaceWhenTheFolderRefusesNewFiles) {
     EXPECT_EQ(found(d.file), SAVED);
     EXPECT_EQ(d.entries(), 1);
 
-    // A backup already there is rewritten in place too.
+    // A backup already there is never written through: it stays as it was.
     std::ofstream(d.backup()) << "stale";
     d.lay("older");
-    EXPECT_EQ(d.save(FolderRefusesNewFiles()), "saved");
-    EXPECT_EQ(found(d.backup()), "older");
+    EXPECT_EQ(d.save(FolderRefusesNewFiles()),
+              "saved"
+              "Note: the folder of GraphDataFile2.txt refuses new files, so it was rewritten in "
+              "place and no backup of its previous content could be kept\n");
+    EXPECT_EQ(found(d.file), SAVED);
+    EXPECT_EQ(found(d.backup()), "stale");
 
     // With no file to rewrite, the folder's refusal stops the save.
     fs::remove(d.file);

@@ -1,13 +1,27 @@
 // The storage platform of a POSIX system (Linux first): the one file of the
 // program that makes system calls for storage.
+//
+// Locks are flock() locks. They belong to the open file description, as
+// the platform's contract asks, unlike the older fcntl() record locks, which
+// belong to the process and which any close of the same file by the process
+// drops. Unlike fcntl()'s open-file-description locks (F_OFD_SETLK, Linux
+// only) they are on the BSDs and macOS too and take an exclusive lock on a
+// file open for reading only, the way storage opens the data file. Where a
+// file system cannot lock (an NFS mount that emulates flock with record
+// locks refuses an exclusive lock on a file open for reading), the error is
+// given and storage goes on without the lock.
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>  // pthread_sigmask too, from the POSIX <signal.h> under it
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "storage/platform.hpp"
@@ -61,6 +75,10 @@ int opened(int fd, FileHandle& file) {
     return fd < 0 ? errno : 0;
 }
 
+// SIGXFSZ is ignored rather than blocked: a blocked one would end the
+// program as soon as the hold goes, while an ignored one leaves the write
+// failing with EFBIG, an error the rewrite handles by writing the old
+// content back.
 class PosixSignalsHeld : public SignalsHeld {
 public:
     PosixSignalsHeld() {
@@ -70,15 +88,28 @@ public:
             sigaddset(&ending, signal);
         }
         pthread_sigmask(SIG_BLOCK, &ending, &before_);
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        sigaction(SIGXFSZ, &ignore, &size_limit_before_);
     }
     PosixSignalsHeld(const PosixSignalsHeld&) = delete;
     PosixSignalsHeld& operator=(const PosixSignalsHeld&) = delete;
-    // Back to the mask before, so an outer hold keeps them waiting.
-    ~PosixSignalsHeld() override { pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
+    // Back to the state before, so an outer hold keeps them as they are.
+    ~PosixSignalsHeld() override {
+        sigaction(SIGXFSZ, &size_limit_before_, nullptr);
+        pthread_sigmask(SIG_SETMASK, &before_, nullptr);
+    }
 
 private:
     sigset_t before_{};
+    struct sigaction size_limit_before_ {};
 };
+
+// The first pause between two tries of a lock, and the longest; short
+// enough that a waiter follows a quick holder closely.
+constexpr std::chrono::milliseconds FIRST_PAUSE{1};
+constexpr std::chrono::milliseconds LONGEST_PAUSE{20};
 
 class PosixPlatform : public Platform {
 public:
@@ -209,6 +240,68 @@ public:
         const int error = outcome(retried([&] { return ::fsync(fd); }));
         ::close(fd);
         return error;
+    }
+
+    int list_folder(const Path& folder, std::vector<std::string>& names) const override {
+        names.clear();
+        DIR* const listing = ::opendir(folder.c_str());
+        if (listing == nullptr) {
+            return errno;
+        }
+        errno = 0;
+        while (const dirent* entry = ::readdir(listing)) {
+            const std::string name = entry->d_name;
+            if (name != "." && name != "..") {
+                names.push_back(name);
+            }
+        }
+        const int error = errno;
+        ::closedir(listing);
+        return error;
+    }
+
+    // flock() has no time limit of its own: it is tried without waiting,
+    // with pauses that grow up to LONGEST_PAUSE in between.
+    int lock(FileHandle file, LockMode mode, std::chrono::milliseconds patience) const override {
+        const int operation = (mode == LockMode::shared ? LOCK_SH : LOCK_EX) | LOCK_NB;
+        const auto deadline = std::chrono::steady_clock::now() + patience;
+        auto pause = std::chrono::duration_cast<std::chrono::steady_clock::duration>(FIRST_PAUSE);
+        for (;;) {
+            if (retried([&] { return ::flock(fd_of(file), operation); }) == 0) {
+                return 0;
+            }
+            if (errno != EWOULDBLOCK) {
+                return errno;
+            }
+            const auto now = std::chrono::steady_clock::now();
+            if (now >= deadline) {
+                return EWOULDBLOCK;
+            }
+            std::this_thread::sleep_for(std::min(pause, deadline - now));
+            pause = std::min<std::chrono::steady_clock::duration>(pause * 2, LONGEST_PAUSE);
+        }
+    }
+    int unlock(FileHandle file) const override {
+        return outcome(retried([&] { return ::flock(fd_of(file), LOCK_UN); }));
+    }
+
+    int open_stream(const Path& path, FileHandle& file) const override {
+        return opened(
+            retried([&] { return ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC); }), file);
+    }
+    FileHandle standard_output() const override { return STDOUT_FILENO; }
+    // Standard input gets a stand-in open for writing only, the others one
+    // open for reading only: every use of it fails as on a closed stream.
+    void reserve_standard_handles() const override {
+        for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+            if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+                const int stand_in = ::open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+                if (stand_in >= 0 && stand_in != fd) {
+                    ::dup2(stand_in, fd);
+                    ::close(stand_in);
+                }
+            }
+        }
     }
 
     std::unique_ptr<SignalsHeld> hold_ending_signals() const override {

@@ -11,9 +11,13 @@
 //  - no permission bits: a file's mode is 0666, or 0444 with the read-only
 //    attribute, and set_mode leaves the attributes as they are;
 //  - no sticky world-writable folders, so the link rule never refuses;
-//  - no SIGXFSZ: a write beyond a limit fails with an error like any other.
+//  - no SIGXFSZ: a write beyond a limit fails with an error like any other;
+//  - no closed standard stream whose number a file could take;
+//  - locks are byte ranges, and mandatory: the lock is one byte far beyond
+//    any data (see byte_range_lock.hpp).
 // What Windows adds is told in its own words: a file open in another program
 // (a sharing or lock violation) and a device name such as CON or NUL.
+#include <io.h>
 #include <windows.h>
 
 #include <array>
@@ -22,8 +26,10 @@
 #include <cwctype>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "storage/platform.hpp"
+#include "storage/windows/byte_range_lock.hpp"
 #include "storage/windows/console_events.hpp"
 #include "storage/windows/windows_errors.hpp"
 
@@ -35,6 +41,9 @@ constexpr int IN_USE = 0x1000;
 constexpr int RESERVED_NAME = 0x1001;
 // Any other Windows error, told in the system's own words.
 constexpr int SYSTEM_ERROR = 0x10000;
+
+// The C runtime's number of standard output.
+constexpr int STANDARD_OUTPUT = 1;
 
 // The most a single ReadFile or WriteFile is asked for.
 constexpr DWORD MOST_AT_ONCE = DWORD{1} << 30;
@@ -84,6 +93,9 @@ int error_number(DWORD error) {
         case ERROR_INVALID_FUNCTION:
         case ERROR_CALL_NOT_IMPLEMENTED:
             return EOPNOTSUPP;  // a hard link on FAT, say
+        case ERROR_BROKEN_PIPE:
+        case ERROR_NO_DATA:
+            return EPIPE;  // the reader of a pipe went away
         case ERROR_SHARING_VIOLATION:
         case ERROR_LOCK_VIOLATION:
         case ERROR_USER_MAPPED_FILE:
@@ -107,7 +119,7 @@ std::string_view posix_words(int error) {
         int error;
         std::string_view words;
     };
-    static constexpr std::array<Words, 23> table{{
+    static constexpr std::array<Words, 24> table{{
         {EPERM, "Operation not permitted"},
         {ENOENT, "No such file or directory"},
         {EINTR, "Interrupted system call"},
@@ -130,6 +142,7 @@ std::string_view posix_words(int error) {
         {ENAMETOOLONG, "File name too long"},
         {ELOOP, "Too many levels of symbolic links"},
         {EOPNOTSUPP, "Operation not supported"},
+        {EPIPE, "Broken pipe"},
         {EWOULDBLOCK, "Resource temporarily unavailable"},
     }};
     for (const Words& entry : table) {
@@ -403,8 +416,16 @@ public:
     }
     int write(FileHandle file, const char* data, std::size_t size,
               std::size_t& written) const override {
-        DWORD wrote = 0;
         const DWORD asked = size < MOST_AT_ONCE ? static_cast<DWORD>(size) : MOST_AT_ONCE;
+        if (file == standard_output()) {
+            // Through the C runtime, whose mode of its standard output sets
+            // the line ends: text for the dialogue's console, binary for the
+            // commands (see system/standard_streams.hpp).
+            const int wrote = _write(STANDARD_OUTPUT, data, asked);
+            written = wrote < 0 ? 0 : static_cast<std::size_t>(wrote);
+            return wrote < 0 ? errno : 0;
+        }
+        DWORD wrote = 0;
         const BOOL done = WriteFile(handle_of(file), data, asked, &wrote, nullptr);
         written = wrote;
         return outcome(done);
@@ -465,7 +486,16 @@ public:
         }
         return error;
     }
-    int remove(const Path& path) const override { return outcome(DeleteFileW(path.c_str())); }
+    // A name goes whatever the file's read-only mark, as on POSIX (an older
+    // backup moved aside may carry one).
+    int remove(const Path& path) const override {
+        if (DeleteFileW(path.c_str()) != 0) {
+            return 0;
+        }
+        const int error = last_error();
+        return error == EACCES && take_read_only_off(path) ? outcome(DeleteFileW(path.c_str()))
+                                                           : error;
+    }
     int link(const Path& from, const Path& to) const override {
         if (names_a_device(to)) {
             return RESERVED_NAME;
@@ -484,6 +514,52 @@ public:
         CloseHandle(opened);
         return error;
     }
+
+    int list_folder(const Path& folder, std::vector<std::string>& names) const override {
+        names.clear();
+        WIN32_FIND_DATAW found{};
+        const HANDLE listing = FindFirstFileExW((folder / L"*").c_str(), FindExInfoBasic, &found,
+                                                FindExSearchNameMatch, nullptr, 0);
+        if (listing == INVALID_HANDLE_VALUE) {
+            return last_error();
+        }
+        do {
+            const std::wstring_view name = found.cFileName;
+            if (name != L"." && name != L"..") {
+                names.push_back(utf8_of(name));  // names are UTF-8 in storage
+            }
+        } while (FindNextFileW(listing, &found) != 0);
+        const DWORD error = GetLastError();
+        FindClose(listing);
+        return error == ERROR_NO_MORE_FILES ? 0 : error_number(error);
+    }
+
+    int lock(FileHandle file, LockMode mode, std::chrono::milliseconds patience) const override {
+        return lock_byte_range(file, mode == LockMode::exclusive, patience);
+    }
+    int unlock(FileHandle file) const override { return unlock_byte_range(file); }
+
+    // A device or a pipe, open for writing as the system opens it.
+    int open_stream(const Path& path, FileHandle& file) const override {
+        file = NO_FILE;
+        if (names_a_device(path)) {
+            return RESERVED_NAME;
+        }
+        const HANDLE opened = CreateFileW(path.c_str(), GENERIC_WRITE, SHARE_ALL, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (opened == INVALID_HANDLE_VALUE) {
+            return last_error();
+        }
+        file = reinterpret_cast<FileHandle>(opened);
+        return 0;
+    }
+    FileHandle standard_output() const override {
+        return static_cast<FileHandle>(_get_osfhandle(STANDARD_OUTPUT));
+    }
+    // Windows gives every file opened later a handle of its own, never the
+    // number of a standard stream the program was started without, so none
+    // needs a stand-in.
+    void reserve_standard_handles() const override {}
 
     std::unique_ptr<SignalsHeld> hold_ending_signals() const override {
         return hold_console_events();

@@ -1,0 +1,111 @@
+#include "storage/file_lock.hpp"
+
+#include <algorithm>
+#include <cerrno>
+
+#include "storage/file_access.hpp"
+#include "storage/storage_messages.hpp"
+
+namespace ugraph {
+namespace fs = std::filesystem;
+namespace {
+
+// Takes locks within one deadline, telling the wait once.
+class LockTaker {
+public:
+    LockTaker(const Platform& platform, const LockWait& wait)
+        : platform_(platform),
+          wait_(wait),
+          deadline_(std::chrono::steady_clock::now() + wait.patience) {}
+
+    // 0, EWOULDBLOCK once the patience ran out, or the error of a file
+    // system without locks.
+    int take(FileHandle file, LockMode mode) {
+        const int error = platform_.lock(file, mode, std::chrono::milliseconds(0));
+        if (error != EWOULDBLOCK) {
+            return error;
+        }
+        if (!told_) {
+            told_ = true;
+            if (wait_.waiting) {
+                wait_.waiting();
+            }
+        }
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline_ - std::chrono::steady_clock::now());
+        return platform_.lock(file, mode, std::max(left, std::chrono::milliseconds(0)));
+    }
+
+private:
+    const Platform& platform_;
+    const LockWait& wait_;
+    std::chrono::steady_clock::time_point deadline_;
+    bool told_ = false;
+};
+
+bool same_file(const FileStatus& a, const FileStatus& b) {
+    return a.device == b.device && a.inode == b.inode;
+}
+
+}  // namespace
+
+Result<LockedFile> lock_file(const fs::path& file, LockMode mode, const LockWait& wait,
+                             const Platform& platform) {
+    LockTaker taker(platform, wait);
+    for (;;) {
+        const ResolvedPath resolved = follow_links_safely(file, platform);
+        if (resolved.link_refused) {
+            return refused(LINK_REFUSED_REASON, Refusal::Kind::link);
+        }
+        if (resolved.error != 0) {
+            return refused(platform.describe(resolved.error), Refusal::Kind::file);
+        }
+        LockedFile locked;
+        locked.target = resolved.target;
+        Result<UniqueFile> opened = open_regular_file(locked.target, platform);
+        if (!opened) {
+            FileStatus status;
+            // A link of the kernel's own (/proc/self/fd/0 behind /dev/stdin)
+            // may lead to a pipe or a socket that no path names; the kernel
+            // still finds it.
+            if (locked.target != file && platform.status(file, status) == 0 &&
+                status.kind != FileStatus::Kind::regular) {
+                return refused(status.kind == FileStatus::Kind::folder ? platform.describe(EISDIR)
+                                                                       : NOT_REGULAR_REASON,
+                               Refusal::Kind::file);
+            }
+            if (platform.link_status(locked.target, status) == ENOENT) {
+                return locked;
+            }
+            return refused(opened.reason(), Refusal::Kind::file);
+        }
+        locked.file = std::move(opened.value());
+        int error = taker.take(locked.file.get(), mode);
+        if (error == EWOULDBLOCK) {
+            return refused(IN_USE_REASON, Refusal::Kind::busy);
+        }
+        locked.locked = error == 0;
+        // Read once locked: a rewrite in place may have changed it meanwhile.
+        error = platform.handle_status(locked.file.get(), locked.status);
+        if (error != 0) {
+            return refused(platform.describe(error), Refusal::Kind::file);
+        }
+        FileStatus at_name;
+        if (!locked.locked || (platform.link_status(locked.target, at_name) == 0 &&
+                               same_file(at_name, locked.status))) {
+            return locked;
+        }
+        // A replacement put a new file at the name while this one waited.
+    }
+}
+
+Result<> lock_again(FileHandle file, LockMode mode, const LockWait& wait,
+                    const Platform& platform) {
+    LockTaker taker(platform, wait);
+    if (taker.take(file, mode) == EWOULDBLOCK) {
+        return refused(IN_USE_REASON, Refusal::Kind::busy);
+    }
+    return {};
+}
+
+}  // namespace ugraph
