@@ -1,6 +1,7 @@
 #include "cli/command_line.hpp"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <string>
@@ -193,7 +194,7 @@ Result<Format> format_of(const std::string& typed, const std::string& option,
         return refused(command + " needs " + option + " FORMAT: " + listed(names));
     }
     const std::optional<Format> format = format_named(typed);
-    if (format && std::ranges::find(names, typed) != names.end()) {
+    if (format && std::find(names.begin(), names.end(), typed) != names.end()) {
         return *format;
     }
     if (format) {

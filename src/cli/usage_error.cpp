@@ -162,7 +162,7 @@ std::optional<UsageError> repeated_option(const CLI::App& program, const CLI::Ap
         std::string typed = names.empty() ? option->get_name() : names.front();
         for (const std::string& arg : args) {
             if (looks_like_option(arg) &&
-                std::ranges::find(names, option_typed(arg)) != names.end()) {
+                std::find(names.begin(), names.end(), option_typed(arg)) != names.end()) {
                 typed = option_typed(arg);
             }
         }
@@ -178,7 +178,7 @@ UsageError missing_value(const CLI::App& program, const CLI::App& command,
     for (const CLI::App* app : {&command, &program}) {
         for (const CLI::Option* option : app->get_options()) {
             const std::vector<std::string> names = names_of(*option);
-            if (std::ranges::find(names, typed) != names.end()) {
+            if (std::find(names.begin(), names.end(), typed) != names.end()) {
                 return UsageError{"'" + typed + "' needs a value: " + option->get_type_name(),
                                   name_of(command)};
             }
