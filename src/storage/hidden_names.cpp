@@ -40,18 +40,19 @@ bool is_hidden_name(std::string_view candidate, std::string_view stem) {
 
 std::string hidden_stem(std::string_view name) {
     const std::size_t room = NAME_MAX_BYTES - 1 - RANDOM_PART;  // for ".XXXXXX"
-    // Appended piece by piece: mingw's g++ 12 takes "." + a temporary string
-    // for an overlapping copy (a false -Wrestrict).
+    // Built up piece by piece: GCC 12 sees a false overlap in a chained "+".
     std::string stem = ".";
     if (1 + name.size() <= room) {
-        return stem.append(name);
+        stem += name;
+        return stem;
     }
     std::size_t cut = room - 1 - 1 - CHECKSUM_DIGITS;  // ".", "~" and the digits
     while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) {
         --cut;  // not inside a UTF-8 character
     }
     constexpr std::string_view HEX = "0123456789abcdef";
-    stem.append(name.substr(0, cut)) += '~';
+    stem += name.substr(0, cut);
+    stem += '~';
     const std::uint32_t sum = checksum(name);
     for (std::size_t digit = CHECKSUM_DIGITS; digit-- > 0;) {
         stem += HEX[(sum >> (4 * digit)) & 0xF];

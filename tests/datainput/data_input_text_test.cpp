@@ -138,8 +138,10 @@ TEST(DataInputText, GathersTheLinksTheLooseListHolds) {
         gathered.set_node_count(nodes);
         EXPECT_EQ(name_text(gathered.name), name_text(loose.name));
         EXPECT_EQ(gathered.node_count(), loose.node_count()) << text;
-        EXPECT_TRUE(std::ranges::equal(gathered.arc_starts(), loose.arc_starts()) &&
-                    std::ranges::equal(gathered.arc_ends(), loose.arc_ends()))
+        EXPECT_TRUE(std::equal(gathered.arc_starts().begin(), gathered.arc_starts().end(),
+                               loose.arc_starts().begin(), loose.arc_starts().end()) &&
+                    std::equal(gathered.arc_ends().begin(), gathered.arc_ends().end(),
+                               loose.arc_ends().begin(), loose.arc_ends().end()))
             << text;
     }
 }
