@@ -5,10 +5,26 @@
 # what the tests and benchmarks need as well.
 
 # The command line is parsed with CLI11, a header-only library.
-find_package(CLI11 CONFIG QUIET)
-if(NOT CLI11_FOUND)
-  message(FATAL_ERROR
-    "CLI11 not found: install the Debian package libcli11-dev (or run bash .ci/setup app)")
+if(WIN32)
+  # It serves the Windows build too, but its CMake package adds -isystem
+  # /usr/include, glibc's headers, which mingw must never see: that build
+  # gets a copy of CLI11's headers alone.
+  find_path(UGRAPH_CLI11_INCLUDE CLI/CLI.hpp PATHS /usr/include
+            NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+  if(NOT UGRAPH_CLI11_INCLUDE)
+    message(FATAL_ERROR
+      "CLI11 not found: install the Debian package libcli11-dev (or run bash .ci/setup windows)")
+  endif()
+  file(COPY ${UGRAPH_CLI11_INCLUDE}/CLI DESTINATION ${PROJECT_BINARY_DIR}/cli11)
+  add_library(CLI11::CLI11 INTERFACE IMPORTED)
+  set_target_properties(CLI11::CLI11 PROPERTIES
+    INTERFACE_INCLUDE_DIRECTORIES ${PROJECT_BINARY_DIR}/cli11)
+else()
+  find_package(CLI11 CONFIG QUIET)
+  if(NOT CLI11_FOUND)
+    message(FATAL_ERROR
+      "CLI11 not found: install the Debian package libcli11-dev (or run bash .ci/setup app)")
+  endif()
 endif()
 
 # The dialogue edits typed lines with libedit, found through pkg-config;
@@ -26,9 +42,10 @@ endif()
 
 if(UGRAPH_TESTS)
   if(UGRAPH_GTEST_FROM_SOURCE)
-    # Debian's prebuilt GoogleTest is compiled against libstdc++; a build
-    # with another standard library (libc++) needs one compiled with its own
-    # flags, from the sources Debian ships.
+    # Debian's prebuilt GoogleTest is compiled against libstdc++ for Linux;
+    # a build with another standard library (libc++) or for another system
+    # (Windows) needs one compiled with its own flags, from the sources
+    # Debian ships.
     set(UGRAPH_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH
         "GoogleTest sources, built along with the tests when UGRAPH_GTEST_FROM_SOURCE is on")
     if(NOT EXISTS ${UGRAPH_GTEST_SOURCE_DIR}/CMakeLists.txt)

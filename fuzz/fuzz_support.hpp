@@ -24,6 +24,7 @@
 #include "graph/normalize_arcs.hpp"
 #include "graph/ugraph.hpp"
 #include "storage/data_file.hpp"
+#include "support/fresh_folder.hpp"
 
 namespace ugraph_fuzz {
 
@@ -63,9 +64,7 @@ public:
     ScratchFolder() {
         const fs::path base =
             fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string name = (base / "ugraph-fuzz-XXXXXX").string();
-        FUZZ_CHECK(::mkdtemp(name.data()) != nullptr);
-        path_ = name;
+        path_ = ugraph::fresh_folder("ugraph-fuzz-", base);
     }
     ~ScratchFolder() {
         std::error_code ignored;

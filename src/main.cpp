@@ -2,11 +2,26 @@
 // the console dialogue; with them, the commands of run_command_line.
 #include <exception>
 #include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "cli/command_line.hpp"
 #include "console/line_editor.hpp"
 #include "storage/output_buffer.hpp"
 #include "storage/platform.hpp"
+#include "system/standard_streams.hpp"
+
+namespace {
+
+// The console as the dialogue uses it: its own line ends (text mode on
+// Windows), and the terminal's line editor where there is one.
+std::unique_ptr<ugraph::LineEditor> dialogue_console() {
+    ugraph::streams_for_dialogue();
+    return ugraph::terminal_line_editor();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     const ugraph::Platform& platform = ugraph::system_platform();
@@ -17,12 +32,19 @@ int main(int argc, char** argv) {
     // a buffer that keeps the error of a failed write, which the commands
     // tell.
     std::ios::sync_with_stdio(false);
+    ugraph::streams_for_commands();
+    const std::vector<std::string> arguments = ugraph::utf8_arguments(argc, argv);
+    std::vector<const char*> pointers;
+    pointers.reserve(arguments.size());
+    for (const std::string& argument : arguments) {
+        pointers.push_back(argument.c_str());
+    }
     ugraph::OutputBuffer standard_output(platform, platform.standard_output());
     std::ostream out(&standard_output);
     int status = 2;
     try {
-        status = ugraph::run_command_line(argc, argv, std::cin, out, std::cerr,
-                                          ugraph::terminal_line_editor);
+        status = ugraph::run_command_line(static_cast<int>(pointers.size()), pointers.data(),
+                                          std::cin, out, std::cerr, dialogue_console);
     } catch (const std::exception& failure) {
         // Nothing is meant to throw; should it happen, say so in one line
         // rather than end with an abort.

@@ -15,6 +15,7 @@
 #include "cli/help_format.hpp"
 #include "cli/interchange_commands.hpp"
 #include "cli/usage_error.hpp"
+#include "common/path_text.hpp"
 #include "console/console.hpp"
 #include "dialogue/run_dialogue.hpp"
 #include "interchange/format.hpp"
@@ -101,6 +102,9 @@ const std::string BASE_HELP =
     "the lists' first label, 0 or 1 (default 1): with 0, label L is node L+1";
 
 void describe_commands(CLI::App& app, Request& request) {
+    // On Windows CLI11 would take /x for an option; there it is a path from
+    // the drive's root, as it is on Linux from the root.
+    app.allow_windows_style_options(false);
     auto format = std::make_shared<HelpFormat>();
     app.formatter(format);
     app.allow_extras();
@@ -180,7 +184,7 @@ std::optional<std::filesystem::path> output_of(const std::string& output) {
     if (output.empty() || output == STANDARD_STREAM) {
         return std::nullopt;
     }
-    return std::filesystem::path(output);
+    return path_from_utf8(output);
 }
 
 // The format named after `option`, one of `names`; else the usage error.
@@ -285,7 +289,7 @@ struct Dispatch {
             typed[0] == '+') {
             return usage("show takes the number of a data-input, not '" + typed + "'");
         }
-        return show_command(request.file, number, in, out, err);
+        return show_command(path_from_utf8(request.file), number, in, out, err);
     }
 
     int export_graphs() const {
@@ -298,7 +302,8 @@ struct Dispatch {
         }
         const auto [format, base] = chosen.value();
         return export_command(
-            {request.file, request.which, format, base, output_of(request.output)}, in, out, err);
+            {path_from_utf8(request.file), request.which, format, base, output_of(request.output)},
+            in, out, err);
     }
 
     int import_graphs() const {
@@ -318,7 +323,7 @@ struct Dispatch {
         import.input = request.input;
         import.base = base;
         import.append = request.append;
-        import.file = request.file;
+        import.file = path_from_utf8(request.file);
         if (command.count("--name") > 0) {
             import.name = request.name;
         }
@@ -388,7 +393,8 @@ int run_command_line(int argc, const char* const* argv, std::istream& in, std::o
     const std::string& name = command.get_name();
     if (&command != &app) {
         if (name == "list") {
-            return finish_output(out, err, list_command(request.file, in, out, err));
+            return finish_output(out, err,
+                                 list_command(path_from_utf8(request.file), in, out, err));
         }
         if (name == "show") {
             return finish_output(out, err, dispatch.show());
@@ -412,7 +418,7 @@ int run_command_line(int argc, const char* const* argv, std::istream& in, std::o
     }
     const std::unique_ptr<LineEditor> editor = line_editor != nullptr ? line_editor() : nullptr;
     Console console(in, out, editor.get());
-    run_dialogue(console, request.file);
+    run_dialogue(console, path_from_utf8(request.file));
     return EXIT_DONE;
 }
 

@@ -14,7 +14,7 @@
 // done; 1 a data-input could not be loaded; 2 a usage error (with a pointer
 // to --help), a number out of range, a file that cannot be read, or output
 // that cannot be written (see finish_output); 141 when the reader of a pipe
-// went away.
+// went away. File names in argv are UTF-8.
 #include <istream>
 #include <memory>
 #include <ostream>

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "cli/command_status.hpp"
+#include "common/path_text.hpp"
 #include "storage/file_replace.hpp"
 #include "storage/storage_messages.hpp"
 
@@ -60,7 +61,7 @@ bool CommandOutput::open(const fs::path& data_file, std::ostream& err) {
     }
     FileStatus data;
     if (!data_file.empty() && platform.status(data_file, data) == 0 && same_file(target, data)) {
-        tell_error(err, "-o " + file_->string() + " is the data file " + data_file.string() +
+        tell_error(err, "-o " + utf8_of(*file_) + " is the data file " + utf8_of(data_file) +
                             " (the same file); export never writes over it, so nothing was "
                             "written");
         return false;
@@ -77,7 +78,7 @@ bool CommandOutput::open(const fs::path& data_file, std::ostream& err) {
     FileHandle opened = NO_FILE;
     if (const int error = platform.open_stream(*file_, opened); error != 0) {
         tell_error(err,
-                   "cannot write to " + file_->string() + " (" + platform.describe(error) + ")");
+                   "cannot write to " + utf8_of(*file_) + " (" + platform.describe(error) + ")");
         return false;
     }
     way_ = Way::stream;
@@ -114,11 +115,11 @@ int CommandOutput::finish(std::ostream& err, int status) {
     if (way_ == Way::standard_output) {
         return status;  // standard output is checked once the command is done
     }
-    const int written = checked(to, err, status, file_->string());
+    const int written = checked(to, err, status, utf8_of(*file_));
     const Platform& platform = system_platform();
     if (const int error = platform.close(stream_file_.release()); error != 0 && written == status) {
         tell_error(err,
-                   "cannot write to " + file_->string() + " (" + platform.describe(error) + ")");
+                   "cannot write to " + utf8_of(*file_) + " (" + platform.describe(error) + ")");
         return EXIT_USAGE;
     }
     return written;

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/path_text.hpp"
+
 namespace ugraph {
 
 inline constexpr int EXIT_DONE = 0;
@@ -26,7 +28,7 @@ inline std::string counted(long count, const char* thing) {
 
 inline std::string no_such_data_input(const std::filesystem::path& file, int held,
                                       long long number) {
-    return file.string() + " holds " + counted(held, "data-input") + "; there is no data-input " +
+    return utf8_of(file) + " holds " + counted(held, "data-input") + "; there is no data-input " +
            std::to_string(number);
 }
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "cli/command_status.hpp"
+#include "common/path_text.hpp"
 #include "storage/file_access.hpp"
 #include "storage/storage_messages.hpp"
 
@@ -22,7 +23,7 @@ std::unique_ptr<DataSource> DataSource::open_or_tell(const std::filesystem::path
         tell_error(err, cannot_read(file, data.reason()));
         return nullptr;
     }
-    return std::make_unique<DataSource>(in, file.string(), std::move(data.value()));
+    return std::make_unique<DataSource>(in, utf8_of(file), std::move(data.value()));
 }
 
 }  // namespace ugraph

@@ -6,6 +6,7 @@
 
 #include "cli/command_status.hpp"
 #include "cli/data_source.hpp"
+#include "common/path_text.hpp"
 #include "datainput/stored_name.hpp"
 
 namespace ugraph {
@@ -64,14 +65,14 @@ std::unique_ptr<GraphInput> GraphInput::open_or_tell(const std::string& input, s
     if (input.empty() || input == STANDARD_STREAM) {
         return opened;
     }
-    opened->file_.open(input, std::ios::binary);
+    opened->file_.open(path_from_utf8(input), std::ios::binary);
     if (!opened->file_) {
         tell_error(err, "cannot read " + input + " (" + std::strerror(errno) + ")");
         return nullptr;
     }
     opened->stream_ = &opened->file_;
     opened->source_name_ = input;
-    opened->default_name_ = std::filesystem::path(input).stem().string();
+    opened->default_name_ = utf8_of(path_from_utf8(input).stem());
     return opened;
 }
 

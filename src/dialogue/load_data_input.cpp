@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "common/path_text.hpp"
 #include "datainput/data_input_graph.hpp"
 #include "datainput/data_input_reader.hpp"
 #include "storage/data_file_stream.hpp"
@@ -70,7 +71,7 @@ int load_data_input(Console& console, UGraph& graph, const std::filesystem::path
         if (data.refusal().kind == Refusal::Kind::busy) {
             console.write_line("Error: " + cannot_read(file, data.reason()));
         } else {
-            console.print("Cannot find file " + file.string() + "\n");
+            console.print("Cannot find file " + utf8_of(file) + "\n");
         }
         return 0;
     }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/path_text.hpp"
 #include "datainput/data_input_text.hpp"
 #include "storage/file_replace.hpp"
 #include "storage/storage_messages.hpp"
@@ -13,7 +14,7 @@ bool save_data_input(Console& console, const UGraph& graph, const std::filesyste
     const std::string text = written_form(graph);
     if (text.size() > MAX_DATA_INPUT_CHARS) {
         console.write_line("Error: the Ugraph is too large for one data-input (over " +
-                           std::to_string(MAX_DATA_INPUT_CHARS) + " characters); " + file.string() +
+                           std::to_string(MAX_DATA_INPUT_CHARS) + " characters); " + utf8_of(file) +
                            " was not changed");
         return false;
     }
@@ -23,7 +24,7 @@ bool save_data_input(Console& console, const UGraph& graph, const std::filesyste
         console.write_line(
             "Error: a Ugraph without nodes is not saved, because it could not be "
             "loaded back; " +
-            file.string() + " was left as it was");
+            utf8_of(file) + " was left as it was");
         return false;
     }
     const ReplaceOptions options{.keep_backup = true, .waiting = [&] {

@@ -31,7 +31,10 @@ bool may_follow(const FileStatus& link, const fs::path& folder, const Platform& 
 // link to a folder would lead a save as far as a link to the file would.
 ResolvedPath follow_links_safely(const fs::path& path, const Platform& platform) {
     ResolvedPath resolved;
-    fs::path walked = path.has_root_directory() ? path.root_path() : fs::path();
+    // The root as it stands: "/", nothing for a relative path, and on Windows
+    // a drive with its root folder or a drive alone (C:name is relative to
+    // that drive's current folder).
+    fs::path walked = path.root_path();
     const fs::path relative = path.relative_path();
     std::deque<fs::path> rest(relative.begin(), relative.end());
     int hops = 0;

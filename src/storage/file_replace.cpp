@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <string>
 
+#include "common/path_text.hpp"
 #include "storage/data_file.hpp"
 #include "storage/hidden_names.hpp"
 #include "storage/temporary_file.hpp"
@@ -56,8 +57,8 @@ class BackupSwap {
 public:
     BackupSwap(fs::path folder, const fs::path& file, const Platform& platform)
         : folder_(std::move(folder)),
-          name_(backup_name(file.filename().string())),
-          backup_(backup_name(file.string())),
+          name_(backup_name(utf8_of(file.filename()))),
+          backup_(backup_path(file)),
           platform_(platform) {}
     BackupSwap(const BackupSwap&) = delete;
     BackupSwap& operator=(const BackupSwap&) = delete;
@@ -74,7 +75,7 @@ public:
 
     // Renames the file at `fresh`, a hidden name, to NAME.bak; 0 or the
     // error, `fresh` then removed.
-    int swap_in(const std::string& fresh) {
+    int swap_in(const fs::path& fresh) {
         int error = check();
         if (error == 0) {
             error = keep_older();
@@ -142,7 +143,7 @@ private:
     std::string name_;
     fs::path backup_;
     const Platform& platform_;
-    std::string aside_;     // the older backup's hidden name, if there was one
+    fs::path aside_;        // the older backup's hidden name, if there was one
     bool moved_ = false;    // it was moved there, not linked
     bool swapped_ = false;  // the new backup stands at NAME.bak
 };
@@ -153,7 +154,7 @@ public:
                 const Platform& platform)
         : target_(old.target),
           folder_(target_.has_parent_path() ? target_.parent_path() : fs::path(".")),
-          name_(target_.filename().string()),
+          name_(utf8_of(target_.filename())),
           old_(old),
           splice_(splice),
           options_(options),
@@ -205,8 +206,8 @@ ReplaceResult Replacement::run() {
         return result;
     }
     FileStatus backup;
-    backup_is_old_ = platform_.link_status(backup_name(target_.string()), backup) == 0 &&
-                     same_file(backup, old_.status);
+    backup_is_old_ =
+        platform_.link_status(backup_path(target_), backup) == 0 && same_file(backup, old_.status);
     if (old_.status.links - (backup_is_old_ ? 1 : 0) > 1) {
         return in_place();
     }
@@ -256,7 +257,7 @@ int Replacement::keep_backup(BackupSwap& swap, bool copy_only, bool& folder_refu
         return error;
     }
     int error = 0;
-    std::string fresh;
+    fs::path fresh;
     if (!copy_only) {
         fresh = link_to_fresh_name(
             folder_, backup_name(name_),

@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 
+#include "common/path_text.hpp"
 #include "storage/data_file.hpp"
 
 namespace ugraph {
@@ -59,9 +60,9 @@ std::string hidden_stem(std::string_view name) {
     return stem;
 }
 
-std::string link_to_fresh_name(const std::filesystem::path& folder, const std::string& name,
-                               const std::function<int(const std::filesystem::path&)>& make_name,
-                               int& error) {
+std::filesystem::path link_to_fresh_name(
+    const std::filesystem::path& folder, const std::string& name,
+    const std::function<int(const std::filesystem::path&)>& make_name, int& error) {
     static std::mt19937 draw{std::random_device{}()};
     const std::string stem = hidden_stem(name);
     error = EEXIST;
@@ -70,7 +71,7 @@ std::string link_to_fresh_name(const std::filesystem::path& folder, const std::s
         for (std::size_t k = 0; k < RANDOM_PART; ++k) {
             hidden += LETTERS[draw() % LETTERS.size()];
         }
-        std::string path = (folder / hidden).string();
+        std::filesystem::path path = folder / path_from_utf8(hidden);
         error = make_name(path);
         if (error == 0) {
             return path;
@@ -88,7 +89,7 @@ void clear_leftovers(const std::filesystem::path& folder, const std::string& nam
     const std::string stems[] = {hidden_stem(name), hidden_stem(backup_name(name))};
     for (const std::string& found : names) {
         if (is_hidden_name(found, stems[0]) || is_hidden_name(found, stems[1])) {
-            (void)platform.remove(folder / found);
+            (void)platform.remove(folder / path_from_utf8(found));
         }
     }
 }

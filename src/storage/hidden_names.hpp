@@ -13,6 +13,11 @@
 // link) on fresh hidden names of NAME in the folder until one is free;
 // gives the path taken, or nothing with `error` set.
 //
+// NAME is the file's name as UTF-8 text (see common/path_text.hpp), and so
+// are the names list_folder gives: a path is only ever made from them
+// through path_from_utf8, so a name Windows' narrow code page cannot spell
+// stays whole.
+//
 // clear_leftovers: removes from the folder every hidden name of NAME and of
 // NAME.bak, which only a kill in the middle of a replacement leaves behind
 // once the replacement is over; called while the file is locked, when no
@@ -32,9 +37,9 @@ inline constexpr std::size_t NAME_MAX_BYTES = 255;
 
 std::string hidden_stem(std::string_view name);
 
-std::string link_to_fresh_name(const std::filesystem::path& folder, const std::string& name,
-                               const std::function<int(const std::filesystem::path&)>& make_name,
-                               int& error);
+std::filesystem::path link_to_fresh_name(
+    const std::filesystem::path& folder, const std::string& name,
+    const std::function<int(const std::filesystem::path&)>& make_name, int& error);
 
 void clear_leftovers(const std::filesystem::path& folder, const std::string& name,
                      const Platform& platform);

@@ -1,11 +1,12 @@
 #include "storage/storage_messages.hpp"
 
+#include "common/path_text.hpp"
 #include "storage/data_file.hpp"
 
 namespace ugraph {
 
 std::string replace_failure(const std::filesystem::path& file, const Refusal& refusal) {
-    const std::string name = file.string();
+    const std::string name = utf8_of(file);
     const std::string kept = "; " + name + " was left as it was";
     const std::string left = "; it was left as it was";
     switch (refusal.kind) {
@@ -25,21 +26,21 @@ std::string replace_failure(const std::filesystem::path& file, const Refusal& re
 }
 
 std::string waiting_note(const std::filesystem::path& file) {
-    return file.string() + " is in use by another program; waiting up to 10 seconds for it";
+    return utf8_of(file) + " is in use by another program; waiting up to 10 seconds for it";
 }
 
 std::string no_backup_note(const std::filesystem::path& file) {
-    return "the folder of " + file.string() +
+    return "the folder of " + utf8_of(file) +
            " refuses new files, so it was rewritten in place and no backup of its previous "
            "content could be kept";
 }
 
 std::string cannot_read(const std::filesystem::path& file, const std::string& reason) {
-    return "cannot read " + file.string() + " (" + reason + ")";
+    return "cannot read " + utf8_of(file) + " (" + reason + ")";
 }
 
 std::string not_closed_at_end(const std::filesystem::path& file) {
-    return file.string() +
+    return utf8_of(file) +
            " ends inside a data-input that is not closed by ']'; nothing was appended";
 }
 

@@ -28,7 +28,7 @@ public:
     int create(std::uint32_t mode);
     FileHandle file() const { return file_; }
     int seal();
-    const std::string& path() const { return path_; }
+    const std::filesystem::path& path() const { return path_; }
     void discard();
     // After the rename the file is the target's; nothing is left to remove.
     void release() { path_.clear(); }
@@ -38,7 +38,7 @@ private:
     std::string name_;
     const Platform& platform_;
     FileHandle file_ = NO_FILE;
-    std::string path_;  // empty while it has no name
+    std::filesystem::path path_;  // empty while it has no name
 };
 
 }  // namespace ugraph

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "cli/data_file_commands.hpp"
+#include "common/path_text.hpp"
+#include "support/fresh_folder.hpp"
 
 namespace ugraph {
 namespace {
@@ -32,13 +34,12 @@ Ran run(std::vector<const char*> args, const std::string& typed = "typed") {
 
 struct DataFile {
     explicit DataFile(const std::string& content)
-        : path(mkdtemp(pattern.data())), file((path / "graphs.txt").string()) {
+        : path(fresh_folder("ugraph-cli-")), file(utf8_of(path / "graphs.txt")) {
         std::ofstream(file, std::ios::binary) << content;
     }
     ~DataFile() { fs::remove_all(path); }
     DataFile(const DataFile&) = delete;
     DataFile& operator=(const DataFile&) = delete;
-    std::string pattern = (fs::temp_directory_path() / "ugraph-cli-XXXXXX").string();
     fs::path path;
     std::string file;
 };

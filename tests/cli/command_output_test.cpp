@@ -13,6 +13,7 @@
 #include "../storage/passing_platform.hpp"
 #include "cli/command_line.hpp"
 #include "storage/output_buffer.hpp"
+#include "support/fresh_folder.hpp"
 
 namespace ugraph {
 namespace {
@@ -75,11 +76,10 @@ Ran run(std::vector<const char*> args) {
 }
 
 struct Folder {
-    Folder() : path(mkdtemp(pattern.data())) {}
+    Folder() : path(fresh_folder("ugraph-output-")) {}
     ~Folder() { fs::remove_all(path); }
     Folder(const Folder&) = delete;
     Folder& operator=(const Folder&) = delete;
-    std::string pattern = (fs::temp_directory_path() / "ugraph-output-XXXXXX").string();
     fs::path path;
 };
 

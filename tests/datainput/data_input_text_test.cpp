@@ -1,7 +1,6 @@
 #include "datainput/data_input_text.hpp"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -13,6 +12,7 @@
 
 #include "dialogue/load_data_input.hpp"
 #include "graph/normalize_arcs.hpp"
+#include "support/fresh_folder.hpp"
 #include "support/graph_of.hpp"
 
 namespace ugraph {
@@ -40,9 +40,7 @@ struct Loaded {
 // Runs the loader on the answers `typed` over a data file holding `file_text`, starting from
 // the graph `g`.
 Loaded load(const std::string& file_text, const std::string& typed, UGraph g = {}) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("ugraph-datafile-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
+    const std::filesystem::path dir = fresh_folder("ugraph-datafile-test-");
     std::ofstream(dir / GRAPH_DATA_FILE, std::ios::binary) << file_text;
     std::istringstream in(typed);
     std::ostringstream out;

@@ -6,12 +6,14 @@
 set -u
 binary=$1
 example=$(cd "$(dirname "$0")/../../examples" && pwd)/GraphDataFile2.txt
+source "$(dirname "$0")/lib/console_line_ends.bash"
 failed=0
 expect() {  # <number to answer> <line that must be printed>
     local work
     work=$(mktemp -d)
     cp "$example" "$work/GraphDataFile2.txt"
-    if ! (cd "$work" && printf 'F\n%s\nN\n\n\n' "$1" | timeout 10 "$binary") | grep -qxF "$2"; then
+    if ! (cd "$work" && printf 'F\n%s\nN\n\n\n' "$1" | timeout 10 "$binary") | console_to_lf |
+        grep -qxF "$2"; then
         echo "FAIL: answer $1 did not print: $2"
         failed=1
     fi

@@ -2,7 +2,6 @@
 // A scratch folder to save the graph of SAVED into, through any platform,
 // for the tests of a save.
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,6 +10,7 @@
 
 #include "dialogue/save_data_input.hpp"
 #include "passing_platform.hpp"
+#include "support/fresh_folder.hpp"
 #include "support/graph_of.hpp"
 
 namespace ugraph {
@@ -25,7 +25,7 @@ inline std::string found(const std::filesystem::path& at) {
 }
 
 struct SaveFolder {
-    SaveFolder() : path(mkdtemp(pattern.data())), file(path / "GraphDataFile2.txt") {}
+    SaveFolder() : path(fresh_folder("ugraph-save-")), file(path / "GraphDataFile2.txt") {}
     ~SaveFolder() { std::filesystem::remove_all(path); }
     SaveFolder(const SaveFolder&) = delete;
     SaveFolder& operator=(const SaveFolder&) = delete;
@@ -49,7 +49,6 @@ struct SaveFolder {
         return saved ? "saved" + shown.str().substr(SAVED.size() + 1) : shown.str();
     }
 
-    std::string pattern = (std::filesystem::temp_directory_path() / "ugraph-save-XXXXXX").string();
     std::filesystem::path path, file;
 };
 

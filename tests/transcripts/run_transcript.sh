@@ -1,7 +1,18 @@
 #!/usr/bin/env bash
 # Runs ugraph once, as a user would, and compares byte for byte.
 #
-#   run_transcript.sh <ugraph> <case folder>
+#   run_transcript.sh [--console-line-ends=lf|crlf] <ugraph> <case folder>
+#
+# <ugraph> is the command that runs the program: the binary, or in the
+# Windows build the launcher that runs ugraph.exe under Wine.
+#
+# With crlf, the dialogue's console is in the text mode of Windows, where
+# every line ugraph prints ends in CR LF: each of its standard output's line
+# ends must then be CR LF, and is brought to LF before the comparison, which
+# is the one difference allowed. The commands' standard output, standard
+# error and every file keep LF on every system, so those are compared as
+# they are. A run is the dialogue when its arguments name no command (at most
+# -f FILE).
 #
 # The case folder holds:
 #   stdin.txt           the answers typed, exactly as they reach standard input
@@ -24,6 +35,13 @@
 # The run happens in a fresh empty folder, must end within 10 seconds, and
 # must leave no temporary file behind.
 set -u
+line_ends=lf
+case ${1:-} in
+--console-line-ends=*)
+    line_ends=${1#*=}
+    shift
+    ;;
+esac
 binary=$1
 case_dir=$(cd "$2" && pwd)
 work=$(mktemp -d)
@@ -53,6 +71,20 @@ if [ -f "$case_dir/stderr.txt" ]; then
         fail "standard error differs: $(cat -A "$scratch/stderr" | head -5)"
 elif [ -s "$scratch/stderr" ]; then
     fail "standard error is not empty: $(cat -A "$scratch/stderr" | head -5)"
+fi
+
+dialogue=1
+for ((k = 0; k < ${#args[@]}; k++)); do
+    case ${args[k]} in
+    -f | --file) k=$((k + 1)) ;;
+    *) dialogue=0 ;;
+    esac
+done
+if [ "$line_ends" = crlf ] && [ "$dialogue" = 1 ]; then
+    perl -0777 -ne 'exit(/(?<!\r)\n/ ? 0 : 1)' "$scratch/stdout" &&
+        fail "a line of the dialogue ends in a bare LF, not in the console's CR LF"
+    perl -0777 -pe 's/\r\n/\n/g' "$scratch/stdout" >"$scratch/stdout.lf"
+    mv "$scratch/stdout.lf" "$scratch/stdout"
 fi
 
 if ! cmp -s "$case_dir/stdout.txt" "$scratch/stdout"; then

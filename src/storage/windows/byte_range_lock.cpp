@@ -1,0 +1,56 @@
+#include "storage/windows/byte_range_lock.hpp"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <thread>
+
+#include "storage/windows/windows_errors.hpp"
+
+namespace ugraph {
+namespace {
+
+// The first pause between two tries, and the longest.
+constexpr std::chrono::milliseconds FIRST_PAUSE{1};
+constexpr std::chrono::milliseconds LONGEST_PAUSE{20};
+
+OVERLAPPED lock_place() {
+    OVERLAPPED place{};
+    place.Offset = static_cast<DWORD>(LOCK_OFFSET);
+    place.OffsetHigh = static_cast<DWORD>(LOCK_OFFSET >> 32);
+    return place;
+}
+
+}  // namespace
+
+int lock_byte_range(FileHandle file, bool exclusive, std::chrono::milliseconds patience) {
+    const DWORD flags = LOCKFILE_FAIL_IMMEDIATELY | (exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0);
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    auto pause = std::chrono::duration_cast<std::chrono::steady_clock::duration>(FIRST_PAUSE);
+    for (;;) {
+        OVERLAPPED place = lock_place();
+        if (LockFileEx(reinterpret_cast<HANDLE>(file), flags, 0, 1, 0, &place) != 0) {
+            return 0;
+        }
+        const DWORD error = GetLastError();
+        if (error != ERROR_LOCK_VIOLATION && error != ERROR_IO_PENDING) {
+            return error_number(error);
+        }
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= deadline) {
+            return EWOULDBLOCK;
+        }
+        std::this_thread::sleep_for(std::min(pause, deadline - now));
+        pause = std::min<std::chrono::steady_clock::duration>(pause * 2, LONGEST_PAUSE);
+    }
+}
+
+int unlock_byte_range(FileHandle file) {
+    OVERLAPPED place = lock_place();
+    return UnlockFileEx(reinterpret_cast<HANDLE>(file), 0, 1, 0, &place) != 0
+               ? 0
+               : error_number(GetLastError());
+}
+
+}  // namespace ugraph

@@ -1,0 +1,146 @@
+// The Windows side of the platform, on what Windows adds to a save: a file
+// that another program holds open or marks read-only, a device name, a data
+// file held open (and locked) while it is replaced, names the
+// ANSI code page cannot spell, a path relative to a drive, and Ctrl-C during
+// a save. (Wine lets root
+// write a read-only file, so that refusal rests on the attribute itself.)
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include "common/path_text.hpp"
+#include "storage/data_file_stream.hpp"
+#include "storage/file_access.hpp"
+#include "storage/file_replace.hpp"
+#include "storage/save_folder.hpp"
+#include "storage/windows/console_events.hpp"
+
+namespace ugraph {
+namespace {
+namespace fs = std::filesystem;
+
+// A handle on a file as another program would hold it.
+class Held {
+public:
+    Held(const fs::path& file, DWORD access, DWORD share)
+        : handle_(CreateFileW(file.c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    Held(const Held&) = delete;
+    Held& operator=(const Held&) = delete;
+    ~Held() { CloseHandle(handle_); }
+    HANDLE get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+// Replaces the file's content with a backup: "replaced", or the reason why not.
+std::string refusal_of(const fs::path& file, const std::string& text = SAVED) {
+    const Result<ReplaceReport> replaced = replace_file_contents(file, text, {.keep_backup = true});
+    return replaced ? "replaced" : replaced.reason();
+}
+
+TEST(WindowsSave, RefusesAFileAnotherProgramHoldsOrMarksReadOnlyAndKeepsIt) {
+    const std::string refused = SAVED + "\nError: cannot write file GraphDataFile2.txt (";
+    const std::string kept = "); it was left as it was\n";
+    {
+        const SaveFolder d;
+        d.lay("old");
+        const Held other(d.file, GENERIC_READ, FILE_SHARE_READ);  // no one else may write
+        EXPECT_EQ(d.save(), refused + "Open in another program" + kept);
+        EXPECT_EQ(found(d.file), "old");
+        EXPECT_EQ(d.entries(), 1);
+    }
+    {
+        const SaveFolder d;
+        d.lay("old");
+        ASSERT_NE(SetFileAttributesW(d.file.c_str(), FILE_ATTRIBUTE_READONLY), 0);
+        EXPECT_EQ(d.save(), refused + "Permission denied" + kept);
+        SetFileAttributesW(d.file.c_str(), FILE_ATTRIBUTE_NORMAL);
+        EXPECT_EQ(found(d.file), "old");
+        EXPECT_EQ(d.entries(), 1);
+    }
+}
+
+TEST(WindowsSave, ReplacesAFileHeldOpenByItselfAndAnotherAndAReadOnlyBackup) {
+    const SaveFolder d;
+    d.lay("old");
+    std::ofstream(d.backup(), std::ios::binary) << "older";
+    ASSERT_NE(SetFileAttributesW(d.backup().c_str(), FILE_ATTRIBUTE_READONLY), 0);
+    {
+        // The save holds the file open and locked itself; another program
+        // holds it open too, letting others read, write and rename it.
+        const Held other(d.file, GENERIC_READ,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+        EXPECT_EQ(d.save(), "saved");
+        EXPECT_EQ(found(d.file), SAVED);
+        EXPECT_EQ(found(d.backup()), "old");
+    }
+    // The replaced file goes once its last handle is closed.
+    EXPECT_EQ(d.entries(), 2);
+}
+
+TEST(WindowsSave, RefusesDeviceNamesInTheirOwnWords) {
+    const SaveFolder d;
+    const std::string reason = "A device name reserved by Windows";
+    for (const char* name : {"NUL", "con.txt", "Com1", "LPT9.graphs.txt", "aux /x.txt"}) {
+        const fs::path file = d.path / name;
+        EXPECT_EQ(refusal_of(file), reason) << name;
+        EXPECT_EQ(DataFileStream::open(file).reason(), reason) << name;
+    }
+    EXPECT_EQ(d.entries(), 0);
+}
+
+TEST(WindowsSave, SavesWhereTheAnsiCodePageCannotSpellTheNames) {
+    const SaveFolder d;
+    const fs::path folder = d.path / path_from_utf8("Γράφοι ñ");
+    fs::create_directory(folder);
+    const fs::path file = folder / path_from_utf8("Γράφος.txt");
+    EXPECT_EQ(refusal_of(file, "first"), "replaced");
+    EXPECT_EQ(refusal_of(file, SAVED), "replaced");
+    EXPECT_EQ(found(file), SAVED);
+    EXPECT_EQ(found(fs::path(file) += ".bak"), "first");
+    // Built through the ANSI code page, the name would be another one.
+    EXPECT_FALSE(fs::exists(folder / std::string("Γράφος.txt")));
+}
+
+TEST(WindowsSave, KeepsTheDriveOfAPathRelativeToADrivesCurrentFolder) {
+    const SaveFolder d;
+    d.lay("old");
+    // C:GraphDataFile2.txt: the file in the current folder of drive C:.
+    const fs::path on_drive = d.path.root_name() / fs::path("GraphDataFile2.txt");
+    const fs::path here = fs::current_path();
+    fs::current_path(d.path);
+    EXPECT_EQ(follow_links_safely(on_drive).target, on_drive);
+    EXPECT_EQ(refusal_of(on_drive), "replaced");
+    fs::current_path(here);
+    EXPECT_EQ(found(d.file), SAVED);
+    EXPECT_EQ(found(d.backup()), "old");
+}
+
+TEST(WindowsSave, CtrlCWaitsUntilEveryHoldOfTheSaveIsGone) {
+    std::unique_ptr<SignalsHeld> outer = system_platform().hold_ending_signals();
+    std::unique_ptr<SignalsHeld> inner = system_platform().hold_ending_signals();
+    std::atomic<bool> gave_way = false;
+    // As the console calls the handler: on a thread of its own.
+    std::thread handler([&] {
+        wait_for_no_hold();
+        gave_way = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_FALSE(gave_way);
+    inner.reset();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_FALSE(gave_way) << "the outer hold still lives";
+    outer.reset();
+    handler.join();
+    EXPECT_TRUE(gave_way);
+}
+
+}  // namespace
+}  // namespace ugraph
