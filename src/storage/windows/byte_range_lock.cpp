@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <thread>
 
-#include "storage/windows/windows_errors.hpp"
+#include "storage/windows/win32_values.hpp"
 
 namespace ugraph {
 namespace {
@@ -30,7 +30,7 @@ int lock_byte_range(FileHandle file, bool exclusive, std::chrono::milliseconds p
     auto pause = std::chrono::duration_cast<std::chrono::steady_clock::duration>(FIRST_PAUSE);
     for (;;) {
         OVERLAPPED place = lock_place();
-        if (LockFileEx(reinterpret_cast<HANDLE>(file), flags, 0, 1, 0, &place) != 0) {
+        if (LockFileEx(handle_of(file), flags, 0, 1, 0, &place) != 0) {
             return 0;
         }
         const DWORD error = GetLastError();
@@ -48,9 +48,7 @@ int lock_byte_range(FileHandle file, bool exclusive, std::chrono::milliseconds p
 
 int unlock_byte_range(FileHandle file) {
     OVERLAPPED place = lock_place();
-    return UnlockFileEx(reinterpret_cast<HANDLE>(file), 0, 1, 0, &place) != 0
-               ? 0
-               : error_number(GetLastError());
+    return UnlockFileEx(handle_of(file), 0, 1, 0, &place) != 0 ? 0 : error_number(GetLastError());
 }
 
 }  // namespace ugraph

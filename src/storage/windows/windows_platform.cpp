@@ -31,7 +31,7 @@
 #include "storage/platform.hpp"
 #include "storage/windows/byte_range_lock.hpp"
 #include "storage/windows/console_events.hpp"
-#include "storage/windows/windows_errors.hpp"
+#include "storage/windows/win32_values.hpp"
 
 namespace ugraph {
 namespace {
@@ -47,8 +47,6 @@ constexpr int STANDARD_OUTPUT = 1;
 
 // The most a single ReadFile or WriteFile is asked for.
 constexpr DWORD MOST_AT_ONCE = DWORD{1} << 30;
-
-HANDLE handle_of(FileHandle file) { return reinterpret_cast<HANDLE>(file); }
 
 }  // namespace
 
