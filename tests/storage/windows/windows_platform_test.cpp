@@ -1,9 +1,9 @@
 // The Windows side of the platform, on what Windows adds to a save: a file
-// that another program holds open or marks read-only, a device name, a data
-// file held open (and locked) while it is replaced, names the
-// ANSI code page cannot spell, a path relative to a drive, and Ctrl-C during
-// a save. (Wine lets root
-// write a read-only file, so that refusal rests on the attribute itself.)
+// that another program holds open or marks read-only (and, injected, the
+// refusals Wine does not make), a device name, a data file held open (and
+// locked) while it is replaced, names the ANSI code page cannot spell, a path
+// relative to a drive, and Ctrl-C during a save. (Wine lets root write a
+// read-only file, so that refusal rests on the attribute itself.)
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -20,6 +20,7 @@
 #include "storage/file_replace.hpp"
 #include "storage/save_folder.hpp"
 #include "storage/windows/console_events.hpp"
+#include "storage/windows/win32_values.hpp"
 
 namespace ugraph {
 namespace {
@@ -64,6 +65,53 @@ TEST(WindowsSave, RefusesAFileAnotherProgramHoldsOrMarksReadOnlyAndKeepsIt) {
         SetFileAttributesW(d.file.c_str(), FILE_ATTRIBUTE_NORMAL);
         EXPECT_EQ(found(d.file), "old");
         EXPECT_EQ(d.entries(), 1);
+    }
+}
+
+// Windows refuses what Wine lets through: a replacement of a file another
+// program holds, or one closed to the user. Each Windows error is injected
+// where the save puts its text in place, or where it writes the text.
+struct WindowsRefuses : PassingPlatform {
+    DWORD error = ERROR_SUCCESS;
+    bool at_rename = true;
+    int rename(const Path& from, const Path& to) const override {
+        return at_rename && to.filename() == GRAPH_DATA_FILE ? error_number(error)
+                                                             : PassingPlatform::rename(from, to);
+    }
+    int write(FileHandle file, const char* data, std::size_t size,
+              std::size_t& written) const override {
+        return !at_rename && std::string_view(data, size) == SAVED
+                   ? error_number(error)
+                   : PassingPlatform::write(file, data, size, written);
+    }
+};
+
+TEST(WindowsSave, SaysWhatWindowsRefusedAndLeavesTheFileAndItsBackup) {
+    const struct {
+        DWORD error;
+        std::string reason;
+    } refusals[] = {
+        {ERROR_SHARING_VIOLATION, "Open in another program"},
+        {ERROR_LOCK_VIOLATION, "Open in another program"},
+        {ERROR_UNABLE_TO_REMOVE_REPLACED, "Open in another program"},
+        {ERROR_ACCESS_DENIED, "Permission denied"},
+        {ERROR_DISK_FULL, "No space left on device"},
+        {ERROR_WRITE_PROTECT, "Read-only file system"},
+    };
+    for (const bool at_rename : {true, false}) {
+        for (const auto& refusal : refusals) {
+            WindowsRefuses windows;
+            windows.error = refusal.error;
+            windows.at_rename = at_rename;
+            const SaveFolder d;
+            d.lay("old");
+            std::ofstream(d.backup(), std::ios::binary) << "older";
+            EXPECT_EQ(d.save(windows), SAVED + "\nError: cannot write file GraphDataFile2.txt (" +
+                                           refusal.reason + "); it was left as it was\n");
+            EXPECT_EQ(found(d.file), "old") << refusal.reason;
+            EXPECT_EQ(found(d.backup()), "older") << refusal.reason;
+            EXPECT_EQ(d.entries(), 2) << "a file was left: " << refusal.reason;
+        }
     }
 }
 
