@@ -14,12 +14,6 @@ namespace ugraph {
 namespace {
 namespace fs = std::filesystem;
 
-std::uint64_t inode_of(const fs::path& file) {
-    FileStatus status;
-    (void)system_platform().status(file, status);
-    return status.inode;
-}
-
 // What a kill between the backup and the rename leaves: the backup a second
 // link of the data file, a hidden link of the backup on its way, a hidden
 // temporary file of the text. Names that only look alike stay.

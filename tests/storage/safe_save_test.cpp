@@ -11,12 +11,6 @@ namespace ugraph {
 namespace {
 namespace fs = std::filesystem;
 
-std::uint64_t inode_of(const fs::path& file) {
-    FileStatus status;
-    (void)system_platform().status(file, status);
-    return status.inode;
-}
-
 struct NoHardLinks : PassingPlatform {
     int link(const Path& /*from*/, const Path& /*to*/) const override { return EPERM; }
 };

@@ -2,6 +2,7 @@
 // A scratch folder to save the graph of SAVED into, through any platform,
 // for the tests of a save.
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -16,6 +17,13 @@
 namespace ugraph {
 
 inline const std::string SAVED = "[U \"new\", (1),2,3, (2), (3)]";
+
+// The file's number on its device, to tell a second link from a copy.
+inline std::uint64_t inode_of(const std::filesystem::path& file) {
+    FileStatus status;
+    (void)system_platform().status(file, status);
+    return status.inode;
+}
 
 // What stands at the path: a file's bytes, or "<folder>".
 inline std::string found(const std::filesystem::path& at) {
