@@ -14,6 +14,7 @@
 
 #include "fuzz_support.hpp"
 #include "graph/arc_list.hpp"
+#include "graph/link_set.hpp"
 #include "interchange/format.hpp"
 #include "interchange/graph_importer.hpp"
 
@@ -23,7 +24,7 @@ using LinkList = std::vector<std::pair<int, int>>;
 
 inline LinkList links_of(const UGraph& graph) {
     LinkList links;
-    for_each_link(graph, [&](int a, int b) { links.emplace_back(a, b); });
+    LinkSet::of(graph).for_each_link([&](int a, int b) { links.emplace_back(a, b); });
     return links;
 }
 

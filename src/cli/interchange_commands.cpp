@@ -74,22 +74,9 @@ int export_command(const ExportRequest& request, std::istream& in, std::ostream&
         tell_error(err, no_such_data_input(data->name(), reader.count(), *number));
         return EXIT_USAGE;
     }
-    // A format written from links (graph6, a table of bits) gets them as the
-    // loader gathers them, so that a long export does not lay out the arcs of
-    // every data-input only to read them back; the others get the graph.
-    const FormatRow& row = format_row(format);
     UGraph graph;
-    LinkSet links;
-    int nodes = 0;
-    const auto load = [&] {
-        return row.write_links != nullptr ? read_links(input, graph.name, links, nodes)
-                                          : read_graph(input, graph);
-    };
-    const auto write = [&] {
-        return row.write_links != nullptr
-                   ? row.write_links(links, nodes, sink.text())
-                   : append_in_format(format, graph, sink.text(), request.base);
-    };
+    const auto load = [&] { return read_graph(input, graph); };
+    const auto write = [&] { return append_in_format(format, graph, sink.text(), request.base); };
     bool flowing = true;  // the output still takes the text
     int status = EXIT_DONE;
     const auto export_one = [&] {

@@ -1,7 +1,6 @@
 #include "datainput/data_input_graph.hpp"
 
 #include "datainput/data_input_text.hpp"
-#include "graph/link_set.hpp"
 
 namespace ugraph {
 
@@ -31,23 +30,12 @@ Result<std::string> loader_copy(const DataInput& input) {
     return "[U" + input.text.substr(2);
 }
 
-Result<> read_links(const DataInput& input, GraphName& name, LinkSet& links, int& nodes) {
+Result<> read_graph(const DataInput& input, UGraph& graph) {
     // The reading passes over the marker, so the text itself is read rather
     // than the loader's copy: a long export reads every data-input.
     Result<> loaded = may_be_loaded(input);
     if (loaded) {
-        loaded = parse_data_input(input.text, name, links, nodes);
-    }
-    return loaded;
-}
-
-Result<> read_graph(const DataInput& input, UGraph& graph) {
-    LinkSet links;
-    int nodes = 0;
-    Result<> loaded = read_links(input, graph.name, links, nodes);
-    if (loaded) {
-        links.write_arcs(graph);
-        graph.set_node_count(nodes);
+        loaded = parse_data_input(input.text, graph);
     }
     return loaded;
 }

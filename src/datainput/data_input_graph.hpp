@@ -8,9 +8,6 @@
 //                (kind not_marked), a data-input not closed before the end of
 //                the file, one longer than MAX_DATA_INPUT_CHARS, and whatever
 //                parse_data_input refuses.
-//   read_links   the same, with the links gathered in `links` (cleared
-//                first) and the node count given apart: what read_graph
-//                lays out as arcs, for a writer that needs no arcs.
 //   loader_copy  the text the dialogue echoes before reading it: the
 //                data-input with its marker as a capital U, refused where
 //                read_graph would refuse before reading the text.
@@ -19,7 +16,6 @@
 
 #include "common/result.hpp"
 #include "datainput/data_input_reader.hpp"
-#include "graph/link_set.hpp"
 #include "graph/ugraph.hpp"
 
 namespace ugraph {
@@ -29,8 +25,6 @@ inline constexpr std::string_view NOT_MARKED_LINE =
     "Input-array in file not marked 'U' (after '[') for Ugraph";
 
 Result<> read_graph(const DataInput& input, UGraph& graph);
-
-Result<> read_links(const DataInput& input, GraphName& name, LinkSet& links, int& nodes);
 
 Result<std::string> loader_copy(const DataInput& input);
 

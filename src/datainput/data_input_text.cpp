@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 
 #include "common/decimal.hpp"
 #include "graph/arc_list.hpp"
@@ -24,17 +25,18 @@ void append_written_form(const UGraph& graph, std::string& text) {
     char* at = std::copy(opening.begin(), opening.end(), text.data() + start);
     at = std::copy(name.begin(), name.end(), at);
     *at++ = '"';
-    for_each_node_run(graph, graph.node_count(), [&](int i, std::span<const std::int32_t> run) {
+    const LinkSet links = LinkSet::of(graph);
+    for (int i = 1; i <= graph.node_count(); ++i) {
         at = std::copy(header_opening.begin(), header_opening.end(), at);
         at = put_number(at, i);
         *at++ = ')';
-        for (const std::int32_t k : run) {
-            if (k > i) {
-                *at++ = ',';
-                at = put_number(at, k);
-            }
+        // The neighbours above i, ascending: each link once, under its lower end.
+        const std::uint64_t row = i <= MAX_NODES ? links.row(i) : 0;
+        for (std::uint64_t above = row >> i >> 1; above != 0; above &= above - 1) {
+            *at++ = ',';
+            at = put_number(at, i + 1 + std::countr_zero(above));
         }
-    });
+    }
     *at++ = ']';
     text.resize(static_cast<std::size_t>(at - text.data()));
 }
@@ -47,16 +49,12 @@ std::string written_form(const UGraph& graph) {
 
 namespace {
 
-// Walks the node groups of one data-input, handing every entry (header,
-// neighbour) to `entries` in text order: a loose arc list for
-// parse_data_input, or a LinkSet for the loader, which so gets the canonical
-// links without a loose list to write and read again. Every read is
-// bounds-checked: past the end of the text it sees a NUL, which no rule
-// accepts.
-template <typename Entries>
+// Walks the node groups of one data-input, gathering every entry (header,
+// neighbour) as a link. Every read is bounds-checked: past the end of the
+// text it sees a NUL, which no rule accepts.
 class NodeGroupReader {
 public:
-    NodeGroupReader(std::string_view text, Entries& entries) : text_(text), entries_(entries) {}
+    NodeGroupReader(std::string_view text, LinkSet& entries) : text_(text), entries_(entries) {}
 
     // Reads from the "(" at `start` to the closing "]".
     bool read(std::size_t start, std::string& reason) {
@@ -207,26 +205,11 @@ private:
     }
 
     std::string_view text_;
-    Entries& entries_;
+    LinkSet& entries_;
     std::size_t pos_ = 0;
     std::int32_t header_ = 0;
     std::int32_t largest_ = 0;
     std::int32_t count_ = 0;
-};
-
-// The entries as a loose arc list; every entry is a link both ways, so the
-// reverses follow the entries.
-class LooseArcs {
-public:
-    explicit LooseArcs(UGraph& graph) : arcs_(graph) {}
-    void add(std::int32_t header, std::int32_t neighbor) { arcs_.append(header, neighbor); }
-    void close_with_reverses() {
-        arcs_.append_reverses();
-        arcs_.close();
-    }
-
-private:
-    ArcListWriter arcs_;
 };
 
 // The name, and where the first node group begins.
@@ -257,30 +240,14 @@ Result<> parse_data_input(std::string_view text, UGraph& graph) {
     if (!named) {
         return named;
     }
-    LooseArcs arcs(graph);
-    NodeGroupReader reader(text, arcs);
-    std::string reason;
-    if (!reader.read(first_header, reason)) {
-        return refused(std::move(reason));
-    }
-    arcs.close_with_reverses();
-    graph.set_node_count(reader.largest());
-    return Done{};
-}
-
-Result<> parse_data_input(std::string_view text, GraphName& name, LinkSet& links, int& largest) {
-    std::size_t first_header = 0;
-    Result<> named = read_name(text, name, first_header);
-    if (!named) {
-        return named;
-    }
-    links.clear();
+    LinkSet links;
     NodeGroupReader reader(text, links);
     std::string reason;
     if (!reader.read(first_header, reason)) {
         return refused(std::move(reason));
     }
-    largest = reader.largest();
+    links.write_arcs(graph);
+    graph.set_node_count(reader.largest());
     return Done{};
 }
 

@@ -36,9 +36,9 @@ std::string written_form(const UGraph& graph);
 // form into one text, without a string of its own.
 void append_written_form(const UGraph& graph, std::string& text);
 
-// Reads one data-input, "[" to its "]", into the graph's name and a loose
-// arc list: each neighbour entry and its reverse, with the node count the
-// largest node number named anywhere. A refusal's reason completes
+// Reads one data-input, "[" to its "]", into the graph's name and its links
+// in canonical form, each neighbour entry a link both ways, with the node
+// count the largest node number named anywhere. A refusal's reason completes
 // "Data-input 3 cannot be loaded: ..."; the graph may then be half written
 // and is not to be used. Refused, besides any character the rules give no
 // place: fewer than two double quotes, a name over NAME_MAX_CHARS, no header,
@@ -46,11 +46,5 @@ void append_written_form(const UGraph& graph, std::string& text);
 // to MAX_NODES, a "#", a neighbour after a list's closing 0, and more than
 // MAX_LINKS neighbour numbers.
 Result<> parse_data_input(std::string_view text, UGraph& graph);
-
-// The same reading and the same refusals, with the entries gathered as links
-// in `links` (cleared first) and the largest node number named given in
-// `largest`: what parse_data_input and normalize_arcs give together, without
-// the loose list in between.
-Result<> parse_data_input(std::string_view text, GraphName& name, LinkSet& links, int& largest);
 
 }  // namespace ugraph

@@ -1,18 +1,16 @@
 #pragma once
 // The writing and walking of a graph's arc list, kept in one place.
 //
-//   ArcListWriter      appends arcs from slot 1 on, or the reverses of those
-//                      appended so far; close() writes the count in slot 0
-//                      and the closing 0 behind the last arc (the node count
-//                      is not touched).
+//   ArcListWriter      appends arcs from slot 1 on; close() writes the count
+//                      in slot 0 and the closing 0 behind the last arc (the
+//                      node count is not touched): the loose lists of
+//                      keyboard entry and the editor, and LinkSet's
+//                      canonical arcs.
 //   for_each_loose_arc reads a list as built, up to its closing 0 and at most
 //                      MAX_NORMALIZE_ARCS arcs: what normalize_arcs takes.
 //   for_each_node_run  walks a canonical graph node by node: node i's arcs
 //                      are one run of consecutive slots, its neighbours
 //                      ascending.
-//   for_each_link      each link of a canonical graph once, as (a, b) with
-//                      a <= b, ascending: the arcs whose first end is the
-//                      lower one.
 //   vertex_count       the nodes a canonical graph spans: its node count, or
 //                      its highest linked node where a link goes above it.
 #include <algorithm>
@@ -32,13 +30,6 @@ public:
         ++count_;
         arc_from_[count_] = from;
         arc_to_[count_] = to;
-    }
-    // Appends (b, a) for every arc (a, b) appended so far, in the same order.
-    void append_reverses() {
-        const std::size_t entries = count_;
-        for (std::size_t m = 1; m <= entries; ++m) {
-            append(arc_to_[m], arc_from_[m]);
-        }
     }
     std::int32_t count() const { return static_cast<std::int32_t>(count_); }
     void close() {
@@ -77,17 +68,6 @@ void for_each_node_run(const UGraph& graph, int n, Visit&& visit) {
             ++cursor;
         }
         visit(i, ends.subspan(start, cursor - start));
-    }
-}
-
-template <typename Visit>
-void for_each_link(const UGraph& graph, Visit&& visit) {
-    const std::span<const std::int32_t> starts = graph.arc_starts();
-    const std::span<const std::int32_t> ends = graph.arc_ends();
-    for (std::size_t k = 0; k < starts.size(); ++k) {
-        if (starts[k] <= ends[k]) {
-            visit(starts[k], ends[k]);
-        }
     }
 }
 

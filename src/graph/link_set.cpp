@@ -6,18 +6,27 @@
 
 namespace ugraph {
 
-void LinkSet::clear() {
-    std::fill(rows_.begin(), rows_.begin() + highest_node_ + 1, 0);
-    highest_node_ = 0;
-    links_ = 0;
-    loops_ = 0;
+LinkSet LinkSet::of(const UGraph& graph) {
+    // Every link of a canonical graph stands both ways, so each arc sets the
+    // bit of its second end in the row of its first.
+    LinkSet links;
+    const std::span<const std::int32_t> starts = graph.arc_starts();
+    const std::span<const std::int32_t> ends = graph.arc_ends();
+    for (std::size_t k = 0; k < starts.size(); ++k) {
+        const std::int32_t a = starts[k];
+        const std::int32_t b = ends[k];
+        if (a >= 1 && a <= MAX_NODES && b >= 1 && b <= MAX_NODES) {
+            links.add(a, b);
+        }
+    }
+    return links;
 }
 
 void LinkSet::write_arcs(UGraph& graph) const {
     // Reading the rows in node order and each row's bits upward gives the
     // arcs ascending by first and then second end, each once, without a sort.
     ArcListWriter arcs(graph);
-    for (int a = 1; a <= highest_node_; ++a) {
+    for (int a = 1; a <= MAX_NODES; ++a) {
         for (std::uint64_t row = rows_[a]; row != 0; row &= row - 1) {
             arcs.append(a, std::countr_zero(row));
         }

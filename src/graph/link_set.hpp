@@ -1,18 +1,26 @@
 #pragma once
-// LinkSet: the links of one graph as a table of bits, the single way ugraph
-// gathers links, whatever they come from: the arcs normalize_arcs packs, the
-// lines typed at the keyboard or in the editor, an imported graph.
+// LinkSet: the links of one graph as one 64-bit row per node, as nauty holds
+// a graph: bit b of row a is set when a and b are linked, in both rows. It is
+// the one way ugraph builds a graph and reads one: the formats, the
+// importers, the data-input reader and the editor's pass check work on it,
+// and UGraph, the graph that is stored and passed, is made from it and into
+// it here alone. Every count is computed from the rows, never kept beside
+// them.
 //
-// add() takes a link between two nodes of 1..MAX_NODES, in either order; a
-// repeat changes nothing. write_arcs() gives the graph the links in
-// canonical form: both ways, ascending, each once, a self-loop as one arc.
-// for_each_link() visits each link once as (a, b) with a <= b, ascending.
-// clear() touches only the rows that were used, so one set serves many
-// graphs.
+//   of(graph)      the links of a UGraph's arcs (ends outside 1..MAX_NODES
+//                  are passed over); write_arcs(graph) gives the graph the
+//                  links in canonical form: both ways, ascending, each once,
+//                  a self-loop as one arc; the node count is not touched.
+//   add, contains  a link between two nodes of 1..MAX_NODES, in either
+//                  order; adding a link twice changes nothing.
+//   row(node)      the node's row: bit b set for each neighbour b.
+//   links, loops, links_without_loops, arc_count, highest_node: counted.
+//   for_each_link  each link once as (a, b) with a <= b, ascending.
 //
 // too_many_links and too_many_vertices are the words for a graph that a
 // Ugraph cannot hold, the same whatever it came from: "it has 1225 links; a
-// Ugraph holds at most 624".
+// Ugraph holds at most 624"; within_link_limit is the one check of that limit.
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -25,32 +33,47 @@ namespace ugraph {
 
 class LinkSet {
 public:
-    // Gives true when the link was not there yet.
-    bool add(int a, int b) {
-        if (contains(a, b)) {
-            return false;
-        }
+    static LinkSet of(const UGraph& graph);
+    void write_arcs(UGraph& graph) const;
+
+    void add(int a, int b) {
         rows_[a] |= bit(b);
         rows_[b] |= bit(a);
-        ++links_;
-        loops_ += a == b ? 1 : 0;
-        highest_node_ = std::max({highest_node_, a, b});
-        return true;
     }
     bool contains(int a, int b) const { return (rows_[a] & bit(b)) != 0; }
+    std::uint64_t row(int node) const { return rows_[node]; }
     bool has_links(int node) const { return rows_[node] != 0; }
-    int links() const { return links_; }
-    // Links between two different nodes: the ones MAX_LINKS counts.
-    int links_without_loops() const { return links_ - loops_; }
+    void clear() { rows_.fill(0); }
+
     // How many arcs the canonical form of these links has.
-    int arc_count() const { return 2 * links_without_loops() + loops_; }
-    int highest_node() const { return highest_node_; }
-    void clear();
-    void write_arcs(UGraph& graph) const;
+    int arc_count() const {
+        int arcs = 0;
+        for (const std::uint64_t row : rows_) {
+            arcs += std::popcount(row);
+        }
+        return arcs;
+    }
+    int loops() const {
+        int loops = 0;
+        for (int node = 1; node <= MAX_NODES; ++node) {
+            loops += contains(node, node) ? 1 : 0;
+        }
+        return loops;
+    }
+    // Links between two different nodes: the ones MAX_LINKS counts.
+    int links_without_loops() const { return (arc_count() - loops()) / 2; }
+    int links() const { return links_without_loops() + loops(); }
+    int highest_node() const {
+        int node = MAX_NODES;
+        while (node > 0 && rows_[node] == 0) {
+            --node;
+        }
+        return node;
+    }
 
     template <typename Visit>
     void for_each_link(Visit&& visit) const {
-        for (int a = 1; a <= highest_node_; ++a) {
+        for (int a = 1; a <= MAX_NODES; ++a) {
             // The bits from a upward: each link once, under its lower end.
             for (std::uint64_t row = rows_[a] & ~(bit(a) - 1); row != 0; row &= row - 1) {
                 visit(a, std::countr_zero(row));
@@ -62,11 +85,7 @@ private:
     static_assert(MAX_NODES < 64);
     static std::uint64_t bit(int node) { return std::uint64_t{1} << node; }
 
-    // Bit b of rows_[a] is set when a and b are linked, in both rows.
     std::array<std::uint64_t, MAX_NODES + 1> rows_{};
-    int highest_node_ = 0;
-    int links_ = 0;
-    int loops_ = 0;
 };
 
 std::string too_many_vertices(long long vertices);

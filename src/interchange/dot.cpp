@@ -2,6 +2,7 @@
 
 #include "common/decimal.hpp"
 #include "graph/arc_list.hpp"
+#include "graph/link_set.hpp"
 
 namespace ugraph {
 
@@ -74,7 +75,7 @@ void append_dot(const UGraph& graph, std::string& out) {
     out += "graph ";
     append_quoted(name_text(graph.name), out);
     out += " {\n  layout=neato;\n";
-    for_each_link(graph, [&](int a, int b) {
+    LinkSet::of(graph).for_each_link([&](int a, int b) {
         out += "  ";
         append_number(a, out);
         out += " -- ";

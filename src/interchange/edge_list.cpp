@@ -2,11 +2,12 @@
 
 #include "common/decimal.hpp"
 #include "graph/arc_list.hpp"
+#include "graph/link_set.hpp"
 
 namespace ugraph {
 
 void append_edge_list(const UGraph& graph, std::string& out, int base) {
-    for_each_link(graph, [&](int a, int b) {
+    LinkSet::of(graph).for_each_link([&](int a, int b) {
         append_number(a - 1 + base, out);
         out += ' ';
         append_number(b - 1 + base, out);

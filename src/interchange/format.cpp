@@ -32,15 +32,15 @@ ListLine edge_list_line(std::string_view line, bool cut, int base, LinkSet& link
 
 constexpr std::array<FormatRow, 5> FORMATS = {{
     {Format::graph6, "graph6", "nauty's one line per simple graph", true, append_graph6,
-     append_graph6, read_graph6, nullptr, nullptr, true},
+     read_graph6, nullptr, nullptr, true},
     {Format::sparse6, "sparse6", "nauty's one line per graph, self-loops too", true,
-     always<append_sparse6>, nullptr, read_sparse6, nullptr, nullptr, true},
+     always<append_sparse6>, read_sparse6, nullptr, nullptr, true},
     {Format::dot, "dot", "Graphviz's graph text, written only", true, always<append_dot>, nullptr,
-     nullptr, nullptr, nullptr, true},
+     nullptr, nullptr, true},
     {Format::edgelist, "edgelist", "NetworkX's and igraph's edge list, one graph", false,
-     always<from_one<append_edge_list>>, nullptr, nullptr, edge_list_line, append_edge_list, false},
+     always<from_one<append_edge_list>>, nullptr, edge_list_line, append_edge_list, false},
     {Format::adjlist, "adjlist", "NetworkX's adjacency list, one graph", false,
-     always<from_one<append_adjacency_list>>, nullptr, nullptr, read_adjacency_list_line,
+     always<from_one<append_adjacency_list>>, nullptr, read_adjacency_list_line,
      append_adjacency_list, true},
 }};
 

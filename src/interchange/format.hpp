@@ -34,9 +34,6 @@ struct FormatRow {
     std::string_view description;  // for the help: the programs that use it
     bool holds_several_graphs;
     Result<> (*write)(const UGraph& graph, std::string& out);
-    // The same from the links on nodes 1 to `vertices`, for a format that
-    // needs no arcs (graph6); else none.
-    Result<> (*write_links)(const LinkSet& links, int vertices, std::string& out);
     // One graph per line (graph6, sparse6): the line's links and vertices.
     Result<> (*read_line_graph)(std::string_view line, LinkSet& links, int& vertices);
     // One graph per input (the lists): one line of it; a node named by a

@@ -65,11 +65,16 @@ Result<> fits_ugraph(std::string_view line, std::size_t at, long long n) {
     return Done{};
 }
 
-// Writes a graph given by a function that visits each of its links once, as
-// (a, b) with a <= b, ascending.
-template <typename ForEachLink>
-Result<> append_links(int vertices, ForEachLink&& for_each_link, std::string& out) {
-    const std::size_t before = out.size();
+}  // namespace
+
+Result<> append_graph6(const UGraph& graph, std::string& out) {
+    const LinkSet links = LinkSet::of(graph);
+    for (int node = 1; node <= MAX_NODES; ++node) {
+        if (links.contains(node, node)) {
+            return refused("graph6 cannot hold the self-loop at node " + std::to_string(node));
+        }
+    }
+    const int vertices = vertex_count(graph);
     append_vertex_count(vertices, out);
     // The body's six-bit values are gathered where they go and made
     // characters afterwards: link (a, b), a < b, is bit (b-1)(b-2)/2 + a-1.
@@ -77,37 +82,16 @@ Result<> append_links(int vertices, ForEachLink&& for_each_link, std::string& ou
     const std::size_t length = body_length(vertices);
     out.append(length, '\0');
     const std::span<char> body(out.data() + start, length);
-    int loop = 0;
-    for_each_link([&](int a, int b) {
-        if (a == b) {
-            loop = loop == 0 ? a : loop;
-            return;
-        }
+    links.for_each_link([&](int a, int b) {
         const auto low = static_cast<unsigned>(a);
         const auto high = static_cast<unsigned>(b);
         const unsigned bit = (high - 1) * (high - 2) / 2 + low - 1;
         body[bit / 6] = static_cast<char>(body[bit / 6] | (32U >> (bit % 6)));
     });
-    if (loop != 0) {
-        out.resize(before);
-        return refused("graph6 cannot hold the self-loop at node " + std::to_string(loop));
-    }
     std::transform(body.begin(), body.end(), body.begin(),
                    [](char bits) { return static_cast<char>(bits + SIX_BIT_BIAS); });
     out += '\n';
     return Done{};
-}
-
-}  // namespace
-
-Result<> append_graph6(const UGraph& graph, std::string& out) {
-    return append_links(
-        vertex_count(graph), [&](auto&& visit) { for_each_link(graph, visit); }, out);
-}
-
-Result<> append_graph6(const LinkSet& links, int vertices, std::string& out) {
-    return append_links(
-        vertices, [&](auto&& visit) { links.for_each_link(visit); }, out);
 }
 
 Result<> read_graph6(std::string_view line, LinkSet& links, int& vertices) {

@@ -21,11 +21,6 @@ namespace ugraph {
 
 Result<> append_graph6(const UGraph& graph, std::string& out);
 
-// The same for a graph given as its links, on nodes 1 to `vertices` (at
-// least its highest linked node), as the loader gathers them: graph6 is a
-// table of bits, so a long export need not lay out every graph's arcs.
-Result<> append_graph6(const LinkSet& links, int vertices, std::string& out);
-
 Result<> read_graph6(std::string_view line, LinkSet& links, int& vertices);
 
 }  // namespace ugraph

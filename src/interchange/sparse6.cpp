@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "graph/arc_list.hpp"
+#include "graph/link_set.hpp"
 #include "interchange/six_bit_text.hpp"
 
 namespace ugraph {
@@ -77,7 +78,8 @@ void append_sparse6(const UGraph& graph, std::string& out) {
     const int k = bits_for_highest_vertex(n);
     // Bit i of upto[j]: the link between vertices i <= j.
     std::array<std::uint64_t, MAX_NODES> upto{};
-    for_each_link(graph, [&](int a, int b) { upto[b - 1] |= std::uint64_t{1} << (a - 1); });
+    LinkSet::of(graph).for_each_link(
+        [&](int a, int b) { upto[b - 1] |= std::uint64_t{1} << (a - 1); });
     out += ':';
     append_vertex_count(n, out);
     SixBitWriter writer(out);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "datainput/data_input_text.hpp"
+#include "graph/link_set.hpp"
 #include "support/graph_of.hpp"
 
 namespace ugraph {
@@ -10,7 +11,7 @@ namespace {
 
 Links links_of(const UGraph& graph) {
     Links links;
-    for_each_link(graph, [&](int a, int b) { links.emplace_back(a, b); });
+    LinkSet::of(graph).for_each_link([&](int a, int b) { links.emplace_back(a, b); });
     return links;
 }
 

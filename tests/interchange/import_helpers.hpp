@@ -17,7 +17,7 @@ inline std::string described(const UGraph& graph) {
     std::string text = std::to_string(graph.node_count()) + " vertices";
     // Appended piece by piece: mingw's g++ 12 at -O3 takes " " + a temporary
     // string for an overlapping copy (a false -Wrestrict).
-    for_each_link(graph, [&](int a, int b) {
+    LinkSet::of(graph).for_each_link([&](int a, int b) {
         text += ' ';
         text += std::to_string(a);
         text += '-';
