@@ -80,20 +80,21 @@ int export_command(const ExportRequest& request, std::istream& in, std::ostream&
     bool flowing = true;  // the output still takes the text
     int status = EXIT_DONE;
     const auto export_one = [&] {
-        const std::string which = "data-input " + std::to_string(input.number);
+        // Only a refusal or a note names the data-input: most are told nothing.
+        const auto which = [&] { return "data-input " + std::to_string(input.number); };
         const Result<> loaded = load();
         if (!loaded) {
-            tell_error(err, which + ' ' + cannot_be_loaded(loaded.refusal()));
+            tell_error(err, which() + ' ' + cannot_be_loaded(loaded.refusal()));
             status = EXIT_NOT_LOADED;
             return;
         }
         const Result<> written = write();
         if (!written) {
-            tell_error(err, which + " cannot be written as " + std::string(format_name(format)) +
+            tell_error(err, which() + " cannot be written as " + std::string(format_name(format)) +
                                 ": " + written.reason());
             status = EXIT_NOT_LOADED;
         } else if (const auto note = unwritten_nodes(format, graph)) {
-            tell_error(err, which + ": " + *note);
+            tell_error(err, which() + ": " + *note);
         }
         flowing = sink.flush_if_full();
     };

@@ -50,11 +50,20 @@ std::string written_form(const UGraph& graph) {
 namespace {
 
 // Walks the node groups of one data-input, gathering every entry (header,
-// neighbour) as a link. Every read is bounds-checked: past the end of the
-// text it sees a NUL, which no rule accepts.
+// neighbour) as a link. The text is read from a copy that a NUL ends, which
+// no rule accepts, so no read goes past it and none needs a bounds check.
 class NodeGroupReader {
 public:
-    NodeGroupReader(std::string_view text, LinkSet& entries) : text_(text), entries_(entries) {}
+    NodeGroupReader(std::string_view text, LinkSet& entries) : entries_(entries) {
+        if (text.size() < held_.size()) {
+            std::copy(text.begin(), text.end(), held_.begin());
+            held_[text.size()] = '\0';
+            chars_ = held_.data();
+        } else {
+            long_text_.assign(text);
+            chars_ = long_text_.c_str();
+        }
+    }
 
     // Reads from the "(" at `start` to the closing "]".
     bool read(std::size_t start, std::string& reason) {
@@ -75,7 +84,7 @@ public:
     std::int32_t largest() const { return largest_; }
 
 private:
-    char char_at(std::size_t pos) const { return pos < text_.size() ? text_[pos] : '\0'; }
+    char char_at(std::size_t pos) const { return chars_[pos]; }
     char peek() const { return char_at(pos_); }
     // Steps to the next character and gives it: each character is looked
     // at once, however many rules ask about it.
@@ -204,7 +213,10 @@ private:
         return true;
     }
 
-    std::string_view text_;
+    // A data-input that can be loaded fits here; a longer text is copied apart.
+    std::array<char, MAX_DATA_INPUT_CHARS + 2> held_;
+    std::string long_text_;
+    const char* chars_ = nullptr;
     LinkSet& entries_;
     std::size_t pos_ = 0;
     std::int32_t header_ = 0;

@@ -7,14 +7,15 @@
 // it here alone. Every count is computed from the rows, never kept beside
 // them.
 //
-//   of(graph)      the links of a UGraph's arcs (ends outside 1..MAX_NODES
-//                  are passed over); write_arcs(graph) gives the graph the
+//   of(graph)      the links of a canonical UGraph's arcs; write_arcs(graph)
+//                  gives the graph the
 //                  links in canonical form: both ways, ascending, each once,
 //                  a self-loop as one arc; the node count is not touched.
 //   add, contains  a link between two nodes of 1..MAX_NODES, in either
 //                  order; adding a link twice changes nothing.
 //   row(node)      the node's row: bit b set for each neighbour b.
-//   links, loops, links_without_loops, arc_count, highest_node: counted.
+//   links, loops, links_without_loops, arc_count, highest_node, first_loop:
+//                  counted from the rows.
 //   for_each_link  each link once as (a, b) with a <= b, ascending.
 //
 // too_many_links and too_many_vertices are the words for a graph that a
@@ -39,32 +40,45 @@ public:
     void add(int a, int b) {
         rows_[a] |= bit(b);
         rows_[b] |= bit(a);
+        extent_ = std::max(extent_, std::max(a, b));
     }
     bool contains(int a, int b) const { return (rows_[a] & bit(b)) != 0; }
     std::uint64_t row(int node) const { return rows_[node]; }
     bool has_links(int node) const { return rows_[node] != 0; }
-    void clear() { rows_.fill(0); }
+    void clear() {
+        std::fill(rows_.begin(), rows_.begin() + extent_ + 1, 0);
+        extent_ = 0;
+    }
 
     // How many arcs the canonical form of these links has.
     int arc_count() const {
         int arcs = 0;
-        for (const std::uint64_t row : rows_) {
-            arcs += std::popcount(row);
+        for (int node = 1; node <= extent_; ++node) {
+            arcs += std::popcount(rows_[node]);
         }
         return arcs;
     }
     int loops() const {
         int loops = 0;
-        for (int node = 1; node <= MAX_NODES; ++node) {
+        for (int node = 1; node <= extent_; ++node) {
             loops += contains(node, node) ? 1 : 0;
         }
         return loops;
+    }
+    // The lowest node with a self-loop, or 0.
+    int first_loop() const {
+        for (int node = 1; node <= extent_; ++node) {
+            if (contains(node, node)) {
+                return node;
+            }
+        }
+        return 0;
     }
     // Links between two different nodes: the ones MAX_LINKS counts.
     int links_without_loops() const { return (arc_count() - loops()) / 2; }
     int links() const { return links_without_loops() + loops(); }
     int highest_node() const {
-        int node = MAX_NODES;
+        int node = extent_;
         while (node > 0 && rows_[node] == 0) {
             --node;
         }
@@ -73,7 +87,7 @@ public:
 
     template <typename Visit>
     void for_each_link(Visit&& visit) const {
-        for (int a = 1; a <= MAX_NODES; ++a) {
+        for (int a = 1; a <= extent_; ++a) {
             // The bits from a upward: each link once, under its lower end.
             for (std::uint64_t row = rows_[a] & ~(bit(a) - 1); row != 0; row &= row - 1) {
                 visit(a, std::countr_zero(row));
@@ -83,9 +97,14 @@ public:
 
 private:
     static_assert(MAX_NODES < 64);
+    static constexpr int ROW_MASK = 63;
     static std::uint64_t bit(int node) { return std::uint64_t{1} << node; }
 
-    std::array<std::uint64_t, MAX_NODES + 1> rows_{};
+    // Rows up to 63, so that any node number masked to six bits has one.
+    std::array<std::uint64_t, ROW_MASK + 1> rows_{};
+    // No node above it has a link: the rows that clear() and the counts
+    // need to look at.
+    int extent_ = 0;
 };
 
 std::string too_many_vertices(long long vertices);

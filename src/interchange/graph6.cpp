@@ -69,10 +69,8 @@ Result<> fits_ugraph(std::string_view line, std::size_t at, long long n) {
 
 Result<> append_graph6(const UGraph& graph, std::string& out) {
     const LinkSet links = LinkSet::of(graph);
-    for (int node = 1; node <= MAX_NODES; ++node) {
-        if (links.contains(node, node)) {
-            return refused("graph6 cannot hold the self-loop at node " + std::to_string(node));
-        }
+    if (const int loop = links.first_loop(); loop != 0) {
+        return refused("graph6 cannot hold the self-loop at node " + std::to_string(loop));
     }
     const int vertices = vertex_count(graph);
     append_vertex_count(vertices, out);

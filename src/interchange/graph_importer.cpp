@@ -59,7 +59,7 @@ bool GraphImporter::next(ImportedGraph& into) {
 void GraphImporter::take(ImportedGraph& into, int vertices) const {
     links_.write_arcs(into.graph);
     into.graph.set_node_count(vertices);
-    into.loops = loops();
+    into.loops = links_.loops();
 }
 
 bool GraphImporter::next_line_graph(ImportedGraph& into) {
@@ -101,7 +101,7 @@ bool GraphImporter::next_list(ImportedGraph& into) {
     std::string_view line;
     bool cut = false;
     while (lines_.next(line, cut)) {
-        const int loops_before = loops();
+        const int loops_before = links_.loops();
         const ListLine result = format_.read_list_line(line, cut, base_, links_, heads, refusal);
         if (result == ListLine::blank) {
             continue;
@@ -112,7 +112,7 @@ bool GraphImporter::next_list(ImportedGraph& into) {
             into.taken = refusal;
             return true;
         }
-        if (loops() > loops_before) {
+        if (links_.loops() > loops_before) {
             into.loop_lines.push_back(lines_.number());
         }
         if (limit_passed_at == 0 && links_.links_without_loops() > MAX_LINKS) {

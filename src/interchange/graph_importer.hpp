@@ -52,7 +52,6 @@ private:
     bool next_line_graph(ImportedGraph& into);
     bool next_list(ImportedGraph& into);
     void take(ImportedGraph& into, int vertices) const;
-    int loops() const { return links_.links() - links_.links_without_loops(); }
 
     LineReader lines_;
     const FormatRow& format_;

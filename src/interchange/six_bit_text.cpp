@@ -64,15 +64,6 @@ std::string not_six_bit(std::string_view text, std::size_t at) {
            std::to_string(static_cast<unsigned char>(text[at])) + ", outside 63..126";
 }
 
-void SixBitWriter::put(std::uint32_t value, int width) {
-    pending_ = (pending_ << width) | (value & ((1U << width) - 1));
-    used_ += width;
-    while (used_ >= 6) {
-        used_ -= 6;
-        out_ += static_cast<char>(((pending_ >> used_) & 63U) + SIX_BIT_BIAS);
-    }
-}
-
 void SixBitWriter::finish(std::uint32_t padding) {
     if (used_ != 0) {
         put(padding, 6 - used_);

@@ -30,7 +30,14 @@ class SixBitWriter {
 public:
     explicit SixBitWriter(std::string& out) : out_(out) {}
     // `width` is at most 24.
-    void put(std::uint32_t value, int width);
+    void put(std::uint32_t value, int width) {
+        pending_ = (pending_ << width) | (value & ((1U << width) - 1));
+        used_ += width;
+        while (used_ >= 6) {
+            used_ -= 6;
+            out_.push_back(static_cast<char>(((pending_ >> used_) & 63U) + SIX_BIT_BIAS));
+        }
+    }
     // Bits still free in the last character begun; 0 when none is begun.
     int free_bits() const { return used_ == 0 ? 0 : 6 - used_; }
     void finish(std::uint32_t padding);

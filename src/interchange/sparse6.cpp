@@ -76,27 +76,27 @@ std::uint32_t padding(int free_bits, int k, int n, int last_v) {
 void append_sparse6(const UGraph& graph, std::string& out) {
     const int n = vertex_count(graph);
     const int k = bits_for_highest_vertex(n);
-    // Bit i of upto[j]: the link between vertices i <= j.
-    std::array<std::uint64_t, MAX_NODES> upto{};
-    LinkSet::of(graph).for_each_link(
-        [&](int a, int b) { upto[b - 1] |= std::uint64_t{1} << (a - 1); });
+    // The links whose higher end is vertex j (node j + 1), as bits of the lower.
+    const LinkSet links = LinkSet::of(graph);
+    const auto upto = [&](int j) {
+        return (links.row(j + 1) >> 1) & ((std::uint64_t{2} << j) - 1);
+    };
     out += ':';
     append_vertex_count(n, out);
     SixBitWriter writer(out);
+    const int pair_width = k + 1;
+    const std::uint32_t moved_on = 1U << k;  // b = 1
     int v = 0;
     for (int j = 0; j < n; ++j) {
-        for (std::uint64_t rest = upto[j]; rest != 0; rest &= rest - 1) {
-            if (j != v) {
-                writer.put(1, 1);
-                if (j > v + 1) {
-                    writer.put(static_cast<std::uint32_t>(j), k);
-                    writer.put(0, 1);
-                }
-                v = j;
+        for (std::uint64_t rest = upto(j); rest != 0; rest &= rest - 1) {
+            const auto lower = static_cast<std::uint32_t>(std::countr_zero(rest));
+            if (j > v + 1) {
+                writer.put(moved_on | static_cast<std::uint32_t>(j), pair_width);
+                writer.put(lower, pair_width);
             } else {
-                writer.put(0, 1);
+                writer.put(j == v + 1 ? moved_on | lower : lower, pair_width);
             }
-            writer.put(static_cast<std::uint32_t>(std::countr_zero(rest)), k);
+            v = j;
         }
     }
     writer.finish(padding(writer.free_bits(), k, n, v));

@@ -57,7 +57,8 @@ TEST(Graph6, ReadsBackTheLinksItWrote) {
         ASSERT_TRUE(line.starts_with("kept\n") && line.ends_with("\n"));
         LinkSet links;
         int vertices = 0;
-        ASSERT_TRUE(read_graph6(std::string_view(line).substr(5, line.size() - 6), links, vertices));
+        ASSERT_TRUE(
+            read_graph6(std::string_view(line).substr(5, line.size() - 6), links, vertices));
         EXPECT_EQ(vertices, vertex_count(graph));
         const LinkSet written = LinkSet::of(graph);
         for (int node = 1; node <= MAX_NODES; ++node) {
