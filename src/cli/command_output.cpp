@@ -34,10 +34,6 @@ int checked(std::ostream& stream, std::ostream& err, int status, const std::stri
     return EXIT_USAGE;
 }
 
-bool same_file(const FileStatus& a, const FileStatus& b) {
-    return a.device == b.device && a.inode == b.inode;
-}
-
 }  // namespace
 
 int finish_output(std::ostream& out, std::ostream& err, int status) {
@@ -102,7 +98,8 @@ int CommandOutput::finish(std::ostream& err, int status) {
     if (way_ == Way::replace) {
         const Result<ReplaceReport> replaced = replace_file_contents(
             *file_, text_,
-            {.keep_backup = false, .waiting = [&] { tell_error(err, waiting_note(*file_)); }});
+            {.keep_backup = false, .waiting = [&] { tell_error(err, waiting_note(*file_)); }},
+            system_platform());
         if (!replaced) {
             tell_error(err, replace_failure(*file_, replaced.refusal()));
             return EXIT_USAGE;

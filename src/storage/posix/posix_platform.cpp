@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>  // pthread_sigmask too, from the POSIX <signal.h> under it
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -290,9 +291,36 @@ public:
             retried([&] { return ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC); }), file);
     }
     FileHandle standard_output() const override { return STDOUT_FILENO; }
+    FileHandle standard_error() const override { return STDERR_FILENO; }
+    // $XDG_STATE_HOME/ugraph, by default ~/.local/state/ugraph.
+    int state_folder(Path& folder, bool make) const override {
+        const char* const state = std::getenv("XDG_STATE_HOME");
+        const char* const home = std::getenv("HOME");
+        if (state != nullptr && state[0] == '/') {
+            folder = state;
+        } else if (home != nullptr && home[0] == '/') {
+            folder = Path(home) / ".local" / "state";
+        } else {
+            return ENOENT;
+        }
+        folder /= "ugraph";
+        if (!make) {
+            return 0;
+        }
+        Path made;
+        for (const Path& part : folder) {
+            made /= part;
+            if (::mkdir(made.c_str(), S_IRWXU) != 0 && errno != EEXIST) {
+                return errno;
+            }
+        }
+        return 0;
+    }
     // Standard input gets a stand-in open for writing only, the others one
     // open for reading only: every use of it fails as on a closed stream.
     void reserve_standard_handles() const override {
+        // Ignored, a write past the limit fails with EFBIG and is told.
+        ::signal(SIGXFSZ, SIG_IGN);
         for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
             if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
                 const int stand_in = ::open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
