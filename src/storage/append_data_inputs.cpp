@@ -56,7 +56,6 @@ Result<ReplaceReport> append_data_inputs(const std::filesystem::path& file, std:
                                          const std::function<void()>& waiting) {
     bool planned = false;
     const Rewrite rewrite = [&](OldContent& old, std::ostream& out) -> Result<> {
-        planned = true;
         if (!old.exists()) {
             out.write(added.data(), static_cast<std::streamsize>(added.size()));
             return {};
@@ -76,8 +75,9 @@ Result<ReplaceReport> append_data_inputs(const std::filesystem::path& file, std:
         copy_with_added(old.stream(), out, added);
         return {};
     };
-    Result<ReplaceReport> replaced =
-        rewrite_file(file, rewrite, {.keep_backup = true, .waiting = waiting}, platform);
+    Result<ReplaceReport> replaced = rewrite_file(
+        file, rewrite,
+        {.keep_backup = true, .waiting = waiting, .reached = [&] { planned = true; }}, platform);
     if (replaced) {
         return replaced;
     }

@@ -324,7 +324,7 @@ Result<ReplaceReport> Replacement::in_place() {
     report.backup_elsewhere = backup_elsewhere_;
     RewriteJournal journal(target_, old_.status, platform_);
     if (const int error = journal.keep(old_.file.get()); error != 0) {
-        return refused(journal_refused(given_, platform_.describe(error)));
+        return refusal(Refusal::Kind::file, error);  // nothing was written
     }
     Result<ReplaceReport> result = rewrite_over(journal, report);
     if (result) {
@@ -386,6 +386,9 @@ Result<ReplaceReport> replace_with(const fs::path& file, const Rewrite& rewrite,
         Result<LockedFile> locked = lock_file(file, LockMode::exclusive, wait, platform);
         if (!locked) {
             return locked.refusal();
+        }
+        if (options.reached) {
+            options.reached();
         }
         const auto held = platform.hold_ending_signals();
         Replacement replacement(file, locked.value(), rewrite, whole, options, platform);

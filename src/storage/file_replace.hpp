@@ -81,6 +81,7 @@ struct ReplaceOptions {
     bool keep_backup = false;
     std::function<void()> waiting{};  // told once, when another program makes it wait
     std::chrono::milliseconds patience = LOCK_PATIENCE;
+    std::function<void()> reached{};  // told once the file is open and locked
 };
 
 // How a replacement went. A refusal's kind names what refused (link, file,

@@ -74,12 +74,6 @@ std::string rewrite_not_undone(const std::filesystem::path& file, const std::str
            ", and the next run of ugraph on the file puts it back";
 }
 
-std::string journal_refused(const std::filesystem::path& file, const std::string& reason) {
-    return "cannot keep the previous content of " + utf8_of(file) +
-           " while it is rewritten in place (" + reason + "); " + utf8_of(file) +
-           " was left as it was";
-}
-
 std::string cannot_read(const std::filesystem::path& file, const std::string& reason) {
     return "cannot read " + utf8_of(file) + " (" + reason + ")";
 }

@@ -13,9 +13,7 @@
 //  - rewrite_undone_note: an interrupted rewrite in place that a later run
 //    undid; interrupted_rewrite_stands: one it could not undo.
 //  - rewrite_not_undone: a rewrite in place that failed and whose old
-//    content is in its journal, for the next run to put back;
-//    journal_refused: one refused before anything was written, since its
-//    old content could be kept nowhere.
+//    content is in its journal, for the next run to put back.
 //  - cannot_read: why the data file cannot be read; not_closed_at_end: why
 //    nothing was appended to it.
 #include <filesystem>
@@ -54,7 +52,6 @@ std::string interrupted_rewrite_stands(const std::filesystem::path& file,
                                        const std::string& reason);
 std::string rewrite_not_undone(const std::filesystem::path& file, const std::string& reason,
                                const std::filesystem::path& journal);
-std::string journal_refused(const std::filesystem::path& file, const std::string& reason);
 
 // "cannot read F (reason)".
 std::string cannot_read(const std::filesystem::path& file, const std::string& reason);
