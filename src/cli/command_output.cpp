@@ -57,9 +57,8 @@ bool CommandOutput::open(const fs::path& data_file, std::ostream& err) {
     }
     FileStatus data;
     // With -f - the data is read from standard input, whatever file that is.
-    const int reached = data_file == "-"
-                            ? platform.handle_status(platform.standard_input(), data)
-                            : platform.status(data_file, data);
+    const int reached = data_file == "-" ? platform.handle_status(platform.standard_input(), data)
+                                         : platform.status(data_file, data);
     if (!data_file.empty() && reached == 0 && same_file(target, data)) {
         tell_error(err, "-o " + utf8_of(*file_) + " is the data file " + utf8_of(data_file) +
                             " (the same file); export never writes over it, so nothing was "

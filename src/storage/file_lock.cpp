@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <thread>
 
 #include "storage/file_access.hpp"
 #include "storage/file_io.hpp"
@@ -21,24 +22,69 @@ public:
           deadline_(std::chrono::steady_clock::now() + wait.patience) {}
 
     // 0, EWOULDBLOCK once the patience ran out, or the error of a file
-    // system without locks.
+    // system without locks. Through the turnstile: a writer stays in it
+    // while it waits, so that readers coming after it wait behind it.
     int take(FileHandle file, LockMode mode) {
-        const int error = platform_.lock(file, mode, std::chrono::milliseconds(0));
+        const bool writer = mode == LockMode::exclusive;
+        const int entered = tried([&] { return platform_.enter_turnstile(file, writer); });
+        if (entered == EWOULDBLOCK) {
+            return EWOULDBLOCK;
+        }
+        const int error = lock(file, mode);
+        if (writer && entered == 0) {
+            (void)platform_.leave_turnstile(file);
+        }
+        return error;
+    }
+
+private:
+    static constexpr std::chrono::milliseconds NO_WAIT{0};
+    // The first pause between two tries, and the longest: short enough that
+    // a waiter follows a quick holder closely.
+    static constexpr std::chrono::milliseconds FIRST_PAUSE{1};
+    static constexpr std::chrono::milliseconds LONGEST_PAUSE{20};
+
+    // One try, then one wait on the platform for what is left of the patience.
+    int lock(FileHandle file, LockMode mode) {
+        const int error = platform_.lock(file, mode, NO_WAIT);
         if (error != EWOULDBLOCK) {
             return error;
         }
+        tell_wait();
+        return platform_.lock(file, mode, std::max(left(), NO_WAIT));
+    }
+
+    void tell_wait() {
         if (!told_) {
             told_ = true;
             if (wait_.waiting) {
                 wait_.waiting();
             }
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline_ - std::chrono::steady_clock::now());
-        return platform_.lock(file, mode, std::max(left, std::chrono::milliseconds(0)));
     }
 
-private:
+    std::chrono::milliseconds left() const {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline_ - std::chrono::steady_clock::now());
+    }
+
+    // Tries until the try gives anything but EWOULDBLOCK or the patience
+    // ran out, telling the wait once.
+    template <typename Try>
+    int tried(Try attempt) {
+        auto pause = std::chrono::duration_cast<std::chrono::steady_clock::duration>(FIRST_PAUSE);
+        for (;;) {
+            const int error = attempt();
+            const auto now = std::chrono::steady_clock::now();
+            if (error != EWOULDBLOCK || now >= deadline_) {
+                return error;
+            }
+            tell_wait();
+            std::this_thread::sleep_for(std::min(pause, deadline_ - now));
+            pause = std::min<std::chrono::steady_clock::duration>(pause * 2, LONGEST_PAUSE);
+        }
+    }
+
     const Platform& platform_;
     const LockWait& wait_;
     std::chrono::steady_clock::time_point deadline_;

@@ -60,6 +60,15 @@
 //    one try. Gives 0 once the lock is held, EWOULDBLOCK when the patience
 //    ran out, or another error where the file cannot be locked at all (a file
 //    system without locks).
+//
+// enter_turnstile(file, stay), leave_turnstile(file): a second lock of the
+// same kind on the same file, through which every lock is taken, so that a
+// writer waiting behind a stream of readers gets in: a writer takes it
+// exclusive and stays in it while it waits for its lock, a reader only
+// passes (takes it shared and gives it up at once), so no new reader comes
+// in while a writer waits. One try: 0, EWOULDBLOCK while someone else holds
+// it, or another error where the system has none (then locks are taken
+// without it).
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -150,6 +159,8 @@ public:
 
     virtual int lock(FileHandle file, LockMode mode, std::chrono::milliseconds patience) const = 0;
     virtual int unlock(FileHandle file) const = 0;
+    virtual int enter_turnstile(FileHandle file, bool stay) const = 0;
+    virtual int leave_turnstile(FileHandle file) const = 0;
 
     virtual int open_stream(const Path& path, FileHandle& file) const = 0;
     virtual FileHandle standard_input() const = 0;

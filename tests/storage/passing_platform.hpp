@@ -89,6 +89,10 @@ public:
         return system().lock(file, mode, patience);
     }
     int unlock(FileHandle file) const override { return system().unlock(file); }
+    int enter_turnstile(FileHandle file, bool stay) const override {
+        return system().enter_turnstile(file, stay);
+    }
+    int leave_turnstile(FileHandle file) const override { return system().leave_turnstile(file); }
 
     int open_stream(const Path& path, FileHandle& file) const override {
         return system().open_stream(path, file);

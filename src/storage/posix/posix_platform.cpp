@@ -112,6 +112,17 @@ private:
 constexpr std::chrono::milliseconds FIRST_PAUSE{1};
 constexpr std::chrono::milliseconds LONGEST_PAUSE{20};
 
+#ifdef F_OFD_SETLK
+struct flock turnstile_place(short type) {
+    struct flock place {};
+    place.l_type = type;
+    place.l_whence = SEEK_SET;
+    place.l_start = static_cast<off_t>(0x7fff'ffff'0000'0001);
+    place.l_len = 1;
+    return place;
+}
+#endif
+
 class PosixPlatform : public Platform {
 public:
     int status(const Path& path, FileStatus& status) const override {
@@ -284,6 +295,39 @@ public:
     }
     int unlock(FileHandle file) const override {
         return outcome(retried([&] { return ::flock(fd_of(file), LOCK_UN); }));
+    }
+
+    // An open file description's record lock (Linux) on one byte far beyond
+    // any data file's end: independent of the flock() lock, on the same
+    // file, and like it gone with the last close, a kill included. The file
+    // is open for reading only, which takes only a read lock; so a waiting
+    // writer holds a read lock there, and a reader passes only where no such
+    // lock stands (a write lock asked for would find it).
+    int enter_turnstile(FileHandle file, bool stay) const override {
+#ifdef F_OFD_SETLK
+        struct flock place = turnstile_place(F_RDLCK);
+        if (stay) {
+            return outcome(::fcntl(fd_of(file), F_OFD_SETLK, &place));
+        }
+        place.l_type = F_WRLCK;
+        if (::fcntl(fd_of(file), F_OFD_GETLK, &place) != 0) {
+            return errno;
+        }
+        return place.l_type == F_UNLCK ? 0 : EWOULDBLOCK;
+#else
+        (void)file;
+        (void)stay;
+        return EOPNOTSUPP;
+#endif
+    }
+    int leave_turnstile(FileHandle file) const override {
+#ifdef F_OFD_SETLK
+        struct flock place = turnstile_place(F_UNLCK);
+        return outcome(::fcntl(fd_of(file), F_OFD_SETLK, &place));
+#else
+        (void)file;
+        return EOPNOTSUPP;
+#endif
     }
 
     int open_stream(const Path& path, FileHandle& file) const override {

@@ -536,6 +536,14 @@ public:
         return lock_byte_range(file, mode == LockMode::exclusive, patience);
     }
     int unlock(FileHandle file) const override { return unlock_byte_range(file); }
+    int enter_turnstile(FileHandle file, bool stay) const override {
+        const int error =
+            lock_byte_range(file, stay, std::chrono::milliseconds(0), TURNSTILE_OFFSET);
+        return error != 0 || stay ? error : leave_turnstile(file);
+    }
+    int leave_turnstile(FileHandle file) const override {
+        return unlock_byte_range(file, TURNSTILE_OFFSET);
+    }
 
     // A device or a pipe, open for writing as the system opens it.
     int open_stream(const Path& path, FileHandle& file) const override {
