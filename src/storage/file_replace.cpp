@@ -230,7 +230,9 @@ int Replacement::keep_as_backup(Swaps& swaps, const fs::path& fresh) {
 
 fs::path Replacement::own_backup_path() const {
     fs::path own = backup_path(target_);
-    own += "-" + std::to_string(platform_.user());
+    // Added piece by piece: GCC 12 sees a false overlap in a chained "+".
+    own += "-";
+    own += std::to_string(platform_.user());
     return own;
 }
 
@@ -361,8 +363,7 @@ Result<ReplaceReport> Replacement::rewrite_over(RewriteJournal& journal, Replace
     }
     const Refusal why = written ? refusal(Refusal::Kind::file, error) : written.refusal();
     if (journal.put_back(out.get()) != 0) {
-        const fs::path kept = journal.where();
-        return refused(rewrite_not_undone(given_, why.reason, kept));
+        return refused(rewrite_not_undone(given_, why.reason, journal.where()));
     }
     journal.discard();
     return why;
