@@ -3,6 +3,7 @@
 #include <exception>
 #include <iostream>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,11 @@ int main(int argc, char** argv) {
     try {
         status = ugraph::run_command_line(static_cast<int>(pointers.size()), pointers.data(),
                                           std::cin, out, std::cerr, dialogue_console);
+    } catch (const std::bad_alloc&) {
+        // Told in the program's voice; the dialogue ends as it always does.
+        out.flush();
+        std::cerr << "ugraph: out of memory\n";
+        status = arguments.size() == 1 ? 0 : 2;
     } catch (const std::exception& failure) {
         // Nothing is meant to throw; should it happen, say so in one line
         // rather than end with an abort.

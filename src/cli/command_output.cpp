@@ -34,10 +34,6 @@ int checked(std::ostream& stream, std::ostream& err, int status, const std::stri
     return EXIT_USAGE;
 }
 
-bool same_file(const FileStatus& a, const FileStatus& b) {
-    return a.device == b.device && a.inode == b.inode;
-}
-
 }  // namespace
 
 int finish_output(std::ostream& out, std::ostream& err, int status) {
@@ -60,7 +56,10 @@ bool CommandOutput::open(const fs::path& data_file, std::ostream& err) {
         return true;  // made new; any other fault is the replacement's to tell
     }
     FileStatus data;
-    if (!data_file.empty() && platform.status(data_file, data) == 0 && same_file(target, data)) {
+    // With -f - the data is read from standard input, whatever file that is.
+    const int reached = data_file == "-" ? platform.handle_status(platform.standard_input(), data)
+                                         : platform.status(data_file, data);
+    if (!data_file.empty() && reached == 0 && same_file(target, data)) {
         tell_error(err, "-o " + utf8_of(*file_) + " is the data file " + utf8_of(data_file) +
                             " (the same file); export never writes over it, so nothing was "
                             "written");
@@ -102,7 +101,8 @@ int CommandOutput::finish(std::ostream& err, int status) {
     if (way_ == Way::replace) {
         const Result<ReplaceReport> replaced = replace_file_contents(
             *file_, text_,
-            {.keep_backup = false, .waiting = [&] { tell_error(err, waiting_note(*file_)); }});
+            {.keep_backup = false, .waiting = [&] { tell_error(err, waiting_note(*file_)); }},
+            system_platform());
         if (!replaced) {
             tell_error(err, replace_failure(*file_, replaced.refusal()));
             return EXIT_USAGE;

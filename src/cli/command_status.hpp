@@ -19,7 +19,11 @@ inline constexpr int EXIT_NOT_LOADED = 1;  // a data-input or an input graph was
 inline constexpr int EXIT_USAGE = 2;       // also: a number out of range, an unreadable file
 
 inline void tell_error(std::ostream& err, std::string_view text) {
-    err << "ugraph: " << text << '\n';
+    // One write, so that the lines of two programs never interleave.
+    std::string line = "ugraph: ";
+    line += text;
+    line += '\n';
+    err << line;
 }
 
 inline std::string counted(long count, const char* thing) {

@@ -14,11 +14,11 @@ DataSource::DataSource(std::istream& in, std::string name, std::unique_ptr<DataF
 
 std::unique_ptr<DataSource> DataSource::open_or_tell(const std::filesystem::path& file,
                                                      std::istream& in, std::ostream& err) {
-    if (file == STANDARD_STREAM || leads_to_standard_input(file)) {
+    if (file == STANDARD_STREAM || leads_to_standard_input(file, system_platform())) {
         return std::make_unique<DataSource>(in, "standard input", nullptr);
     }
-    Result<std::unique_ptr<DataFileStream>> data =
-        DataFileStream::open(file, {.waiting = [&] { tell_error(err, waiting_note(file)); }});
+    Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(
+        file, {.waiting = [&] { tell_error(err, waiting_note(file)); }}, system_platform());
     if (!data) {
         tell_error(err, cannot_read(file, data.reason()));
         return nullptr;

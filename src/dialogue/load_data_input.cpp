@@ -66,7 +66,8 @@ int load_data_input(Console& console, UGraph& graph, const std::filesystem::path
         console.write_line("Note: " + waiting_note(file));
         console.flush();
     }};
-    const Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(file, wait);
+    const Result<std::unique_ptr<DataFileStream>> data =
+        DataFileStream::open(file, wait, system_platform());
     if (!data) {
         if (data.refusal().kind == Refusal::Kind::busy) {
             console.write_line("Error: " + cannot_read(file, data.reason()));

@@ -59,7 +59,7 @@ void run_dialogue(Console& console, const std::filesystem::path& data_file) {
             edit_neighbors(console, graph);
             normalize_arcs(graph);
         }
-        save_data_input(console, graph, data_file);
+        save_data_input(console, graph, data_file, system_platform());
     }
     console.wait_for_char();
 }

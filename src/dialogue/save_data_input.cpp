@@ -39,6 +39,9 @@ bool save_data_input(Console& console, const UGraph& graph, const std::filesyste
     if (saved.value().backup_refused_by_folder) {
         console.write_line("Note: " + no_backup_note(file));
     }
+    if (!saved.value().backup_elsewhere.empty()) {
+        console.write_line("Note: " + backup_elsewhere_note(file, saved.value().backup_elsewhere));
+    }
     return true;
 }
 

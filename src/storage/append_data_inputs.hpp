@@ -1,6 +1,6 @@
 #pragma once
 // append_data_inputs: the data file with further data-inputs added, replaced
-// safely as a save is (see edit_file_contents), keeping the content it
+// safely as a save is (see rewrite_file), keeping the content it
 // replaces as the file's ".bak", and locked from the read of the old content
 // to the end (`waiting` is told once if another program makes it wait).
 //
@@ -23,7 +23,7 @@
 namespace ugraph {
 
 Result<ReplaceReport> append_data_inputs(const std::filesystem::path& file, std::string_view added,
-                                         const Platform& platform = system_platform(),
-                                         const std::function<void()>& waiting = {});
+                                         const Platform& platform,
+                                         const std::function<void()>& waiting);
 
 }  // namespace ugraph

@@ -9,11 +9,11 @@ namespace ugraph {
 // As much as a reader takes at a time; a longer file streams through it.
 constexpr std::size_t BUFFER_BYTES = std::size_t{64} * 1024;
 
-DataFileBuffer::DataFileBuffer(const Platform& platform, FileHandle file)
-    : platform_(platform), file_(file), buffer_(BUFFER_BYTES) {}
+DataFileBuffer::DataFileBuffer(const Platform& platform, FileHandle file, std::uint64_t start)
+    : platform_(platform), file_(file), buffer_(BUFFER_BYTES), start_(start), next_(start) {}
 
 void DataFileBuffer::rewind() {
-    next_ = 0;
+    next_ = start_;
     setg(nullptr, nullptr, nullptr);
 }
 

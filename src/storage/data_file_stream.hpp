@@ -13,8 +13,9 @@
 // answer; lock_again() takes the lock back before the next read, waiting as
 // open() does, and is refused with kind busy.
 //
-// DataFileBuffer reads an open file through the platform, a buffer at a
-// time, without owning it; error() gives the error of a read that failed.
+// DataFileBuffer reads an open file through the platform from `start` on, a
+// buffer at a time, without owning it; error() gives the error of a read
+// that failed.
 #include <filesystem>
 #include <istream>
 #include <memory>
@@ -30,7 +31,7 @@ namespace ugraph {
 
 class DataFileBuffer : public std::streambuf {
 public:
-    DataFileBuffer(const Platform& platform, FileHandle file);
+    DataFileBuffer(const Platform& platform, FileHandle file, std::uint64_t start = 0);
     void rewind();
     int error() const { return error_; }
 
@@ -41,15 +42,16 @@ private:
     const Platform& platform_;
     FileHandle file_;
     std::vector<char> buffer_;
-    std::uint64_t next_ = 0;  // the offset of the byte after the buffer's
+    std::uint64_t start_;
+    std::uint64_t next_;  // the offset of the byte after the buffer's
     int error_ = 0;
 };
 
 class DataFileStream {
 public:
-    static Result<std::unique_ptr<DataFileStream>> open(
-        const std::filesystem::path& file, const LockWait& wait = {},
-        const Platform& platform = system_platform());
+    static Result<std::unique_ptr<DataFileStream>> open(const std::filesystem::path& file,
+                                                        const LockWait& wait,
+                                                        const Platform& platform);
 
     DataFileStream(const Platform& platform, UniqueFile file, bool locked);
     DataFileStream(const DataFileStream&) = delete;

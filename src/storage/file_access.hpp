@@ -32,13 +32,10 @@ struct ResolvedPath {
     int error = 0;                 // of a failed step (ELOOP for too many links)
 };
 
-ResolvedPath follow_links_safely(const std::filesystem::path& path,
-                                 const Platform& platform = system_platform());
+ResolvedPath follow_links_safely(const std::filesystem::path& path, const Platform& platform);
 
-Result<UniqueFile> open_regular_file(const std::filesystem::path& target,
-                                     const Platform& platform = system_platform());
+Result<UniqueFile> open_regular_file(const std::filesystem::path& target, const Platform& platform);
 
-bool leads_to_standard_input(const std::filesystem::path& file,
-                             const Platform& platform = system_platform());
+bool leads_to_standard_input(const std::filesystem::path& file, const Platform& platform);
 
 }  // namespace ugraph

@@ -19,7 +19,13 @@
 // given unlocked. Refused:
 //  - kind link: a link the rule does not follow (LINK_REFUSED_REASON);
 //  - kind busy: another holder kept the lock past the patience
-//    (IN_USE_REASON); `waiting` was told once, when the wait began;
+//    (in_use_reason()); `waiting` was told once, when the wait began;
+//  - kind file also: a rewrite in place of the file was cut short and its
+//    old content cannot be put back.
+// Before the file is given, a rewrite in place of it that was cut short (a
+// kill, a power loss) is undone from its journal (see rewrite_journal.hpp),
+// under an exclusive lock for that moment, and one line on standard error
+// says so; so every command finds the old content whole.
 //  - kind file: the file cannot be opened, or is not a regular file (also
 //    where a link of the kernel's own, /dev/stdin, leads to a pipe that no
 //    path names: the kernel's view decides).
@@ -52,9 +58,8 @@ struct LockedFile {
 };
 
 Result<LockedFile> lock_file(const std::filesystem::path& file, LockMode mode, const LockWait& wait,
-                             const Platform& platform = system_platform());
+                             const Platform& platform);
 
-Result<> lock_again(FileHandle file, LockMode mode, const LockWait& wait,
-                    const Platform& platform = system_platform());
+Result<> lock_again(FileHandle file, LockMode mode, const LockWait& wait, const Platform& platform);
 
 }  // namespace ugraph

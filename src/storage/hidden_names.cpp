@@ -13,8 +13,14 @@ namespace {
 
 constexpr std::string_view LETTERS =
     "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+constexpr std::string_view HEX = "0123456789abcdef";
+constexpr std::string_view MARK = ".~ugraph.";
+constexpr std::string_view JOURNAL = ".~ugraph-journal";
 constexpr std::size_t RANDOM_PART = 6;
+constexpr std::size_t CHECK_DIGITS = 4;
 constexpr std::size_t CHECKSUM_DIGITS = 8;
+constexpr std::size_t SUFFIX = MARK.size() + RANDOM_PART + CHECK_DIGITS;
+static_assert(JOURNAL.size() <= SUFFIX);
 
 // FNV-1a: the same for the same name in every run and every build, which
 // std::hash does not promise, so a later run finds what an earlier one left.
@@ -28,18 +34,16 @@ std::uint32_t checksum(std::string_view text) {
     return sum;
 }
 
-bool is_hidden_name(std::string_view candidate, std::string_view stem) {
-    if (candidate.size() != stem.size() + 1 + RANDOM_PART || !candidate.starts_with(stem) ||
-        candidate[stem.size()] != '.') {
-        return false;
+void append_hex(std::string& to, std::uint32_t value, std::size_t digits) {
+    for (std::size_t digit = digits; digit-- > 0;) {
+        to += HEX[(value >> (4 * digit)) & 0xF];
     }
-    return candidate.substr(stem.size() + 1).find_first_not_of(LETTERS) == std::string_view::npos;
 }
 
 }  // namespace
 
 std::string hidden_stem(std::string_view name) {
-    const std::size_t room = NAME_MAX_BYTES - 1 - RANDOM_PART;  // for ".XXXXXX"
+    const std::size_t room = NAME_MAX_BYTES - SUFFIX;
     // Built up piece by piece: GCC 12 sees a false overlap in a chained "+".
     std::string stem = ".";
     if (1 + name.size() <= room) {
@@ -50,28 +54,50 @@ std::string hidden_stem(std::string_view name) {
     while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) {
         --cut;  // not inside a UTF-8 character
     }
-    constexpr std::string_view HEX = "0123456789abcdef";
     stem += name.substr(0, cut);
     stem += '~';
-    const std::uint32_t sum = checksum(name);
-    for (std::size_t digit = CHECKSUM_DIGITS; digit-- > 0;) {
-        stem += HEX[(sum >> (4 * digit)) & 0xF];
-    }
+    append_hex(stem, checksum(name), CHECKSUM_DIGITS);
     return stem;
+}
+
+std::string fresh_hidden_name(std::string_view name) {
+    static std::mt19937 draw{std::random_device{}()};
+    std::string hidden = hidden_stem(name);
+    hidden += MARK;
+    for (std::size_t k = 0; k < RANDOM_PART; ++k) {
+        hidden += LETTERS[draw() % LETTERS.size()];
+    }
+    append_hex(hidden, checksum(hidden), CHECK_DIGITS);
+    return hidden;
+}
+
+bool is_hidden_name(std::string_view candidate, std::string_view name) {
+    const std::string stem = hidden_stem(name);
+    if (candidate.size() != stem.size() + SUFFIX || !candidate.starts_with(stem) ||
+        candidate.substr(stem.size(), MARK.size()) != MARK) {
+        return false;
+    }
+    const std::string_view random = candidate.substr(stem.size() + MARK.size(), RANDOM_PART);
+    if (random.find_first_not_of(LETTERS) != std::string_view::npos) {
+        return false;
+    }
+    std::string expected(candidate.substr(0, candidate.size() - CHECK_DIGITS));
+    append_hex(expected, checksum(expected), CHECK_DIGITS);
+    return expected == candidate;
+}
+
+std::string journal_name(std::string_view name) {
+    std::string journal = hidden_stem(name);
+    journal += JOURNAL;
+    return journal;
 }
 
 std::filesystem::path link_to_fresh_name(
     const std::filesystem::path& folder, const std::string& name,
     const std::function<int(const std::filesystem::path&)>& make_name, int& error) {
-    static std::mt19937 draw{std::random_device{}()};
-    const std::string stem = hidden_stem(name);
     error = EEXIST;
     for (int tries = 0; tries < 100 && error == EEXIST; ++tries) {
-        std::string hidden = stem + ".";
-        for (std::size_t k = 0; k < RANDOM_PART; ++k) {
-            hidden += LETTERS[draw() % LETTERS.size()];
-        }
-        std::filesystem::path path = folder / path_from_utf8(hidden);
+        std::filesystem::path path = folder / path_from_utf8(fresh_hidden_name(name));
         error = make_name(path);
         if (error == 0) {
             return path;
@@ -86,9 +112,9 @@ void clear_leftovers(const std::filesystem::path& folder, const std::string& nam
     if (platform.list_folder(folder, names) != 0) {
         return;  // nothing is cleared, and the replacement goes on
     }
-    const std::string stems[] = {hidden_stem(name), hidden_stem(backup_name(name))};
+    const std::string backup = backup_name(name);
     for (const std::string& found : names) {
-        if (is_hidden_name(found, stems[0]) || is_hidden_name(found, stems[1])) {
+        if (is_hidden_name(found, name) || is_hidden_name(found, backup)) {
             (void)platform.remove(folder / path_from_utf8(found));
         }
     }

@@ -18,7 +18,8 @@ OutputBuffer::~OutputBuffer() { (void)drain(); }
 bool OutputBuffer::drain() {
     if (error_ == 0 && pptr() > pbase()) {
         error_ = write_all(platform_, file_,
-                           std::string_view(pbase(), static_cast<std::size_t>(pptr() - pbase())));
+                           std::string_view(pbase(), static_cast<std::size_t>(pptr() - pbase())),
+                           &written_);
     }
     if (error_ != 0) {
         setp(buffer_.data(), buffer_.data());  // every further write fails

@@ -5,6 +5,7 @@
 // bad and whoever writes it can stop at once. The file is not owned; what is
 // still buffered is written when the buffer goes.
 #include <cstddef>
+#include <cstdint>
 #include <streambuf>
 #include <vector>
 
@@ -22,6 +23,8 @@ public:
     // 0, or the error of the write that failed (EPIPE: the reader went away).
     int error() const { return error_; }
     const Platform& platform() const { return platform_; }
+    // The bytes that went out so far.
+    std::uint64_t written() const { return written_; }
 
 protected:
     int_type overflow(int_type c) override;
@@ -34,6 +37,7 @@ private:
     FileHandle file_;
     std::vector<char> buffer_;
     int error_ = 0;
+    std::uint64_t written_ = 0;
 };
 
 }  // namespace ugraph

@@ -2,7 +2,9 @@
 // Platform: every call storage makes to the system, in one place, so that a
 // test can fail any one of them (a full disk, a folder that refuses new
 // files, a close that fails) and a second system is one more implementation.
-// system_platform() is the running system's (src/storage/posix/ for POSIX).
+// system_platform() is the running system's: src/storage/posix/ for POSIX
+// systems, src/storage/windows/ for Windows; main() alone calls it and hands
+// it on.
 //
 // Every call that may fail gives 0 or an errno-style number (ENOENT, EACCES,
 // ...); describe() gives that number in the system's words, e.g. "Permission
@@ -26,12 +28,17 @@
 //  - open_stream: a file that is not a regular one (a FIFO, a device, a
 //    terminal, the standard output under another name), open for writing as
 //    a stream, following links and waiting as the system's own open does (a
-//    FIFO waits for its reader); standard_input, standard_output: the
-//    program's standard streams, open already (never closed through the
-//    platform); reserve_standard_handles: a standard stream the program was
-//    started without (closed) gets a stand-in that refuses every read and
-//    write, so that no file opened later takes its number and receives what
-//    was meant for that stream.
+//    FIFO waits for its reader); standard_input, standard_output,
+//    standard_error: the program's standard streams, open already (never
+//    closed through the platform); reserve_standard_handles: a standard
+//    stream the program was started without (closed) gets a stand-in that
+//    refuses every read and write, so that no file opened later takes its
+//    number and receives what was meant for that stream; and from then on a
+//    write past the size limit of the user's files fails with EFBIG, which
+//    the program tells, instead of ending it.
+//  - state_folder: a folder of the user's own where the program may keep
+//    files between runs, made (for the user only) if missing and `make`
+//    asks; 0 or the error, e.g. ENOENT where the user has no home folder.
 //  - hold_ending_signals: while its result lives, signals that ask the
 //    program to end wait, and a write that passes the size limit of the
 //    user's files fails with EFBIG instead of ending the program; nested
@@ -53,6 +60,15 @@
 //    one try. Gives 0 once the lock is held, EWOULDBLOCK when the patience
 //    ran out, or another error where the file cannot be locked at all (a file
 //    system without locks).
+//
+// enter_turnstile(file, stay), leave_turnstile(file): a second lock of the
+// same kind on the same file, through which every lock is taken, so that a
+// writer waiting behind a stream of readers gets in: a writer takes it
+// exclusive and stays in it while it waits for its lock, a reader only
+// passes (takes it shared and gives it up at once), so no new reader comes
+// in while a writer waits. One try: 0, EWOULDBLOCK while someone else holds
+// it, or another error where the system has none (then locks are taken
+// without it).
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -79,6 +95,11 @@ struct FileStatus {
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
 };
+
+// Whether two statuses are of one file, whatever names led to it.
+inline bool same_file(const FileStatus& a, const FileStatus& b) {
+    return a.device == b.device && a.inode == b.inode;
+}
 
 // Permission bits of FileStatus::mode that the link rule looks at.
 inline constexpr std::uint32_t MODE_STICKY = 01000;
@@ -134,13 +155,17 @@ public:
     virtual int link(const Path& from, const Path& to) const = 0;
     virtual int sync_folder(const Path& folder) const = 0;
     virtual int list_folder(const Path& folder, std::vector<std::string>& names) const = 0;
+    virtual int state_folder(Path& folder, bool make) const = 0;
 
     virtual int lock(FileHandle file, LockMode mode, std::chrono::milliseconds patience) const = 0;
     virtual int unlock(FileHandle file) const = 0;
+    virtual int enter_turnstile(FileHandle file, bool stay) const = 0;
+    virtual int leave_turnstile(FileHandle file) const = 0;
 
     virtual int open_stream(const Path& path, FileHandle& file) const = 0;
     virtual FileHandle standard_input() const = 0;
     virtual FileHandle standard_output() const = 0;
+    virtual FileHandle standard_error() const = 0;
     virtual void reserve_standard_handles() const = 0;
 
     virtual std::unique_ptr<SignalsHeld> hold_ending_signals() const = 0;

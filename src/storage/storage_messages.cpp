@@ -2,10 +2,22 @@
 
 #include "common/path_text.hpp"
 #include "storage/data_file.hpp"
+#include "storage/file_lock.hpp"
 
 namespace ugraph {
 
+namespace {
+
+std::string patience_words() { return std::to_string(LOCK_PATIENCE.count()) + " seconds"; }
+
+}  // namespace
+
+std::string in_use_reason() { return "still in use by another program after " + patience_words(); }
+
 std::string replace_failure(const std::filesystem::path& file, const Refusal& refusal) {
+    if (refusal.kind == Refusal::Kind::reason) {
+        return refusal.reason;
+    }
     const std::string name = utf8_of(file);
     const std::string kept = "; " + name + " was left as it was";
     const std::string left = "; it was left as it was";
@@ -26,13 +38,40 @@ std::string replace_failure(const std::filesystem::path& file, const Refusal& re
 }
 
 std::string waiting_note(const std::filesystem::path& file) {
-    return utf8_of(file) + " is in use by another program; waiting up to 10 seconds for it";
+    return utf8_of(file) + " is in use by another program; waiting up to " + patience_words() +
+           " for it";
 }
 
 std::string no_backup_note(const std::filesystem::path& file) {
     return "the folder of " + utf8_of(file) +
            " refuses new files, so it was rewritten in place and no backup of its previous "
            "content could be kept";
+}
+
+std::string backup_elsewhere_note(const std::filesystem::path& file,
+                                  const std::filesystem::path& backup) {
+    return backup_name(utf8_of(file)) +
+           " belongs to another user and cannot be replaced, so the previous content of " +
+           utf8_of(file) + " was kept as " + utf8_of(backup);
+}
+
+std::string rewrite_undone_note(const std::filesystem::path& file,
+                                const std::filesystem::path& journal) {
+    return "a rewrite of " + utf8_of(file) + " had been cut short; its previous content, kept in " +
+           utf8_of(journal) + ", was put back";
+}
+
+std::string interrupted_rewrite_stands(const std::filesystem::path& file,
+                                       const std::string& reason) {
+    return "a rewrite of " + utf8_of(file) +
+           " had been cut short, and its previous content cannot be put back (" + reason + ")";
+}
+
+std::string rewrite_not_undone(const std::filesystem::path& file, const std::string& reason,
+                               const std::filesystem::path& journal) {
+    return "cannot write file " + utf8_of(file) + " (" + reason +
+           "); its previous content is kept whole in " + utf8_of(journal) +
+           ", and the next run of ugraph on the file puts it back";
 }
 
 std::string cannot_read(const std::filesystem::path& file, const std::string& reason) {

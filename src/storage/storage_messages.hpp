@@ -1,13 +1,19 @@
 #pragma once
-// The words storage tells the user, all in one place. The dialogue tells a
+// The words storage gives its callers to tell the user (the reasons in the
+// system's words come from Platform::describe). The dialogue tells a
 // failure behind "Error: " and a note behind "Note: "; the commands tell
 // both behind "ugraph: ".
-//  - LINK_REFUSED_REASON, NOT_REGULAR_REASON, IN_USE_REASON: reasons that
+//  - LINK_REFUSED_REASON, NOT_REGULAR_REASON, in_use_reason: reasons that
 //    complete "... (reason)" where the system has no words of its own.
 //  - waiting_note: the one line told when another program's lock makes a
 //    reader or a writer wait.
-//  - replace_failure: why a replacement of a file failed, from its refusal.
+//  - replace_failure: why a replacement of a file failed, from its refusal;
+//    a refusal of kind reason is the whole sentence already.
 //  - no_backup_note: a file rewritten in place without a backup.
+//  - rewrite_undone_note: an interrupted rewrite in place that a later run
+//    undid; interrupted_rewrite_stands: one it could not undo.
+//  - rewrite_not_undone: a rewrite in place that failed and whose old
+//    content is in its journal, for the next run to put back.
 //  - cannot_read: why the data file cannot be read; not_closed_at_end: why
 //    nothing was appended to it.
 #include <filesystem>
@@ -21,7 +27,9 @@ inline constexpr const char* LINK_REFUSED_REASON =
     "a symbolic link in a sticky world-writable folder that belongs to neither you nor the "
     "folder's owner";
 inline constexpr const char* NOT_REGULAR_REASON = "not a regular file";
-inline constexpr const char* IN_USE_REASON = "still in use by another program after 10 seconds";
+
+// "still in use by another program after 10 seconds", from LOCK_PATIENCE.
+std::string in_use_reason();
 
 // "F is in use by another program; waiting up to 10 seconds for it".
 std::string waiting_note(const std::filesystem::path& file);
@@ -33,6 +41,17 @@ std::string replace_failure(const std::filesystem::path& file, const Refusal& re
 
 // The file was rewritten in place because its folder refuses new files.
 std::string no_backup_note(const std::filesystem::path& file);
+
+// Another user's backup could not be replaced; F's previous content is in B.
+std::string backup_elsewhere_note(const std::filesystem::path& file,
+                                  const std::filesystem::path& backup);
+
+std::string rewrite_undone_note(const std::filesystem::path& file,
+                                const std::filesystem::path& journal);
+std::string interrupted_rewrite_stands(const std::filesystem::path& file,
+                                       const std::string& reason);
+std::string rewrite_not_undone(const std::filesystem::path& file, const std::string& reason,
+                               const std::filesystem::path& journal);
 
 // "cannot read F (reason)".
 std::string cannot_read(const std::filesystem::path& file, const std::string& reason);

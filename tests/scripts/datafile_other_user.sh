@@ -25,12 +25,16 @@ data=GraphDataFile2.txt
 [ "$(id -u)" = 0 ] || { echo "not root: no other user to save as"; exit 77; }
 id nobody >/dev/null 2>&1 || { echo "there is no user nobody to save as"; exit 77; }
 command -v setpriv >/dev/null || { echo "no setpriv to run ugraph as nobody"; exit 77; }
-as_nobody=(setpriv --reuid="$(id -u nobody)" --regid="$(id -g nobody)" --clear-groups)
+# nobody has no home: a state folder of its own keeps the journal of a
+# rewrite in place where the data file's folder takes no new file.
+nobody_state=$(mktemp -d /tmp/ugraph-nobody-state.XXXXXX)
+chmod 777 "$nobody_state"
+as_nobody=(env XDG_STATE_HOME="$nobody_state" setpriv --reuid="$(id -u nobody)" --regid="$(id -g nobody)" --clear-groups)
 "${as_nobody[@]}" test -x "$binary" ||
     { echo "nobody cannot execute $binary (a folder on its path is closed to others)"; exit 77; }
 # Under /tmp, open to nobody, whatever TMPDIR says.
 scratch=$(mktemp -d /tmp/ugraph-other-user.XXXXXX)
-trap 'rm -rf "$scratch"' EXIT
+trap 'rm -rf "$scratch" "$nobody_state"' EXIT
 chmod 755 "$scratch"
 failed=0
 fail() { echo "FAIL: $what: $*"; failed=1; }

@@ -54,6 +54,16 @@ def blocked(pid):
         return 0
 
 
+def marked(name, random):
+    """A hidden name of ugraph's: the stem, its mark, six random characters
+    and four hex digits of an FNV-1a checksum of all before them."""
+    hidden = f".{name}.~ugraph.{random}"
+    total = 2166136261
+    for byte in hidden.encode():
+        total = ((total ^ byte) * 16777619) & 0xFFFFFFFF
+    return hidden + f"{total & 0xFFFF:04x}"
+
+
 def fresh_folder():
     work = os.path.join(scratch, "trial")
     shutil.rmtree(work, ignore_errors=True)
@@ -120,8 +130,8 @@ work = fresh_folder()
 data_path = os.path.join(work, DATA)
 os.remove(data_path + ".bak")
 os.link(data_path, data_path + ".bak")
-os.link(data_path, os.path.join(work, f".{DATA}.bak.k1LLed"))
-with open(os.path.join(work, f".{DATA}.Xy9Z0q"), "wb") as f:
+os.link(data_path, os.path.join(work, marked(f"{DATA}.bak", "k1LLed")))
+with open(os.path.join(work, marked(DATA, "Xy9Z0q")), "wb") as f:
     f.write(NEW[:7])
 inode = os.stat(data_path).st_ino
 ordinary_save(work, "the kill state made by hand")

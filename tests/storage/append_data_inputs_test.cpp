@@ -38,12 +38,12 @@ TEST(AppendDataInputs, GoOnALineOfTheirOwnBeforeAnyCtrlZ) {
     for (const auto& [before, after] : appended_to) {
         const SaveFolder d;
         d.lay(before);
-        EXPECT_EQ(told(append_data_inputs(d.file, "B\n")), "appended");
+        EXPECT_EQ(told(append_data_inputs(d.file, "B\n", system_platform(), {})), "appended");
         EXPECT_EQ(found(d.file), after) << before;
         EXPECT_EQ(found(d.backup()), before);
     }
     const SaveFolder d;  // a missing data file is made
-    EXPECT_EQ(told(append_data_inputs(d.file, "B\n")), "appended");
+    EXPECT_EQ(told(append_data_inputs(d.file, "B\n", system_platform(), {})), "appended");
     EXPECT_EQ(found(d.file), "B\n");
 }
 
@@ -51,21 +51,22 @@ TEST(AppendDataInputs, RefusedWithTheFileKept) {
     const SaveFolder d;
     const std::string name = d.file.string();
     d.lay("[U \"a\", (1)");
-    EXPECT_EQ(told(append_data_inputs(d.file, "B\n")),
+    EXPECT_EQ(told(append_data_inputs(d.file, "B\n", system_platform(), {})),
               name + " ends inside a data-input that is not closed by ']'; nothing was appended");
     EXPECT_EQ(found(d.file), "[U \"a\", (1)");
 
     d.lay("A\n");
-    EXPECT_EQ(told(append_data_inputs(d.file, "B\n", FailReads())),
+    EXPECT_EQ(told(append_data_inputs(d.file, "B\n", FailReads(), {})),
               "cannot read " + name + " (Input/output error)");
     EXPECT_EQ(found(d.file), "A\n");
 
     fs::remove(d.file);
     fs::create_directory(d.file);
-    EXPECT_EQ(told(append_data_inputs(d.file, "B\n")), "cannot read " + name + " (Is a directory)");
+    EXPECT_EQ(told(append_data_inputs(d.file, "B\n", system_platform(), {})),
+              "cannot read " + name + " (Is a directory)");
 
     fs::remove(d.file);
-    EXPECT_EQ(told(append_data_inputs(d.file, "B\n", FolderRefusesNewFiles())),
+    EXPECT_EQ(told(append_data_inputs(d.file, "B\n", FolderRefusesNewFiles(), {})),
               "cannot write in the folder of " + name + " (Permission denied); " + name +
                   " was left as it was");
     EXPECT_EQ(d.entries(), 0);

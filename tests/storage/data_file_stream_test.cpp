@@ -31,7 +31,8 @@ TEST(DataFileStream, ReadsPastItsBufferAgainAfterARewindAndTellsAFailedRead) {
     d.lay(content);
     // Declared first, so that it outlives the stream that reads through it.
     const FailReadsFrom failing(std::size_t{64} * 1024);
-    Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(d.file);
+    Result<std::unique_ptr<DataFileStream>> data =
+        DataFileStream::open(d.file, {}, system_platform());
     ASSERT_TRUE(data);
     std::istream& stream = data.value()->stream();
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(stream), {}), content);

@@ -48,7 +48,7 @@ TEST(FileLock, WaitsOnceSaysSoOnceAndGivesUpAfterItsPatience) {
         const Result<LockedFile> locked = lock_file(d.file, mode, told.wait(), forever);
         ASSERT_FALSE(locked);
         EXPECT_EQ(locked.refusal().kind, Refusal::Kind::busy);
-        EXPECT_EQ(locked.reason(), IN_USE_REASON);
+        EXPECT_EQ(locked.reason(), in_use_reason());
         EXPECT_EQ(told.times, 1);
         // One try, then one wait for what is left of the patience.
         ASSERT_EQ(forever.patience.size(), 2U);
@@ -128,7 +128,8 @@ struct NoLocks : PassingPlatform {
 TEST(FileLock, AMissingFileOrOneWithoutLocksIsNoRefusal) {
     const SaveFolder d;
     Told told;
-    const Result<LockedFile> missing = lock_file(d.file, LockMode::exclusive, told.wait());
+    const Result<LockedFile> missing =
+        lock_file(d.file, LockMode::exclusive, told.wait(), system_platform());
     ASSERT_TRUE(missing);
     EXPECT_FALSE(missing.value().file.valid());
     // Where the file system has no locks, storage works as it did without.
@@ -172,15 +173,18 @@ TEST(FileLock, TheStreamLetsWritersInWhileUnlockedAndTakesTheLockBack) {
     const SaveFolder d;
     d.lay("old");
     Told told;
-    Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(d.file, told.wait());
+    Result<std::unique_ptr<DataFileStream>> data =
+        DataFileStream::open(d.file, told.wait(), system_platform());
     ASSERT_TRUE(data);
     const Result<ReplaceReport> blocked = replace_file_contents(
-        d.file, "new", {.keep_backup = false, .waiting = {}, .patience = milliseconds(20)});
+        d.file, "new", {.keep_backup = false, .waiting = {}, .patience = milliseconds(20)},
+        system_platform());
     ASSERT_FALSE(blocked);
     EXPECT_EQ(blocked.refusal().kind, Refusal::Kind::busy);
 
     data.value()->unlock();
-    Result<LockedFile> writer = lock_file(d.file, LockMode::exclusive, told.wait());
+    Result<LockedFile> writer =
+        lock_file(d.file, LockMode::exclusive, told.wait(), system_platform());
     ASSERT_TRUE(writer);
     EXPECT_EQ(told.times, 0);
     const Result<> again = data.value()->lock_again(told.wait(milliseconds(20)));

@@ -2,8 +2,8 @@
 // PassingPlatform: the system's platform with every call passed on, for a
 // test to derive from and fail or watch the calls it names. With
 // unnamed_files false it acts as a system without unnamed files.
-// FolderRefusesNewFiles: as if no folder let the user make a file in it
-// (as root, permission bits would not refuse).
+// FolderRefusesNewFiles: as if no folder but the user's state folder let
+// the user make a file in it (as root, permission bits would not refuse).
 #include <cerrno>
 #include <string>
 #include <vector>
@@ -81,16 +81,24 @@ public:
     int list_folder(const Path& folder, std::vector<std::string>& names) const override {
         return system().list_folder(folder, names);
     }
+    int state_folder(Path& folder, bool make) const override {
+        return system().state_folder(folder, make);
+    }
 
     int lock(FileHandle file, LockMode mode, std::chrono::milliseconds patience) const override {
         return system().lock(file, mode, patience);
     }
     int unlock(FileHandle file) const override { return system().unlock(file); }
+    int enter_turnstile(FileHandle file, bool stay) const override {
+        return system().enter_turnstile(file, stay);
+    }
+    int leave_turnstile(FileHandle file) const override { return system().leave_turnstile(file); }
 
     int open_stream(const Path& path, FileHandle& file) const override {
         return system().open_stream(path, file);
     }
     FileHandle standard_output() const override { return system().standard_output(); }
+    FileHandle standard_error() const override { return system().standard_error(); }
     void reserve_standard_handles() const override { system().reserve_standard_handles(); }
 
     std::unique_ptr<SignalsHeld> hold_ending_signals() const override {
@@ -103,11 +111,19 @@ private:
 };
 
 struct FolderRefusesNewFiles : PassingPlatform {
-    int open_unnamed(const Path& /*folder*/, std::uint32_t /*mode*/,
-                     FileHandle& /*file*/) const override {
-        return EACCES;
+    int open_unnamed(const Path& folder, std::uint32_t mode, FileHandle& file) const override {
+        return in_state_folder(folder / "x") ? PassingPlatform::open_unnamed(folder, mode, file)
+                                             : EACCES;
     }
-    int create_new(const Path& /*path*/, FileHandle& /*file*/) const override { return EACCES; }
+    int create_new(const Path& path, FileHandle& file) const override {
+        return in_state_folder(path) ? PassingPlatform::create_new(path, file) : EACCES;
+    }
+
+private:
+    bool in_state_folder(const Path& path) const {
+        Path state;
+        return state_folder(state, false) == 0 && path.parent_path() == state;
+    }
 };
 
 }  // namespace ugraph

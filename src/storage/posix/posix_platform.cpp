@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>  // pthread_sigmask too, from the POSIX <signal.h> under it
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -110,6 +111,17 @@ private:
 // enough that a waiter follows a quick holder closely.
 constexpr std::chrono::milliseconds FIRST_PAUSE{1};
 constexpr std::chrono::milliseconds LONGEST_PAUSE{20};
+
+#ifdef F_OFD_SETLK
+struct flock turnstile_place(short type) {
+    struct flock place {};
+    place.l_type = type;
+    place.l_whence = SEEK_SET;
+    place.l_start = static_cast<off_t>(0x7fff'ffff'0000'0001);
+    place.l_len = 1;
+    return place;
+}
+#endif
 
 class PosixPlatform : public Platform {
 public:
@@ -285,14 +297,74 @@ public:
         return outcome(retried([&] { return ::flock(fd_of(file), LOCK_UN); }));
     }
 
+    // An open file description's record lock (Linux) on one byte far beyond
+    // any data file's end: independent of the flock() lock, on the same
+    // file, and like it gone with the last close, a kill included. The file
+    // is open for reading only, which takes only a read lock; so a waiting
+    // writer holds a read lock there, and a reader passes only where no such
+    // lock stands (a write lock asked for would find it).
+    int enter_turnstile(FileHandle file, bool stay) const override {
+#ifdef F_OFD_SETLK
+        struct flock place = turnstile_place(F_RDLCK);
+        if (stay) {
+            return outcome(::fcntl(fd_of(file), F_OFD_SETLK, &place));
+        }
+        place.l_type = F_WRLCK;
+        if (::fcntl(fd_of(file), F_OFD_GETLK, &place) != 0) {
+            return errno;
+        }
+        return place.l_type == F_UNLCK ? 0 : EWOULDBLOCK;
+#else
+        (void)file;
+        (void)stay;
+        return EOPNOTSUPP;
+#endif
+    }
+    int leave_turnstile(FileHandle file) const override {
+#ifdef F_OFD_SETLK
+        struct flock place = turnstile_place(F_UNLCK);
+        return outcome(::fcntl(fd_of(file), F_OFD_SETLK, &place));
+#else
+        (void)file;
+        return EOPNOTSUPP;
+#endif
+    }
+
     int open_stream(const Path& path, FileHandle& file) const override {
         return opened(
             retried([&] { return ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC); }), file);
     }
     FileHandle standard_output() const override { return STDOUT_FILENO; }
+    FileHandle standard_error() const override { return STDERR_FILENO; }
+    // $XDG_STATE_HOME/ugraph, by default ~/.local/state/ugraph.
+    int state_folder(Path& folder, bool make) const override {
+        const char* const state = std::getenv("XDG_STATE_HOME");
+        const char* const home = std::getenv("HOME");
+        if (state != nullptr && state[0] == '/') {
+            folder = state;
+        } else if (home != nullptr && home[0] == '/') {
+            folder = Path(home) / ".local" / "state";
+        } else {
+            return ENOENT;
+        }
+        folder /= "ugraph";
+        if (!make) {
+            return 0;
+        }
+        Path made;
+        for (const Path& part : folder) {
+            made /= part;
+            if (::mkdir(made.c_str(), S_IRWXU) != 0 && errno != EEXIST) {
+                return errno;
+            }
+        }
+        return 0;
+    }
     // Standard input gets a stand-in open for writing only, the others one
     // open for reading only: every use of it fails as on a closed stream.
     void reserve_standard_handles() const override {
+        // Ignored, a write past the limit fails with EFBIG and is told.
+        ::signal(SIGXFSZ, SIG_IGN);
         for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
             if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
                 const int stand_in = ::open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);

@@ -15,21 +15,22 @@ namespace {
 constexpr std::chrono::milliseconds FIRST_PAUSE{1};
 constexpr std::chrono::milliseconds LONGEST_PAUSE{20};
 
-OVERLAPPED lock_place() {
+OVERLAPPED lock_place(std::uint64_t offset) {
     OVERLAPPED place{};
-    place.Offset = static_cast<DWORD>(LOCK_OFFSET);
-    place.OffsetHigh = static_cast<DWORD>(LOCK_OFFSET >> 32);
+    place.Offset = static_cast<DWORD>(offset);
+    place.OffsetHigh = static_cast<DWORD>(offset >> 32);
     return place;
 }
 
 }  // namespace
 
-int lock_byte_range(FileHandle file, bool exclusive, std::chrono::milliseconds patience) {
+int lock_byte_range(FileHandle file, bool exclusive, std::chrono::milliseconds patience,
+                    std::uint64_t offset) {
     const DWORD flags = LOCKFILE_FAIL_IMMEDIATELY | (exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0);
     const auto deadline = std::chrono::steady_clock::now() + patience;
     auto pause = std::chrono::duration_cast<std::chrono::steady_clock::duration>(FIRST_PAUSE);
     for (;;) {
-        OVERLAPPED place = lock_place();
+        OVERLAPPED place = lock_place(offset);
         if (LockFileEx(handle_of(file), flags, 0, 1, 0, &place) != 0) {
             return 0;
         }
@@ -46,8 +47,8 @@ int lock_byte_range(FileHandle file, bool exclusive, std::chrono::milliseconds p
     }
 }
 
-int unlock_byte_range(FileHandle file) {
-    OVERLAPPED place = lock_place();
+int unlock_byte_range(FileHandle file, std::uint64_t offset) {
+    OVERLAPPED place = lock_place(offset);
     return UnlockFileEx(handle_of(file), 0, 1, 0, &place) != 0 ? 0 : error_number(GetLastError());
 }
 

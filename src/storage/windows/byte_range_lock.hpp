@@ -22,9 +22,12 @@
 namespace ugraph {
 
 inline constexpr std::uint64_t LOCK_OFFSET = 0x7fff'ffff'0000'0000;
+// The byte after it holds the platform's turnstile the same way.
+inline constexpr std::uint64_t TURNSTILE_OFFSET = LOCK_OFFSET + 1;
 
-int lock_byte_range(FileHandle file, bool exclusive, std::chrono::milliseconds patience);
+int lock_byte_range(FileHandle file, bool exclusive, std::chrono::milliseconds patience,
+                    std::uint64_t offset = LOCK_OFFSET);
 
-int unlock_byte_range(FileHandle file);
+int unlock_byte_range(FileHandle file, std::uint64_t offset = LOCK_OFFSET);
 
 }  // namespace ugraph

@@ -536,6 +536,14 @@ public:
         return lock_byte_range(file, mode == LockMode::exclusive, patience);
     }
     int unlock(FileHandle file) const override { return unlock_byte_range(file); }
+    int enter_turnstile(FileHandle file, bool stay) const override {
+        const int error =
+            lock_byte_range(file, stay, std::chrono::milliseconds(0), TURNSTILE_OFFSET);
+        return error != 0 || stay ? error : leave_turnstile(file);
+    }
+    int leave_turnstile(FileHandle file) const override {
+        return unlock_byte_range(file, TURNSTILE_OFFSET);
+    }
 
     // A device or a pipe, open for writing as the system opens it.
     int open_stream(const Path& path, FileHandle& file) const override {
@@ -553,6 +561,25 @@ public:
     }
     FileHandle standard_output() const override {
         return static_cast<FileHandle>(_get_osfhandle(STANDARD_OUTPUT));
+    }
+    FileHandle standard_error() const override {
+        return reinterpret_cast<FileHandle>(GetStdHandle(STD_ERROR_HANDLE));
+    }
+    // %LOCALAPPDATA%\ugraph, the user's own place for what a program keeps.
+    int state_folder(Path& folder, bool make) const override {
+        std::wstring base(MAX_PATH, L'\0');
+        const DWORD length =
+            GetEnvironmentVariableW(L"LOCALAPPDATA", base.data(), static_cast<DWORD>(base.size()));
+        if (length == 0 || length >= base.size()) {
+            return ENOENT;
+        }
+        base.resize(length);
+        folder = Path(base) / L"ugraph";
+        if (make && CreateDirectoryW(folder.c_str(), nullptr) == 0 &&
+            GetLastError() != ERROR_ALREADY_EXISTS) {
+            return last_error();
+        }
+        return 0;
     }
     // Windows gives every file opened later a handle of its own, never the
     // number of a standard stream the program was started without, so none

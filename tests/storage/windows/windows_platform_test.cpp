@@ -42,7 +42,8 @@ private:
 
 // Replaces the file's content with a backup: "replaced", or the reason why not.
 std::string refusal_of(const fs::path& file, const std::string& text = SAVED) {
-    const Result<ReplaceReport> replaced = replace_file_contents(file, text, {.keep_backup = true});
+    const Result<ReplaceReport> replaced =
+        replace_file_contents(file, text, {.keep_backup = true}, system_platform());
     return replaced ? "replaced" : replaced.reason();
 }
 
@@ -139,7 +140,7 @@ TEST(WindowsSave, RefusesDeviceNamesInTheirOwnWords) {
     for (const char* name : {"NUL", "con.txt", "Com1", "LPT9.graphs.txt", "aux /x.txt"}) {
         const fs::path file = d.path / name;
         EXPECT_EQ(refusal_of(file), reason) << name;
-        EXPECT_EQ(DataFileStream::open(file).reason(), reason) << name;
+        EXPECT_EQ(DataFileStream::open(file, {}, system_platform()).reason(), reason) << name;
     }
     EXPECT_EQ(d.entries(), 0);
 }
@@ -164,7 +165,7 @@ TEST(WindowsSave, KeepsTheDriveOfAPathRelativeToADrivesCurrentFolder) {
     const fs::path on_drive = d.path.root_name() / fs::path("GraphDataFile2.txt");
     const fs::path here = fs::current_path();
     fs::current_path(d.path);
-    EXPECT_EQ(follow_links_safely(on_drive).target, on_drive);
+    EXPECT_EQ(follow_links_safely(on_drive, system_platform()).target, on_drive);
     EXPECT_EQ(refusal_of(on_drive), "replaced");
     fs::current_path(here);
     EXPECT_EQ(found(d.file), SAVED);
