@@ -59,21 +59,26 @@ std::string imported_name(std::string_view base, std::optional<long> number) {
     return imported_name(base, number, cut);
 }
 
-std::unique_ptr<GraphInput> GraphInput::open_or_tell(const std::string& input, std::istream& in,
-                                                     std::ostream& err) {
-    auto opened = std::make_unique<GraphInput>(in);
+std::unique_ptr<GraphInput> GraphInput::open_or_tell(const std::string& input,
+                                                     CommandContext& context) {
+    auto opened = std::make_unique<GraphInput>(context.in);
     if (input.empty() || input == STANDARD_STREAM) {
         return opened;
     }
     opened->file_.open(path_from_utf8(input), std::ios::binary);
     if (!opened->file_) {
-        tell_error(err, "cannot read " + input + " (" + std::strerror(errno) + ")");
+        tell_error(context.err, "cannot read " + input + " (" + std::strerror(errno) + ")");
         return nullptr;
     }
     opened->stream_ = &opened->file_;
     opened->source_name_ = input;
     opened->default_name_ = utf8_of(path_from_utf8(input).stem());
     return opened;
+}
+
+int GraphInput::tell_unreadable(std::ostream& err) const {
+    tell_error(err, cannot_read_to_end(source_name_));
+    return EXIT_USAGE;
 }
 
 ImportedGraphs::ImportedGraphs(GraphImporter& importer, std::string base, std::string source,

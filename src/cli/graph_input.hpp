@@ -4,8 +4,10 @@
 // GraphInput: INPUT, or standard input when INPUT is empty or "-": the
 // stream, its name in messages ("standard input" or INPUT as given), and
 // the name its graphs get by default (INPUT's file name without folder and
-// extension, or "graph"). open_or_tell tells on `err` why INPUT cannot be
-// read and gives nothing then.
+// extension, or "graph"). open_or_tell tells on the context's error stream
+// why INPUT cannot be read and gives nothing then; standard input is the
+// context's. tell_unreadable tells that a read failed before the end and
+// gives EXIT_USAGE.
 //
 // ImportedGraphs: the graphs of a GraphImporter one by one, each named by
 // imported_name after `base` and, when the input holds more than one, its
@@ -33,6 +35,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/command.hpp"
 #include "interchange/graph_importer.hpp"
 
 namespace ugraph {
@@ -42,12 +45,13 @@ std::string imported_name(std::string_view base, std::optional<long> number);
 
 class GraphInput {
 public:
-    static std::unique_ptr<GraphInput> open_or_tell(const std::string& input, std::istream& in,
-                                                    std::ostream& err);
+    static std::unique_ptr<GraphInput> open_or_tell(const std::string& input,
+                                                    CommandContext& context);
     explicit GraphInput(std::istream& in) : stream_(&in) {}
     std::istream& stream() { return *stream_; }
     const std::string& source_name() const { return source_name_; }
     const std::string& default_name() const { return default_name_; }
+    int tell_unreadable(std::ostream& err) const;
 
 private:
     std::ifstream file_;

@@ -28,8 +28,7 @@
 
 namespace ugraph {
 
-bool save_data_input(Console& console, const UGraph& graph,
-                     const std::filesystem::path& file = GRAPH_DATA_FILE,
-                     const Platform& platform = system_platform());
+bool save_data_input(Console& console, const UGraph& graph, const std::filesystem::path& file,
+                     const Platform& platform);
 
 }  // namespace ugraph

@@ -156,7 +156,7 @@ TEST(SafeSave, RefusesAGraphWithoutNodesAfterShowingIt) {
     std::istringstream typed("\n");
     std::ostringstream shown;
     Console console(typed, shown);
-    EXPECT_FALSE(save_data_input(console, none, d.file));
+    EXPECT_FALSE(save_data_input(console, none, d.file, system_platform()));
     EXPECT_EQ(shown.str(),
               "[U \"neg\"]\nError: a Ugraph without nodes is not saved, because it "
               "could not be loaded back; " +
