@@ -47,6 +47,15 @@ struct RenameRefused : PassingPlatform {
     int rename(const Path& /*from*/, const Path& /*to*/) const override { return EACCES; }
 };
 
+// INPUT opens, but every read of it fails, as on a failing disk.
+struct InputReadsFail : PassingPlatform {
+    int read(FileHandle /*file*/, char* /*data*/, std::size_t /*size*/,
+             std::size_t& got) const override {
+        got = 0;
+        return EIO;
+    }
+};
+
 struct Ran {
     int status;
     std::string out;
@@ -185,6 +194,27 @@ TEST(CommandFaults, ARefusedRenameKeepsTheDataFileAndTheOutput) {
     EXPECT_EQ(exported.err, "ugraph: cannot write file " + name +
                                 " (Permission denied); it was left as it was\n");
     EXPECT_EQ(content_of(output), "as it was\n");
+}
+
+TEST(CommandFaults, InputIsOpenedAndReadThroughThePlatform) {
+    const Folder d;
+    const fs::path input = d.path / "graphs.g6";
+    std::ofstream(input) << "A_\nA_\n";
+    const std::string name = input.string();
+    const InputReadsFail platform;
+    const Ran converted =
+        run_caught(platform, {"convert", "--from", "graph6", "--to", "sparse6", name.c_str()});
+    EXPECT_EQ(converted.status, 2);
+    EXPECT_EQ(converted.err, "ugraph: cannot read " + name + " to its end\n");
+    const Ran imported = run_caught(platform, {"import", "--from", "graph6", name.c_str()});
+    EXPECT_EQ(imported.status, 2);
+    EXPECT_EQ(imported.out, "");
+    EXPECT_EQ(imported.err, "ugraph: cannot read " + name + " to its end\n");
+    const std::string missing = (d.path / "missing.g6").string();
+    const Ran absent =
+        run_caught(PassingPlatform(), {"import", "--from", "graph6", missing.c_str()});
+    EXPECT_EQ(absent.status, 2);
+    EXPECT_EQ(absent.err, "ugraph: cannot read " + missing + " (No such file or directory)\n");
 }
 
 }  // namespace
