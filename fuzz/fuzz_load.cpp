@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzSession run(data, size);
     const UGraph before = graph_of(3, "before", {{1, 2}});
     UGraph graph = before;
-    const int arcs = load_data_input(run.console, graph, scratch().data_file());
+    const int arcs = load_data_input(run.console, graph, scratch().data_file(), system_platform());
 
     FUZZ_CHECK(scratch().read_data_file() == run.input.file);
     check_name(graph.name);

@@ -1,5 +1,7 @@
 // ugraph: prepares the data of one undirected graph. Without arguments it is
-// the console dialogue; with them, the commands of run_command_line.
+// the console dialogue; with them, the commands of run_command_line. Here
+// the running system is chosen, once: its platform, its standard streams
+// and its line editor make the context every command runs in.
 #include <exception>
 #include <iostream>
 #include <memory>
@@ -44,8 +46,9 @@ int main(int argc, char** argv) {
     std::ostream out(&standard_output);
     int status = 2;
     try {
-        status = ugraph::run_command_line(static_cast<int>(pointers.size()), pointers.data(),
-                                          std::cin, out, std::cerr, dialogue_console);
+        ugraph::CommandContext context{platform, std::cin, out, std::cerr, dialogue_console};
+        status =
+            ugraph::run_command_line(static_cast<int>(pointers.size()), pointers.data(), context);
     } catch (const std::bad_alloc&) {
         // Told in the program's voice; the dialogue ends as it always does.
         out.flush();

@@ -40,8 +40,9 @@ int finish_output(std::ostream& out, std::ostream& err, int status) {
     return checked(out, err, status, "standard output");
 }
 
-CommandOutput::CommandOutput(std::ostream& out, std::optional<fs::path> file)
-    : out_(out), file_(std::move(file)) {}
+CommandOutput::CommandOutput(const Platform& platform, std::ostream& out,
+                             std::optional<fs::path> file)
+    : platform_(platform), out_(out), file_(std::move(file)) {}
 
 CommandOutput::~CommandOutput() = default;
 
@@ -49,7 +50,7 @@ bool CommandOutput::open(const fs::path& data_file, std::ostream& err) {
     if (!file_ || *file_ == "-") {
         return true;
     }
-    const Platform& platform = system_platform();
+    const Platform& platform = platform_;
     FileStatus target;
     way_ = Way::replace;
     if (platform.status(*file_, target) != 0) {
@@ -102,7 +103,7 @@ int CommandOutput::finish(std::ostream& err, int status) {
         const Result<ReplaceReport> replaced = replace_file_contents(
             *file_, text_,
             {.keep_backup = false, .waiting = [&] { tell_error(err, waiting_note(*file_)); }},
-            system_platform());
+            platform_);
         if (!replaced) {
             tell_error(err, replace_failure(*file_, replaced.refusal()));
             return EXIT_USAGE;
@@ -116,7 +117,7 @@ int CommandOutput::finish(std::ostream& err, int status) {
         return status;  // standard output is checked once the command is done
     }
     const int written = checked(to, err, status, utf8_of(*file_));
-    const Platform& platform = system_platform();
+    const Platform& platform = platform_;
     if (const int error = platform.close(stream_file_.release()); error != 0 && written == status) {
         tell_error(err,
                    "cannot write to " + utf8_of(*file_) + " (" + platform.describe(error) + ")");

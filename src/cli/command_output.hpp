@@ -23,7 +23,8 @@
 //   The text builds up in text(); flush_if_full() passes it on where it goes
 //   as a stream (false once a write failed: stop), finish() gives the exit
 //   status as finish_output does for a stream or a file, telling a failure
-//   in one line, and leaves standard output to finish_output.
+//   in one line, and leaves standard output to finish_output. Every call to
+//   the system goes through the platform given.
 #include <cstddef>
 #include <filesystem>
 #include <memory>
@@ -48,7 +49,8 @@ public:
     // Standard output gets the text in pieces of about this size as it grows.
     static constexpr std::size_t FLUSH_AT = std::size_t{256} * 1024;
 
-    CommandOutput(std::ostream& out, std::optional<std::filesystem::path> file);
+    CommandOutput(const Platform& platform, std::ostream& out,
+                  std::optional<std::filesystem::path> file);
     CommandOutput(const CommandOutput&) = delete;
     CommandOutput& operator=(const CommandOutput&) = delete;
     ~CommandOutput();
@@ -63,6 +65,7 @@ public:
 private:
     enum class Way { standard_output, stream, replace };
 
+    const Platform& platform_;
     std::ostream& out_;
     std::optional<std::filesystem::path> file_;
     Way way_ = Way::standard_output;

@@ -5,6 +5,7 @@
 //   tell_error          "ugraph: <text>" and a line end on `err`.
 //   counted             "1 link", "3 links".
 //   no_such_data_input  the words for a number beyond the file's data-inputs.
+//   cannot_read_to_end  the words for an input whose read failed before its end.
 #include <filesystem>
 #include <ostream>
 #include <string>
@@ -34,6 +35,10 @@ inline std::string no_such_data_input(const std::filesystem::path& file, int hel
                                       long long number) {
     return utf8_of(file) + " holds " + counted(held, "data-input") + "; there is no data-input " +
            std::to_string(number);
+}
+
+inline std::string cannot_read_to_end(const std::string& source) {
+    return "cannot read " + source + " to its end";
 }
 
 }  // namespace ugraph

@@ -13,17 +13,23 @@ DataSource::DataSource(std::istream& in, std::string name, std::unique_ptr<DataF
     : in_(in), name_(std::move(name)), file_(std::move(file)) {}
 
 std::unique_ptr<DataSource> DataSource::open_or_tell(const std::filesystem::path& file,
-                                                     std::istream& in, std::ostream& err) {
-    if (file == STANDARD_STREAM || leads_to_standard_input(file, system_platform())) {
-        return std::make_unique<DataSource>(in, "standard input", nullptr);
+                                                     CommandContext& context) {
+    if (file == STANDARD_STREAM || leads_to_standard_input(file, context.platform)) {
+        return std::make_unique<DataSource>(context.in, "standard input", nullptr);
     }
+    std::ostream& err = context.err;
     Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(
-        file, {.waiting = [&] { tell_error(err, waiting_note(file)); }}, system_platform());
+        file, {.waiting = [&] { tell_error(err, waiting_note(file)); }}, context.platform);
     if (!data) {
         tell_error(err, cannot_read(file, data.reason()));
         return nullptr;
     }
-    return std::make_unique<DataSource>(in, utf8_of(file), std::move(data.value()));
+    return std::make_unique<DataSource>(context.in, utf8_of(file), std::move(data.value()));
+}
+
+int DataSource::tell_unreadable(std::ostream& err) const {
+    tell_error(err, cannot_read_to_end(name_));
+    return EXIT_USAGE;
 }
 
 }  // namespace ugraph

@@ -1,8 +1,7 @@
 #include "cli/graph_input.hpp"
 
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
+#include <ios>
 
 #include "cli/command_status.hpp"
 #include "cli/data_source.hpp"
@@ -30,7 +29,29 @@ bool cut_to(std::string& text, std::size_t room) {
     return true;
 }
 
+// As much as one read takes; a longer input streams through it.
+constexpr std::size_t INPUT_BUFFER_BYTES = std::size_t{64} * 1024;
+
 }  // namespace
+
+InputBuffer::InputBuffer(const Platform& platform, FileHandle file)
+    : platform_(platform), file_(file), buffer_(INPUT_BUFFER_BYTES) {}
+
+InputBuffer::int_type InputBuffer::underflow() {
+    if (gptr() < egptr()) {
+        return traits_type::to_int_type(*gptr());
+    }
+    std::size_t got = 0;
+    if (const int error = platform_.read(file_, buffer_.data(), buffer_.size(), got); error != 0) {
+        // The stream catches it and turns bad, as on any failed read.
+        throw std::ios_base::failure(platform_.describe(error));
+    }
+    if (got == 0) {
+        return traits_type::eof();
+    }
+    setg(buffer_.data(), buffer_.data(), buffer_.data() + got);
+    return traits_type::to_int_type(*gptr());
+}
 
 std::string imported_name(std::string_view base, std::optional<long> number, bool& cut) {
     std::string name;
@@ -59,21 +80,30 @@ std::string imported_name(std::string_view base, std::optional<long> number) {
     return imported_name(base, number, cut);
 }
 
-std::unique_ptr<GraphInput> GraphInput::open_or_tell(const std::string& input, std::istream& in,
-                                                     std::ostream& err) {
-    auto opened = std::make_unique<GraphInput>(in);
+std::unique_ptr<GraphInput> GraphInput::open_or_tell(const std::string& input,
+                                                     CommandContext& context) {
+    auto opened = std::make_unique<GraphInput>(context.in);
     if (input.empty() || input == STANDARD_STREAM) {
         return opened;
     }
-    opened->file_.open(path_from_utf8(input), std::ios::binary);
-    if (!opened->file_) {
-        tell_error(err, "cannot read " + input + " (" + std::strerror(errno) + ")");
+    FileHandle file = NO_FILE;
+    if (const int error = context.platform.open_input(path_from_utf8(input), file); error != 0) {
+        tell_error(context.err,
+                   "cannot read " + input + " (" + context.platform.describe(error) + ")");
         return nullptr;
     }
-    opened->stream_ = &opened->file_;
+    opened->file_ = UniqueFile(context.platform, file);
+    opened->buffer_ = std::make_unique<InputBuffer>(context.platform, file);
+    opened->file_stream_ = std::make_unique<std::istream>(opened->buffer_.get());
+    opened->stream_ = opened->file_stream_.get();
     opened->source_name_ = input;
     opened->default_name_ = utf8_of(path_from_utf8(input).stem());
     return opened;
+}
+
+int GraphInput::tell_unreadable(std::ostream& err) const {
+    tell_error(err, cannot_read_to_end(source_name_));
+    return EXIT_USAGE;
 }
 
 ImportedGraphs::ImportedGraphs(GraphImporter& importer, std::string base, std::string source,

@@ -4,8 +4,11 @@
 // GraphInput: INPUT, or standard input when INPUT is empty or "-": the
 // stream, its name in messages ("standard input" or INPUT as given), and
 // the name its graphs get by default (INPUT's file name without folder and
-// extension, or "graph"). open_or_tell tells on `err` why INPUT cannot be
-// read and gives nothing then.
+// extension, or "graph"), opened and read through the context's platform.
+// open_or_tell tells on the context's error stream
+// why INPUT cannot be read and gives nothing then; standard input is the
+// context's. tell_unreadable tells that a read failed before the end and
+// gives EXIT_USAGE.
 //
 // ImportedGraphs: the graphs of a GraphImporter one by one, each named by
 // imported_name after `base` and, when the input holds more than one, its
@@ -23,34 +26,55 @@
 // splitting a UTF-8 character; a '-' parts the number from a base that ends
 // in a digit, so that graph 1 of "g5" is "g5-1", never "g51".
 #include <cstddef>
-#include <fstream>
 #include <istream>
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <streambuf>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "cli/command.hpp"
 #include "interchange/graph_importer.hpp"
+#include "storage/platform.hpp"
+#include "storage/unique_file.hpp"
 
 namespace ugraph {
 
 std::string imported_name(std::string_view base, std::optional<long> number, bool& cut);
 std::string imported_name(std::string_view base, std::optional<long> number);
 
+// INPUT read through the platform from its start to its end, a buffer at a
+// time; a read that fails makes the stream bad.
+class InputBuffer : public std::streambuf {
+public:
+    InputBuffer(const Platform& platform, FileHandle file);
+
+protected:
+    int_type underflow() override;
+
+private:
+    const Platform& platform_;
+    FileHandle file_;
+    std::vector<char> buffer_;
+};
+
 class GraphInput {
 public:
-    static std::unique_ptr<GraphInput> open_or_tell(const std::string& input, std::istream& in,
-                                                    std::ostream& err);
+    static std::unique_ptr<GraphInput> open_or_tell(const std::string& input,
+                                                    CommandContext& context);
     explicit GraphInput(std::istream& in) : stream_(&in) {}
     std::istream& stream() { return *stream_; }
     const std::string& source_name() const { return source_name_; }
     const std::string& default_name() const { return default_name_; }
+    int tell_unreadable(std::ostream& err) const;
 
 private:
-    std::ifstream file_;
+    UniqueFile file_;
+    std::unique_ptr<InputBuffer> buffer_;
+    std::unique_ptr<std::istream> file_stream_;
     std::istream* stream_;
     std::string source_name_ = "standard input";
     std::string default_name_ = "graph";

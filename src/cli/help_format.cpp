@@ -1,6 +1,7 @@
 #include "cli/help_format.hpp"
 
-#include <utility>
+#include "cli/command_table.hpp"
+#include "cli/program_parser.hpp"
 
 namespace ugraph {
 
@@ -9,13 +10,12 @@ HelpFormat::HelpFormat() {
     label("Usage", "Usage");
 }
 
-void HelpFormat::synopsis(const std::string& command, std::string line) {
-    synopses_[command] = std::move(line);
-}
-
 std::string HelpFormat::make_usage(const CLI::App* app, std::string /*name*/) const {
-    const auto found = synopses_.find(app->get_name());
-    return found == synopses_.end() ? std::string() : "Usage: " + found->second + "\n";
+    if (app->get_parent() == nullptr) {
+        return std::string("Usage: ") + PROGRAM_SYNOPSIS + "\n";
+    }
+    const CommandRow* row = find_command(app->get_name());
+    return row == nullptr ? std::string() : "Usage: " + std::string(row->synopsis) + "\n";
 }
 
 }  // namespace ugraph

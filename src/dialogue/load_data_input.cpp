@@ -61,13 +61,13 @@ int tell_refusal(Console& console, int choice, const Refusal& refusal) {
 
 }  // namespace
 
-int load_data_input(Console& console, UGraph& graph, const std::filesystem::path& file) {
+int load_data_input(Console& console, UGraph& graph, const std::filesystem::path& file,
+                    const Platform& platform) {
     const LockWait wait{[&] {
         console.write_line("Note: " + waiting_note(file));
         console.flush();
     }};
-    const Result<std::unique_ptr<DataFileStream>> data =
-        DataFileStream::open(file, wait, system_platform());
+    const Result<std::unique_ptr<DataFileStream>> data = DataFileStream::open(file, wait, platform);
     if (!data) {
         if (data.refusal().kind == Refusal::Kind::busy) {
             console.write_line("Error: " + cannot_read(file, data.reason()));

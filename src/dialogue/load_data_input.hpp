@@ -27,16 +27,17 @@
 // of range. Whether the chosen data-input can be loaded is decided by
 // read_graph, as for the commands; a refusal is told as "Data-input 3 cannot
 // be loaded: <reason>", or in the words of NOT_MARKED_LINE for data of
-// another kind.
+// another kind. The file is read through `platform`.
 #include <filesystem>
 
 #include "console/console.hpp"
 #include "graph/ugraph.hpp"
 #include "storage/data_file.hpp"
+#include "storage/platform.hpp"
 
 namespace ugraph {
 
-int load_data_input(Console& console, UGraph& graph,
-                    const std::filesystem::path& file = GRAPH_DATA_FILE);
+int load_data_input(Console& console, UGraph& graph, const std::filesystem::path& file,
+                    const Platform& platform);
 
 }  // namespace ugraph

@@ -15,7 +15,8 @@ namespace {
 
 // Asks where the graph comes from and fills it; gives false when there is
 // no graph to go on with.
-bool obtain_graph(Console& console, UGraph& graph, const std::filesystem::path& data_file) {
+bool obtain_graph(Console& console, UGraph& graph, const std::filesystem::path& data_file,
+                  const Platform& platform) {
     console.write_line("Where is the data for the Ugraph?");
     console.write_line("If it will be typed in on the (K)eyboard, type K");
     console.write_line("If it is already in the GraphData (F)ile, type F");
@@ -29,7 +30,7 @@ bool obtain_graph(Console& console, UGraph& graph, const std::filesystem::path& 
             return true;
         }
         if (key == 'F' || key == 'f') {
-            return load_data_input(console, graph, data_file) != 0;
+            return load_data_input(console, graph, data_file, platform) != 0;
         }
         if (key == END_OF_INPUT) {
             return false;
@@ -47,9 +48,10 @@ bool wants_change(Console& console) {
 
 }  // namespace
 
-void run_dialogue(Console& console, const std::filesystem::path& data_file) {
+void run_dialogue(Console& console, const std::filesystem::path& data_file,
+                  const Platform& platform) {
     UGraph graph;
-    if (obtain_graph(console, graph, data_file)) {
+    if (obtain_graph(console, graph, data_file, platform)) {
         console.print(summary_line(graph));
         for (;;) {
             show_adjacency(console, graph);
@@ -59,7 +61,7 @@ void run_dialogue(Console& console, const std::filesystem::path& data_file) {
             edit_neighbors(console, graph);
             normalize_arcs(graph);
         }
-        save_data_input(console, graph, data_file, system_platform());
+        save_data_input(console, graph, data_file, platform);
     }
     console.wait_for_char();
 }

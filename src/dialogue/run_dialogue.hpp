@@ -13,15 +13,18 @@
 // Nothing is summed up, shown or saved when the loader gives 0 or input ends
 // before a graph is complete (at the first question or during keyboard
 // entry); the session then goes straight to its last key. End of input at
-// "Change data?" counts as no, as any other answer does.
+// "Change data?" counts as no, as any other answer does. The data file is
+// read and saved through `platform`.
 #include <filesystem>
 
 #include "console/console.hpp"
 #include "graph/ugraph.hpp"
 #include "storage/data_file.hpp"
+#include "storage/platform.hpp"
 
 namespace ugraph {
 
-void run_dialogue(Console& console, const std::filesystem::path& data_file = GRAPH_DATA_FILE);
+void run_dialogue(Console& console, const std::filesystem::path& data_file,
+                  const Platform& platform);
 
 }  // namespace ugraph

@@ -25,6 +25,12 @@
 //    sync_folder, which makes a rename in the folder durable.
 //  - list_folder: the names in a folder, "." and ".." left out, in no order.
 //  - lock, unlock: see below.
+//  - open_input, read: a file a command reads once from start to end (import
+//    and convert's INPUT: a regular file, a FIFO, a process's pipe under a
+//    name such as /dev/fd/63), open for reading only, following links and
+//    waiting as the system's own open does; read gives up to `size` bytes
+//    from the file's position, 0 bytes at the end (a pipe whose writer is
+//    gone included).
 //  - open_stream: a file that is not a regular one (a FIFO, a device, a
 //    terminal, the standard output under another name), open for writing as
 //    a stream, following links and waiting as the system's own open does (a
@@ -162,6 +168,8 @@ public:
     virtual int enter_turnstile(FileHandle file, bool stay) const = 0;
     virtual int leave_turnstile(FileHandle file) const = 0;
 
+    virtual int open_input(const Path& path, FileHandle& file) const = 0;
+    virtual int read(FileHandle file, char* data, std::size_t size, std::size_t& got) const = 0;
     virtual int open_stream(const Path& path, FileHandle& file) const = 0;
     virtual FileHandle standard_input() const = 0;
     virtual FileHandle standard_output() const = 0;

@@ -8,9 +8,10 @@
 #include <sstream>
 #include <vector>
 
-#include "cli/data_file_commands.hpp"
+#include "cli/quoted_name.hpp"
 #include "common/path_text.hpp"
 #include "support/fresh_folder.hpp"
+#include "support/run_in_context.hpp"
 
 namespace ugraph {
 namespace {
@@ -28,7 +29,7 @@ Ran run(std::vector<const char*> args, const std::string& typed = "typed") {
     std::istringstream in(typed);
     std::ostringstream out;
     std::ostringstream err;
-    const int status = run_command_line(static_cast<int>(args.size()), args.data(), in, out, err);
+    const int status = run_in_context(args, in, out, err);
     return {status, out.str(), err.str(), typed.substr(static_cast<std::size_t>(in.tellg()))};
 }
 

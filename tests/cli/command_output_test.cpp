@@ -14,6 +14,7 @@
 #include "cli/command_line.hpp"
 #include "storage/output_buffer.hpp"
 #include "support/fresh_folder.hpp"
+#include "support/run_in_context.hpp"
 
 namespace ugraph {
 namespace {
@@ -71,7 +72,7 @@ Ran run(std::vector<const char*> args) {
     std::istringstream in;
     std::ostringstream out;
     std::ostringstream err;
-    const int status = run_command_line(static_cast<int>(args.size()), args.data(), in, out, err);
+    const int status = run_in_context(args, in, out, err);
     return {status, out.str(), err.str()};
 }
 

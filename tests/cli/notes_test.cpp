@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/command_line.hpp"
+#include "support/run_in_context.hpp"
 
 namespace ugraph {
 namespace {
@@ -98,8 +99,7 @@ TEST(Notes, TellWhatChangedOnTheWay) {
         std::istringstream in(c.typed);
         std::ostringstream out;
         std::ostringstream err;
-        const int status =
-            run_command_line(static_cast<int>(args.size()), args.data(), in, out, err);
+        const int status = run_in_context(args, in, out, err);
         EXPECT_EQ(status, c.status) << c.typed;
         EXPECT_EQ(out.str(), c.printed) << c.typed;
         EXPECT_EQ(err.str(), c.told) << c.typed;

@@ -6,6 +6,7 @@
 
 #include "cli/command_line.hpp"
 #include "cli/usage_error.hpp"
+#include "support/run_in_context.hpp"
 
 namespace ugraph {
 namespace {
@@ -95,8 +96,7 @@ TEST(UsageErrors, AreOneLineThatNamesWhatWasTyped) {
         std::istringstream in("typed");
         std::ostringstream out;
         std::ostringstream err;
-        const int status =
-            run_command_line(static_cast<int>(args.size()), args.data(), in, out, err);
+        const int status = run_in_context(args, in, out, err);
         const std::string help = c.help.empty() ? "" : c.help + " ";
         EXPECT_EQ(status, 2) << c.told;
         EXPECT_EQ(out.str(), "");

@@ -45,7 +45,7 @@ Loaded load(const std::string& file_text, const std::string& typed, UGraph g = {
     std::istringstream in(typed);
     std::ostringstream out;
     Console console(in, out);
-    const int result = load_data_input(console, g, dir / GRAPH_DATA_FILE);
+    const int result = load_data_input(console, g, dir / GRAPH_DATA_FILE, system_platform());
     std::filesystem::remove_all(dir);
     return {out.str(), result, g};
 }

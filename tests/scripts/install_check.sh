@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build tree that holds the given ugraph into a scratch prefix
-# and checks the package: the program under bin/, runnable from there, and
-# the manual page under share/man/man1/, rendering without a single warning.
+# and checks the package: the program under bin/, runnable from there, the
+# manual page under share/man/man1/, rendering without a single warning, and
+# the shells' completion scripts under share/.
 #
 #   install_check.sh <ugraph>
 #
@@ -27,6 +28,11 @@ program=$prefix/bin/ugraph
 page=$prefix/share/man/man1/ugraph.1
 [ -x "$program" ] || fail "bin/ugraph is missing or not executable"
 [ -f "$page" ] || fail "share/man/man1/ugraph.1 is missing"
+# The completion scripts, where bash-completion, zsh and fish look for them.
+for script in bash-completion/completions/ugraph zsh/vendor-completions/_ugraph \
+    fish/vendor_completions.d/ugraph.fish; do
+    [ -s "$prefix/share/$script" ] || fail "share/$script is missing or empty"
+done
 
 if [ -x "$program" ]; then
     # K and then the end of input: the first question, and an end without

@@ -94,6 +94,12 @@ public:
     }
     int leave_turnstile(FileHandle file) const override { return system().leave_turnstile(file); }
 
+    int open_input(const Path& path, FileHandle& file) const override {
+        return system().open_input(path, file);
+    }
+    int read(FileHandle file, char* data, std::size_t size, std::size_t& got) const override {
+        return system().read(file, data, size, got);
+    }
     int open_stream(const Path& path, FileHandle& file) const override {
         return system().open_stream(path, file);
     }

@@ -330,6 +330,15 @@ public:
 #endif
     }
 
+    int open_input(const Path& path, FileHandle& file) const override {
+        return opened(
+            retried([&] { return ::open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC); }), file);
+    }
+    int read(FileHandle file, char* data, std::size_t size, std::size_t& got) const override {
+        const ssize_t read = retried([&] { return ::read(fd_of(file), data, size); });
+        got = read < 0 ? 0 : static_cast<std::size_t>(read);
+        return read < 0 ? errno : 0;
+    }
     int open_stream(const Path& path, FileHandle& file) const override {
         return opened(
             retried([&] { return ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC); }), file);

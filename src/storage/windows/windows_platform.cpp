@@ -546,6 +546,27 @@ public:
     }
 
     // A device or a pipe, open for writing as the system opens it.
+    int open_input(const Path& path, FileHandle& file) const override {
+        file = NO_FILE;
+        if (names_a_device(path)) {
+            return RESERVED_NAME;
+        }
+        const HANDLE opened = CreateFileW(path.c_str(), GENERIC_READ, SHARE_ALL, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (opened == INVALID_HANDLE_VALUE) {
+            return last_error();
+        }
+        file = reinterpret_cast<FileHandle>(opened);
+        return 0;
+    }
+    int read(FileHandle file, char* data, std::size_t size, std::size_t& got) const override {
+        DWORD read = 0;
+        const DWORD asked = size < MOST_AT_ONCE ? static_cast<DWORD>(size) : MOST_AT_ONCE;
+        const BOOL done = ReadFile(handle_of(file), data, asked, &read, nullptr);
+        got = read;
+        // A pipe whose writer is gone has simply ended.
+        return done != 0 || GetLastError() == ERROR_BROKEN_PIPE ? 0 : last_error();
+    }
     int open_stream(const Path& path, FileHandle& file) const override {
         file = NO_FILE;
         if (names_a_device(path)) {

@@ -1,0 +1,45 @@
+#include "cli/command_table.hpp"
+
+#include <array>
+
+namespace ugraph {
+
+// Each defined in its file under commands/.
+extern const CommandRow LIST_COMMAND;
+extern const CommandRow SHOW_COMMAND;
+extern const CommandRow EXPORT_COMMAND;
+extern const CommandRow IMPORT_COMMAND;
+extern const CommandRow CONVERT_COMMAND;
+extern const CommandRow COMPLETION_COMMAND;
+extern const CommandRow HELP_COMMAND;
+
+namespace {
+
+const std::array<const CommandRow*, 7> TABLE = {
+    &LIST_COMMAND,    &SHOW_COMMAND,       &EXPORT_COMMAND, &IMPORT_COMMAND,
+    &CONVERT_COMMAND, &COMPLETION_COMMAND, &HELP_COMMAND,
+};
+
+}  // namespace
+
+std::span<const CommandRow* const> command_table() { return TABLE; }
+
+const CommandRow* find_command(std::string_view name) {
+    for (const CommandRow* row : TABLE) {
+        if (row->name == name) {
+            return row;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<std::string> command_names() {
+    std::vector<std::string> names;
+    names.reserve(TABLE.size());
+    for (const CommandRow* row : TABLE) {
+        names.emplace_back(row->name);
+    }
+    return names;
+}
+
+}  // namespace ugraph

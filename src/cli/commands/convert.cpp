@@ -1,0 +1,116 @@
+// ugraph convert --from FORMAT --to FORMAT [--name NAME] [--base 0|1]
+// [INPUT] [-o OUTFILE]: every graph of INPUT (a GraphInput: standard input
+// when none or "-") from one format that import reads into one that export
+// writes, graph by graph, without a data file: what import would make a
+// data-input of is what export would write of it, through the same limits
+// (50 nodes, 624 links) and told in the same lines, "line L of INPUT: ...".
+// As no data-input stands between, a self-loop stays where the format to
+// holds one (graph6 refuses the graph, as export does). The graphs get the
+// names import would give them (for DOT, the only format that writes them).
+// The lists on either side are labelled from the base. Output goes to
+// standard output, or as the whole content of OUTFILE, replaced in one piece.
+//
+// An input of more than one graph into a format that holds one is refused
+// before anything is written. Gives 0 when every graph was converted, 1 when
+// one was refused, 2 on a usage error or a file that cannot be read or
+// written.
+#include <CLI/CLI.hpp>
+
+#include "cli/command.hpp"
+#include "cli/command_output.hpp"
+#include "cli/command_status.hpp"
+#include "cli/graph_input.hpp"
+#include "cli/option_values.hpp"
+
+namespace ugraph {
+namespace {
+
+class ConvertCommand : public Command {
+public:
+    void declare(CLI::App& command) override {
+        value_option(command, "INPUT", input_, "", INPUT_HELP);
+        value_option(command, "--from", from_, "FORMAT", listed(read_format_names()));
+        value_option(command, "--to", to_, "FORMAT", listed(written_format_names()));
+        value_option(command, "--name", name_, "NAME",
+                     "the graphs' name in dot, numbered when there are several (default: "
+                     "INPUT's file name without its extension, or graph)");
+        base_option(command, base_,
+                    "for " + listed(labelled_format_names(), " and ") + " on either side");
+        value_option(command, "-o,--output", output_, "OUTFILE", OUTPUT_HELP);
+    }
+
+    int run(CommandContext& context, const Parsed& parsed) override;
+
+private:
+    int convert(CommandContext& context, const Parsed& parsed, Format from, Format to, int base);
+
+    std::string input_;
+    std::string from_;
+    std::string to_;
+    std::string name_;
+    std::string base_;
+    std::string output_;
+};
+
+int ConvertCommand::run(CommandContext& context, const Parsed& parsed) {
+    const Result<Format> from = format_of(from_, "--from", read_format_names(), "convert");
+    if (!from) {
+        return parsed.usage(context.err, from.reason());
+    }
+    const Result<Format> to = format_of(to_, "--to", written_format_names(), "convert");
+    if (!to) {
+        return parsed.usage(context.err, to.reason());
+    }
+    const Result<int> base = base_of(parsed.given("--base"), base_, {from.value(), to.value()});
+    if (!base) {
+        return parsed.usage(context.err, base.reason());
+    }
+    return convert(context, parsed, from.value(), to.value(), base.value());
+}
+
+int ConvertCommand::convert(CommandContext& context, const Parsed& parsed, Format from, Format to,
+                            int base) {
+    const std::unique_ptr<GraphInput> input = GraphInput::open_or_tell(input_, context);
+    if (!input) {
+        return EXIT_USAGE;
+    }
+    const std::string to_name(format_name(to));
+    GraphImporter importer(input->stream(), from, base);
+    ImportedGraphs graphs(
+        importer, parsed.given("--name") ? name_ : input->default_name(), input->source_name(),
+        ImportTelling{base, to == Format::dot, holds_isolated_nodes(to)}, context.err);
+    if (graphs.several() && !holds_several_graphs(to)) {
+        return parsed.usage(context.err, input->source_name() +
+                                             " holds more than one graph, and an " + to_name +
+                                             " holds one; convert them one by one");
+    }
+    CommandOutput sink(context.platform, context.out, output_of(output_));
+    if (!sink.open({}, context.err)) {  // no data file to keep it from
+        return EXIT_USAGE;
+    }
+    int status = EXIT_DONE;
+    graphs.run([&](const ImportedGraph& imported) {
+        const Result<> written = append_in_format(to, imported.graph, sink.text(), base);
+        if (!written) {
+            graphs.tell(imported.line,
+                        "the graph cannot be written as " + to_name + ": " + written.reason());
+            status = EXIT_NOT_LOADED;
+        } else if (const auto note = unwritten_nodes(to, imported.graph, imported.added_nodes)) {
+            graphs.tell(imported.line, *note);
+        }
+        return sink.flush_if_full();
+    });
+    if (input->stream().bad()) {
+        return input->tell_unreadable(context.err);
+    }
+    return sink.finish(context.err, graphs.status() != EXIT_DONE ? graphs.status() : status);
+}
+
+}  // namespace
+
+extern const CommandRow CONVERT_COMMAND = {
+    "convert", "turn graphs of one format into another, without a data file",
+    "ugraph convert --from FORMAT --to FORMAT [--name NAME] [--base 0|1] [INPUT] [-o OUTFILE]",
+    make_command<ConvertCommand>};
+
+}  // namespace ugraph

@@ -1,0 +1,140 @@
+// ugraph export (N | all) --to FORMAT [--base 0|1] [-f FILE] [-o OUTFILE]:
+// data-input N, or with "all" every data-input in file order in one pass, of
+// the data file (a DataSource: "-" is standard input) in FORMAT, the lists
+// labelled from the base, to standard output or, with OUTFILE, as the whole
+// content of that file (see CommandOutput). A data-input that cannot be
+// loaded, or that the format cannot hold, is told; with "all" the others are
+// still written. "all" is only for the formats that hold several graphs. The
+// isolated nodes an edge list cannot name are told. Gives 0 when everything
+// was written, 1 when a data-input was refused, 2 on a usage error, a number
+// out of range, or a file that cannot be read or written.
+#include <CLI/CLI.hpp>
+
+#include "cli/command.hpp"
+#include "cli/command_output.hpp"
+#include "cli/command_status.hpp"
+#include "cli/data_source.hpp"
+#include "cli/option_values.hpp"
+#include "datainput/data_input_graph.hpp"
+#include "datainput/data_input_reader.hpp"
+#include "storage/data_file.hpp"
+
+namespace ugraph {
+namespace {
+
+class ExportCommand : public Command {
+public:
+    void declare(CLI::App& command) override {
+        value_option(command, "WHICH", which_, "",
+                     "N, or all (" + listed(several_graph_format_names(), " and ") + " only)");
+        value_option(command, "--to", to_, "FORMAT", listed(written_format_names()));
+        base_option(command, base_, listed(labelled_format_names(), " and ") + " only");
+        file_option(command, file_, READ_FILE_HELP);
+        value_option(command, "-o,--output", output_, "OUTFILE", OUTPUT_HELP);
+    }
+
+    int run(CommandContext& context, const Parsed& parsed) override;
+
+private:
+    int export_graphs(CommandContext& context, const Parsed& parsed, std::optional<int> number);
+
+    std::string which_;
+    std::string to_;
+    std::string base_;
+    std::string file_ = GRAPH_DATA_FILE;
+    std::string output_;
+    Format format_ = Format::graph6;
+    int first_label_ = 1;
+};
+
+int ExportCommand::run(CommandContext& context, const Parsed& parsed) {
+    if (which_.empty()) {
+        return parsed.usage(context.err, "export needs the number N of a data-input, or all");
+    }
+    const Result<Format> format = format_of(to_, "--to", written_format_names(), "export");
+    if (!format) {
+        return parsed.usage(context.err, format.reason());
+    }
+    const Result<int> base = base_of(parsed.given("--base"), base_, {format.value()});
+    if (!base) {
+        return parsed.usage(context.err, base.reason());
+    }
+    format_ = format.value();
+    first_label_ = base.value();
+    const std::optional<int> number = data_input_number(which_);
+    if ((!number || *number < 1) && which_ != "all") {
+        return parsed.usage(
+            context.err,
+            "export takes a data-input number (1 or more) or all, not '" + which_ + "'");
+    }
+    if (!number && !holds_several_graphs(format_)) {
+        return parsed.usage(context.err, "an " + std::string(format_name(format_)) +
+                                             " holds one graph; export the data-inputs one by one");
+    }
+    return export_graphs(context, parsed, number);
+}
+
+int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
+                                 std::optional<int> number) {
+    std::ostream& err = context.err;
+    const std::filesystem::path file = path_from_utf8(parsed.data_file(file_));
+    CommandOutput sink(context.platform, context.out, output_of(output_));
+    if (!sink.open(file, err)) {
+        return EXIT_USAGE;
+    }
+    std::unique_ptr<DataSource> data = DataSource::open_or_tell(file, context);
+    if (!data) {
+        return EXIT_USAGE;
+    }
+    DataInputReader reader(data->stream());
+    DataInput input;
+    if (number && !seek_data_input(reader, *number, input)) {
+        tell_error(err, no_such_data_input(data->name(), reader.count(), *number));
+        return EXIT_USAGE;
+    }
+    UGraph graph;
+    const auto load = [&] { return read_graph(input, graph); };
+    const auto write = [&] { return append_in_format(format_, graph, sink.text(), first_label_); };
+    bool flowing = true;  // the output still takes the text
+    int status = EXIT_DONE;
+    const auto export_one = [&] {
+        // Only a refusal or a note names the data-input: most are told nothing.
+        const auto which = [&] { return "data-input " + std::to_string(input.number); };
+        const Result<> loaded = load();
+        if (!loaded) {
+            tell_error(err, which() + ' ' + cannot_be_loaded(loaded.refusal()));
+            status = EXIT_NOT_LOADED;
+            return;
+        }
+        const Result<> written = write();
+        if (!written) {
+            tell_error(err, which() + " cannot be written as " + std::string(format_name(format_)) +
+                                ": " + written.reason());
+            status = EXIT_NOT_LOADED;
+        } else if (const auto note = unwritten_nodes(format_, graph)) {
+            tell_error(err, which() + ": " + *note);
+        }
+        flowing = sink.flush_if_full();
+    };
+    if (number) {
+        export_one();
+    } else {
+        while (flowing && reader.next(input)) {
+            export_one();
+        }
+    }
+    if (reader.failed()) {
+        return data->tell_unreadable(err);
+    }
+    data.reset();  // the data file's lock goes before OUTFILE's is taken
+    return sink.finish(err, status);
+}
+
+}  // namespace
+
+extern const CommandRow EXPORT_COMMAND = {
+    "export", "write data-input N, or all of them, in another program's format",
+    "ugraph export (N | all) --to FORMAT [--base 0|1] [-f FILE] [-o OUTFILE]",
+    make_command<ExportCommand>};
+
+}  // namespace ugraph
