@@ -1,26 +1,19 @@
-// The line editor of POSIX systems: libedit over the terminal that is both
-// standard input and standard output.
+// The line editor's module on POSIX systems: libedit over the terminal that
+// is both standard input and standard output, which the program checked
+// before loading it.
 #include <histedit.h>
-#include <termios.h>
 
 #include <clocale>
 #include <cstdio>
 
 #include "console/line_editor.hpp"
+#include "console/line_editor_module.hpp"
+#include "modules/module.hpp"
 
 namespace ugraph {
 namespace {
 
-// The descriptors of standard input and output.
-constexpr int STANDARD_INPUT = 0;
-constexpr int STANDARD_OUTPUT = 1;
 constexpr int HISTORY_SIZE = 200;
-
-// Only a terminal has terminal attributes.
-bool is_terminal(int descriptor) {
-    termios attributes{};
-    return tcgetattr(descriptor, &attributes) == 0;
-}
 
 class LibeditLineEditor : public LineEditor {
 public:
@@ -84,12 +77,7 @@ private:
     std::string prompt_;
 };
 
-}  // namespace
-
-std::unique_ptr<LineEditor> terminal_line_editor() {
-    if (!is_terminal(STANDARD_INPUT) || !is_terminal(STANDARD_OUTPUT)) {
-        return nullptr;
-    }
+std::unique_ptr<LineEditor> open_libedit_editor() {
     // libedit reads characters of the terminal's encoding only when the
     // program's character type follows the locale; in the "C" one it drops
     // every byte above 127, an ñ in a name among them. Only the character
@@ -102,4 +90,7 @@ std::unique_ptr<LineEditor> terminal_line_editor() {
     return editor;
 }
 
+}  // namespace
 }  // namespace ugraph
+
+UGRAPH_MODULE_ENTRY(line_editor, ugraph::LineEditorModule, &ugraph::open_libedit_editor)

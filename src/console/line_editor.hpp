@@ -10,9 +10,10 @@
 // whole line and would otherwise wipe it.
 //
 // terminal_line_editor gives an editor of the program's standard input and
-// output when both are terminals and this build has one (libedit on POSIX
-// systems); otherwise nothing, and the console reads standard input as the
-// plain stream it is, so piped input is read exactly as it comes.
+// output when both are terminals and the line editor's module can be loaded
+// (libedit, on POSIX systems); otherwise nothing, and the console reads
+// standard input as the plain stream it is, so piped input is read exactly
+// as it comes, and a terminal's lines as its own line discipline edits them.
 #include <memory>
 #include <string>
 #include <string_view>

@@ -14,6 +14,9 @@
 //                        Ctrl-Z at the start of a line ends the input, and
 //                        the dialogue's lines end in CR LF on the screen.
 // On POSIX both stream calls leave the streams as they are.
+//   standard_streams_are_a_terminal  whether standard input and output are
+//                        both a terminal (a console on Windows): a person
+//                        typing, whose lines a line editor may edit.
 #include <string>
 #include <vector>
 
@@ -24,5 +27,7 @@ std::vector<std::string> utf8_arguments(int argc, char** argv);
 void streams_for_commands();
 
 void streams_for_dialogue();
+
+bool standard_streams_are_a_terminal();
 
 }  // namespace ugraph

@@ -6,6 +6,8 @@
 
 #include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,12 +34,13 @@ bool shows(int terminal, std::string& screen, const std::string& prompt) {
 // Runs the program in `folder` on a pseudo-terminal, typing each answer only
 // once its prompt shows; gives the exit status. `screen` receives what a user
 // sees: the output, the typed keys echoed, "\r\n" line ends.
-int talk(const fs::path& folder, const Dialogue& dialogue, std::string& screen) {
+int talk(const fs::path& folder, const Dialogue& dialogue, std::string& screen,
+         const fs::path& program = UGRAPH_BINARY) {
     int terminal = -1;
     const pid_t pid = forkpty(&terminal, nullptr, nullptr, nullptr);
     if (pid == 0) {
         if (chdir(folder.c_str()) == 0) {
-            execl(UGRAPH_BINARY, UGRAPH_BINARY, nullptr);
+            execl(program.c_str(), program.c_str(), nullptr);
         }
         _exit(127);
     }
@@ -56,9 +59,31 @@ int talk(const fs::path& folder, const Dialogue& dialogue, std::string& screen) 
     return status;
 }
 
-TEST(Terminal, EveryPromptShowsBeforeTheProgramWaits) {
+fs::path scratch_folder() {
     std::string name = (fs::temp_directory_path() / "ugraph-tty-XXXXXX").string();
-    const fs::path folder = mkdtemp(name.data());
+    return mkdtemp(name.data());
+}
+
+std::string file_text(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// The answers that store a graph "Two" of two nodes and one link, the name
+// typed as `name_keys`.
+Dialogue two_nodes_named(const std::string& name_keys) {
+    return {{"type F\r\n", "K\n"},
+            {"Not exceeding 10 characters, input name of graph   ", name_keys},
+            {"Input number of non-isolated nodes:  ", "2\n"},
+            {"(1),", "2\n"},
+            {"(2),", "\n"},
+            {" if YES then press Y key. Pressing any other letter key means NO  ", "N\n"},
+            {"(2)]\r\n", "\n"},
+            {"(2)]\r\n\r\n", "\n"}};
+}
+
+TEST(Terminal, EveryPromptShowsBeforeTheProgramWaits) {
+    const fs::path folder = scratch_folder();
     const std::string change = " if YES then press Y key. Pressing any other letter key means NO  ";
     const std::string saved = "[U \"Two\", (1),2, (2)]\r\n";
     std::string keyed;
@@ -85,6 +110,25 @@ TEST(Terminal, EveryPromptShowsBeforeTheProgramWaits) {
                    loaded),
               0);
     EXPECT_NE(loaded.find("1  " + saved + "\r\nInput number"), std::string::npos);
+    fs::remove_all(folder);
+}
+
+// The line editor is a module that the program finds beside itself in the
+// build tree; copied alone, the program has none, and reads the terminal's
+// lines as they come, the dialogue whole all the same.
+TEST(Terminal, TheLineEditorModuleEditsTheLineAndWithoutItTheDialogueStillRuns) {
+    const fs::path folder = scratch_folder();
+    std::string screen;
+    // Two, the left arrow twice, X: TXwo.
+    EXPECT_EQ(talk(folder, two_nodes_named("Two\x1b[D\x1b[DX\n"), screen), 0);
+    EXPECT_EQ(file_text(folder / "GraphDataFile2.txt"), "[U \"TXwo\", (1),2, (2)]");
+
+    const fs::path alone = folder / "alone";
+    fs::create_directory(alone);
+    fs::copy_file(UGRAPH_BINARY, alone / "ugraph");
+    fs::remove(folder / "GraphDataFile2.txt");
+    EXPECT_EQ(talk(folder, two_nodes_named("Two\n"), screen, alone / "ugraph"), 0);
+    EXPECT_EQ(file_text(folder / "GraphDataFile2.txt"), "[U \"Two\", (1),2, (2)]");
     fs::remove_all(folder);
 }
 

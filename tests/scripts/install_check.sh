@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build tree that holds the given ugraph into a scratch prefix
 # and checks the package: the program under bin/, runnable from there, the
-# manual page under share/man/man1/, rendering without a single warning, and
-# the shells' completion scripts under share/.
+# line editor's module under lib/ugraph/, found by the installed program at
+# a terminal, the manual page under share/man/man1/, rendering without a
+# single warning, and the shells' completion scripts under share/.
 #
 #   install_check.sh <ugraph>
 #
@@ -44,6 +45,22 @@ if [ -x "$program" ]; then
     [ -z "$(ls -A "$scratch/run")" ] || fail "the installed ugraph left files: $(ls -A "$scratch/run")"
 fi
 
+# libedit is the module's library, never the program's own, which every
+# command would pay for at its start; the installed program, run at a
+# terminal, finds the module from its own path: the line editing works.
+module=$(find "$prefix" -path '*/lib*/ugraph/ugraph_line_editor.so')
+[ -n "$module" ] || fail "no lib/ugraph/ugraph_line_editor.so under the prefix"
+if [ -x "$program" ] && [ -n "$module" ]; then
+    readelf -d "$program" | grep -q 'NEEDED.*libedit' && fail "bin/ugraph itself links libedit"
+    readelf -d "$module" | grep -q 'NEEDED.*libedit' || fail "the line editor's module links no libedit"
+    bash "$(dirname "$0")/terminal_line_editing.sh" "$program" >"$scratch/terminal.log" 2>&1
+    case $? in
+        0) ;;
+        77) echo "note: the terminal check is skipped: $(cat "$scratch/terminal.log")" ;;
+        *) fail "the installed ugraph edits no line at a terminal:"$'\n'"$(cat "$scratch/terminal.log")" ;;
+    esac
+fi
+
 if [ -f "$page" ]; then
     # Every warning groff knows is asked for; the text is kept, with its
     # overstruck bold undone, to look for the sections.
@@ -63,5 +80,5 @@ if [ -f "$page" ]; then
     done
 fi
 
-[ "$failed" -eq 0 ] && echo "install check passed: bin/ugraph and share/man/man1/ugraph.1"
+[ "$failed" -eq 0 ] && echo "install check passed: bin/ugraph, lib/ugraph/ugraph_line_editor.so and share/man/man1/ugraph.1"
 exit "$failed"

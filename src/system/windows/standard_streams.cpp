@@ -46,4 +46,11 @@ void streams_for_commands() { set_modes(_O_BINARY); }
 
 void streams_for_dialogue() { set_modes(_O_TEXT); }
 
+bool standard_streams_are_a_terminal() {
+    // Only a console has a console mode.
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0 &&
+           GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0;
+}
+
 }  // namespace ugraph
