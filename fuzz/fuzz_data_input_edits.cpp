@@ -43,6 +43,7 @@ std::vector<DataInput> inputs_of(const std::string& content) {
 
 std::vector<std::string> texts_of(const std::vector<DataInput>& inputs) {
     std::vector<std::string> texts;
+    texts.reserve(inputs.size());
     for (const DataInput& input : inputs) {
         texts.push_back(input.text);
     }

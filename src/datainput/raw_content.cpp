@@ -41,7 +41,7 @@ Result<std::size_t> read_at(std::istream& content, std::uint64_t at, char* into,
 Result<std::optional<std::uint64_t>> alone_line_start(std::istream& content, std::uint64_t start) {
     std::array<char, LOOK> bytes{};
     for (std::uint64_t pos = start; pos > 0;) {
-        const std::size_t size = static_cast<std::size_t>(std::min<std::uint64_t>(pos, LOOK));
+        const auto size = static_cast<std::size_t>(std::min<std::uint64_t>(pos, LOOK));
         Result<std::size_t> got = read_at(content, pos - size, bytes.data(), size);
         if (!got) {
             return got.refusal();

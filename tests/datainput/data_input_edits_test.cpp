@@ -68,7 +68,7 @@ Edit replace(int number, std::string_view text) {
         return replace_data_input(in, out, number, text);
     };
 }
-Edit remove(std::vector<int> numbers) {
+Edit remove(const std::vector<int>& numbers) {
     return
         [=](std::istream& in, std::ostream& out) { return delete_data_inputs(in, out, numbers); };
 }
@@ -252,10 +252,13 @@ public:
     using std::stringbuf::stringbuf;
 
 protected:
-    pos_type seekoff(off_type, std::ios_base::seekdir, std::ios_base::openmode) override {
-        return pos_type(off_type(-1));
+    pos_type seekoff(off_type /*offset*/, std::ios_base::seekdir /*way*/,
+                     std::ios_base::openmode /*which*/) override {
+        return {off_type(-1)};
     }
-    pos_type seekpos(pos_type, std::ios_base::openmode) override { return pos_type(off_type(-1)); }
+    pos_type seekpos(pos_type /*position*/, std::ios_base::openmode /*which*/) override {
+        return {off_type(-1)};
+    }
 };
 
 // A stream whose reads fail, as a file on a failing disk.

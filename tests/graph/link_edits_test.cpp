@@ -91,13 +91,13 @@ TEST(ApplyLinkEdits, HoldsAtMost624Links) {
     ASSERT_TRUE(apply_link_edits(graph, edits));
     EXPECT_EQ(graph.link_count(), 624);
     EXPECT_EQ(graph.node_count(), 36);
-    edits.link.push_back("30-36");
+    edits.link.emplace_back("30-36");
     graph = k35;
     EXPECT_EQ(apply_link_edits(graph, edits).reason(),
               "--link: the graph would have 625 links; a Ugraph holds at most 624");
     EXPECT_EQ(graph.link_count(), 595);
     // Removed in the same run, a link makes room for another.
-    edits.unlink.push_back("1-2");
+    edits.unlink.emplace_back("1-2");
     ASSERT_TRUE(apply_link_edits(graph, edits));
     EXPECT_EQ(graph.link_count(), 624);
 }
