@@ -1,33 +1,37 @@
 #include "datainput/content_fingerprint.hpp"
 
 #include <exception>
+#include <functional>
+#include <string_view>
 
 namespace ugraph {
 namespace {
 
-constexpr std::size_t CHUNK = std::size_t{64} * 1024;
-constexpr std::uint64_t FNV_PRIME = 0x100000001b3ULL;
+// The blocks' hashes are chained, each multiplied in before the next is
+// added, so that their order counts.
+constexpr std::uint64_t CHAIN = 0x100000001b3ULL;
 
 }  // namespace
 
 void Fingerprint::add(const char* bytes, std::size_t count) {
-    std::uint64_t h = hash;
-    for (std::size_t k = 0; k < count; ++k) {
-        h = (h ^ static_cast<unsigned char>(bytes[k])) * FNV_PRIME;
-    }
-    hash = h;
+    hash = (hash * CHAIN) ^ std::hash<std::string_view>{}(std::string_view(bytes, count));
     size += count;
 }
 
-FingerprintBuffer::FingerprintBuffer(std::streambuf& source) : source_(source), buffer_(CHUNK) {}
+FingerprintBuffer::FingerprintBuffer(std::streambuf& source)
+    : source_(source), buffer_(FINGERPRINT_BLOCK) {}
 
 FingerprintBuffer::int_type FingerprintBuffer::underflow() {
     if (gptr() < egptr()) {
         return traits_type::to_int_type(*gptr());
     }
+    // A whole block, however little each read of the source gives.
     std::streamsize got = 0;
+    const auto block = static_cast<std::streamsize>(buffer_.size());
     try {
-        got = source_.sgetn(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        for (std::streamsize more = 1; got < block && more > 0; got += more) {
+            more = source_.sgetn(buffer_.data() + got, block - got);
+        }
     } catch (const std::exception&) {
         // A stream buffer tells a failed read by throwing, as the
         // storage's own buffer does; it ends the content here, marked failed.

@@ -1,13 +1,16 @@
 #pragma once
-// The fingerprint of a data file's content: its size in bytes and a 64-bit
-// FNV-1a hash of every byte, what follows a Ctrl-Z included. An edit takes it
-// when it loads the file and compares it when it saves, so that a change made
-// meanwhile by another program is seen rather than overwritten.
+// The fingerprint of a data file's content: its size in bytes and a hash of
+// every byte, what follows a Ctrl-Z included. An edit takes it when it loads
+// the file and compares it when it saves, in the same run, so that a change
+// made meanwhile by another program is seen rather than overwritten. It is
+// never stored: the standard library's string hash, which is fast but may
+// differ between builds, serves, taken over blocks of FINGERPRINT_BLOCK bytes
+// so that the same content gives the same fingerprint however it is read.
 //
 //   FingerprintBuffer  a stream buffer that reads another one through,
-//                      a buffer at a time, and fingerprints every byte it
+//                      a block at a time, and fingerprints every byte it
 //                      passes on; drain() reads the rest and gives the whole
-//                      fingerprint (read() tells a failed read).
+//                      fingerprint (failed() tells a failed read).
 //   fingerprint_of     the fingerprint of a stream read to its end; refused
 //                      when a read fails.
 //   changed_meanwhile  the words for a content that is no longer the one loaded.
@@ -20,10 +23,13 @@
 
 namespace ugraph {
 
+inline constexpr std::size_t FINGERPRINT_BLOCK = std::size_t{64} * 1024;
+
 struct Fingerprint {
     std::uint64_t size = 0;
-    std::uint64_t hash = 0xcbf29ce484222325ULL;  // FNV-1a's offset basis: no byte yet
+    std::uint64_t hash = 0;
     friend bool operator==(const Fingerprint&, const Fingerprint&) = default;
+    // One block: FINGERPRINT_BLOCK bytes, fewer only at the content's end.
     void add(const char* bytes, std::size_t count);
 };
 
