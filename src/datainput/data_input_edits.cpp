@@ -56,12 +56,17 @@ Result<> replace_data_input(std::istream& old_content, std::ostream& new_content
     if (!is_one_data_input(text)) {
         return refused("the new text is not one data-input from '[' to ']'");
     }
-    Result<Survey> seen = survey_one(old_content, number);
+    // A content changed meanwhile is told as such, whatever it now holds.
+    const std::array<int, 1> wanted{number};
+    Result<Survey> seen = survey(old_content, wanted);
     if (!seen) {
         return seen.refusal();
     }
     if (loaded && seen.value().fingerprint != *loaded) {
         return refused(CHANGED_MEANWHILE);
+    }
+    if (Result<> may = may_change(seen.value(), number); !may) {
+        return may;
     }
     const DataInput& input = found_input(seen.value(), number);
     const std::array spans{old_bytes(0, input.start), new_text(text),

@@ -127,6 +127,7 @@ TEST(ReplaceDataInput, RefusesAContentChangedSinceItWasLoaded) {
     // A change behind the Ctrl-Z, which no reader sees, counts as well.
     EXPECT_EQ(guarded(LIBRARY + "x").reason(), CHANGED_MEANWHILE);
     EXPECT_EQ(guarded(replaced(LIBRARY, "seven", "seveN")).reason(), CHANGED_MEANWHILE);
+    EXPECT_EQ(guarded("").reason(), CHANGED_MEANWHILE);
 }
 
 TEST(DeleteDataInputs, TakesTheLineOfADataInputAloneOnIt) {
