@@ -20,6 +20,7 @@ bool DataInputReader::refill() {
         return false;
     }
     in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    consumed_ += end_;
     pos_ = 0;
     end_ = static_cast<std::size_t>(in_.gcount());
     if (end_ == 0) {
@@ -45,7 +46,9 @@ bool DataInputReader::skip_free_text() {
         for (; pos_ < end_; ++pos_) {
             const char c = buffer_[pos_];
             if (c == '\n') {
-                ++line_;
+                new_line(offset() + 1);
+            } else if (c == '\r') {
+                ++line_crs_;
             } else if (c == '[') {
                 ++pos_;
                 return true;
@@ -90,6 +93,7 @@ const char* run_end(const char* from, const char* to) {
 void DataInputReader::read_body(DataInput& into, const Echo& echo) {
     for (;;) {
         if (pos_ == end_ && !refill()) {
+            into.end = offset();
             return;
         }
         const char* from = buffer_.data() + pos_;
@@ -101,16 +105,22 @@ void DataInputReader::read_body(DataInput& into, const Echo& echo) {
         }
         const char stopped_at = buffer_[pos_++];
         if (stopped_at == '\n') {
-            ++line_;
+            new_line(offset());
             take(into, "\n", echo);
             continue;
         }
+        if (stopped_at == '\r') {
+            ++line_crs_;
+            continue;
+        }
         if (stopped_at == END_OF_FILE_MARK) {
+            into.end = offset() - 1;
             stop_at_mark();
             return;
         }
         if (stopped_at == ']') {
             into.closed = true;
+            into.end = offset();
             take(into, "]", nullptr);
             return;
         }
@@ -126,6 +136,8 @@ bool DataInputReader::next(DataInput& into, const Echo& echo) {
     }
     into.number = ++count_;
     into.line = line_;
+    into.start = offset() - 1;
+    into.column = into.start - line_start_ - line_crs_ + 1;
     into.text.clear();
     into.length = 0;
     into.closed = false;

@@ -13,6 +13,10 @@
 // kept, which is enough to tell that a longer one is too long; `echo`, where
 // given, receives the whole text as it is read ("[" included, "]" not), so
 // the dialogue can list data-inputs of any length.
+//
+// Each data-input also tells where it stands among the file's raw bytes (its
+// carriage returns counted), for the edits that copy every other byte as it
+// was, and the column of its "[", for messages that point into the file.
 #include <cstdint>
 #include <functional>
 #include <istream>
@@ -28,6 +32,9 @@ struct DataInput {
     std::string text;          // from "[" on; at most MAX_DATA_INPUT_CHARS + 1 characters
     std::uint64_t length = 0;  // the whole data-input's length, "]" included when closed
     bool closed = false;       // its "]" came before the end of the file
+    std::uint64_t column = 0;  // the column of its "[" on its line, from 1 (CRs not counted)
+    std::uint64_t start = 0;   // the raw byte offset of its "["
+    std::uint64_t end = 0;  // the raw offset after its "]", or where the file or its Ctrl-Z ends it
 };
 
 class DataInputReader {
@@ -48,6 +55,12 @@ public:
 
 private:
     bool refill();
+    std::uint64_t offset() const { return consumed_ + pos_; }
+    void new_line(std::uint64_t first_byte) {
+        ++line_;
+        line_start_ = first_byte;
+        line_crs_ = 0;
+    }
     void stop_at_mark();
     bool skip_free_text();
     void read_body(DataInput& into, const Echo& echo);
@@ -58,6 +71,9 @@ private:
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     std::uint64_t line_ = 1;
+    std::uint64_t consumed_ = 0;    // raw bytes of the buffers before this one
+    std::uint64_t line_start_ = 0;  // raw offset of the current line's first byte
+    std::uint64_t line_crs_ = 0;    // carriage returns on the current line so far
     int count_ = 0;
     bool ended_ = false;
     bool failed_ = false;
