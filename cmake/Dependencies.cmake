@@ -40,6 +40,24 @@ if(NOT WIN32)
   endif()
 endif()
 
+# GraphML is read and written with pugixml, a real XML parser.
+find_package(pugixml CONFIG QUIET)
+if(NOT pugixml_FOUND)
+  message(FATAL_ERROR
+    "pugixml not found: install the Debian package libpugixml-dev (or run bash .ci/setup app)")
+endif()
+
+# The pictures are laid out and drawn by Graphviz's library, in the picture
+# library alone; Debian has none for mingw-w64, so the Windows build goes
+# without pictures.
+if(NOT WIN32)
+  pkg_check_modules(GRAPHVIZ QUIET IMPORTED_TARGET libgvc libcgraph)
+  if(NOT GRAPHVIZ_FOUND)
+    message(FATAL_ERROR
+      "Graphviz's library not found: install the Debian package libgraphviz-dev (or run bash .ci/setup app)")
+  endif()
+endif()
+
 if(UGRAPH_TESTS)
   if(UGRAPH_GTEST_FROM_SOURCE)
     # Debian's prebuilt GoogleTest is compiled against libstdc++ for Linux;

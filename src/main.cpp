@@ -8,6 +8,10 @@
 
 #include "cli/command_line.hpp"
 #include "console/line_editor.hpp"
+#include "interchange/picture_seam.hpp"
+#if UGRAPH_PICTURES
+#include "picture/graphviz_picture.hpp"
+#endif
 #include "storage/output_buffer.hpp"
 #include "storage/platform.hpp"
 #include "system/standard_streams.hpp"
@@ -33,6 +37,9 @@ int main(int argc, char** argv) {
     // tell.
     std::ios::sync_with_stdio(false);
     ugraph::streams_for_commands();
+#if UGRAPH_PICTURES
+    ugraph::install_pictures(ugraph::draw_with_graphviz, ugraph::lay_out_with_graphviz);
+#endif
     const std::vector<std::string> arguments = ugraph::utf8_arguments(argc, argv);
     std::vector<const char*> pointers;
     pointers.reserve(arguments.size());

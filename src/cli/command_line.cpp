@@ -48,6 +48,8 @@ struct Request {
     std::string name;
     std::string input;
     bool append = false;
+    std::string layout = "neato";  // export, convert: the pictures' layout
+    bool standalone = false;       // export, convert: TikZ as a whole document
 };
 
 // The names of the formats in the table that pass the test.
@@ -98,6 +100,15 @@ CLI::App* add_command(CLI::App& app, HelpFormat& help, const std::string& name,
 
 const std::string READ_FILE_HELP =
     "the data file (default GraphDataFile2.txt; - reads it from standard input)";
+// The options of the picture formats, alike in export and convert.
+void picture_options(CLI::App& command, Request& request) {
+    value_option(command, "--layout", request.layout, "LAYOUT",
+                 "the pictures' and TikZ's layout: neato (default), circo, fdp, sfdp, dot or "
+                 "twopi");
+    command.add_flag("--standalone", request.standalone,
+                     "TikZ: a whole LaTeX document, not only the pictures");
+}
+
 const std::string BASE_HELP =
     "the lists' first label, 0 or 1 (default 1): with 0, label L is node L+1";
 
@@ -136,6 +147,7 @@ void describe_commands(CLI::App& app, Request& request) {
     value_option(*exporting, "WHICH", request.which, "",
                  "N, or all (" + listed(format_names(SEVERAL), " and ") + " only)");
     value_option(*exporting, "--to", request.to, "FORMAT", written);
+    picture_options(*exporting, request);
     value_option(*exporting, "--base", request.base, "0|1", BASE_HELP + "; " + labelled + " only");
     value_option(*exporting, "-f,--file", request.file, "FILE", READ_FILE_HELP);
     value_option(*exporting, "-o,--output", request.output, "OUTFILE",
@@ -166,6 +178,7 @@ void describe_commands(CLI::App& app, Request& request) {
                  "the file to read (default: standard input, also for -)");
     value_option(*converting, "--from", request.from, "FORMAT", read);
     value_option(*converting, "--to", request.to, "FORMAT", written);
+    picture_options(*converting, request);
     value_option(*converting, "--name", request.name, "NAME",
                  "the graphs' name in dot, numbered when there are several (default: INPUT's "
                  "file name without its extension, or graph)");
@@ -292,6 +305,15 @@ struct Dispatch {
         return show_command(path_from_utf8(request.file), number, in, out, err);
     }
 
+    Result<Drawing> drawing_of() const {
+        const auto known = std::find(std::begin(LAYOUTS), std::end(LAYOUTS), request.layout);
+        if (known == std::end(LAYOUTS)) {
+            return refused("--layout takes neato, circo, fdp, sfdp, dot or twopi, not '" +
+                           request.layout + "'");
+        }
+        return Drawing{request.layout, request.standalone};
+    }
+
     int export_graphs() const {
         if (request.which.empty()) {
             return usage("export needs the number N of a data-input, or all");
@@ -301,9 +323,13 @@ struct Dispatch {
             return usage(chosen.reason());
         }
         const auto [format, base] = chosen.value();
-        return export_command(
-            {path_from_utf8(request.file), request.which, format, base, output_of(request.output)},
-            in, out, err);
+        const Result<Drawing> drawing = drawing_of();
+        if (!drawing) {
+            return usage(drawing.reason());
+        }
+        const ExportRequest exporting{path_from_utf8(request.file), request.which,  format, base,
+                                      output_of(request.output),    drawing.value()};
+        return export_command(exporting, in, out, err);
     }
 
     int import_graphs() const {
@@ -344,7 +370,12 @@ struct Dispatch {
         if (!base) {
             return usage(base.reason());
         }
+        const Result<Drawing> drawing = drawing_of();
+        if (!drawing) {
+            return usage(drawing.reason());
+        }
         ConvertRequest convert;
+        convert.drawing = drawing.value();
         convert.from = from.value();
         convert.to = to.value();
         convert.input = request.input;

@@ -31,9 +31,10 @@ int convert_command(const ConvertRequest& request, std::istream& in, std::ostrea
         return EXIT_USAGE;
     }
     int status = EXIT_DONE;
+    open_document(request.to, sink.text(), request.drawing);
     graphs.run([&](const ImportedGraph& imported) {
-        const Result<> written =
-            append_in_format(request.to, imported.graph, sink.text(), request.base);
+        const Result<> written = append_in_format(request.to, imported.graph, sink.text(),
+                                                  request.base, request.drawing);
         if (!written) {
             graphs.tell(imported.line,
                         "the graph cannot be written as " + to + ": " + written.reason());
@@ -44,6 +45,7 @@ int convert_command(const ConvertRequest& request, std::istream& in, std::ostrea
         }
         return sink.flush_if_full();
     });
+    close_document(request.to, sink.text(), request.drawing);
     if (input->stream().bad()) {
         tell_error(err, "cannot read " + input->source_name() + " to its end");
         return EXIT_USAGE;

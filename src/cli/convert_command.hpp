@@ -31,6 +31,7 @@ struct ConvertRequest {
     std::optional<std::string> name;
     int base = 1;
     std::optional<std::filesystem::path> output;  // none: standard output
+    Drawing drawing;                              // for the pictures and TikZ
 };
 
 int convert_command(const ConvertRequest& request, std::istream& in, std::ostream& out,

@@ -88,7 +88,7 @@ int export_command(const ExportRequest& request, std::istream& in, std::ostream&
     const auto write = [&] {
         return row.write_links != nullptr
                    ? row.write_links(links, nodes, sink.text())
-                   : append_in_format(format, graph, sink.text(), request.base);
+                   : append_in_format(format, graph, sink.text(), request.base, request.drawing);
     };
     bool flowing = true;  // the output still takes the text
     int status = EXIT_DONE;
@@ -110,6 +110,7 @@ int export_command(const ExportRequest& request, std::istream& in, std::ostream&
         }
         flowing = sink.flush_if_full();
     };
+    open_document(format, sink.text(), request.drawing);
     if (number) {
         export_one();
     } else {
@@ -121,6 +122,7 @@ int export_command(const ExportRequest& request, std::istream& in, std::ostream&
         tell_error(err, "cannot read " + data->name() + " to its end");
         return EXIT_USAGE;
     }
+    close_document(format, sink.text(), request.drawing);
     data.reset();  // the data file's lock goes before OUTFILE's is taken
     return sink.finish(err, status);
 }

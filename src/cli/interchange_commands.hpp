@@ -39,6 +39,7 @@ struct ExportRequest {
     Format format = Format::graph6;
     int base = 1;
     std::optional<std::filesystem::path> output;  // none: standard output
+    Drawing drawing;                              // for the pictures and TikZ
 };
 
 int export_command(const ExportRequest& request, std::istream& in, std::ostream& out,
