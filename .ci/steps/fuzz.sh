@@ -17,7 +17,7 @@ trap 'rm -rf "$scratch"' EXIT
 rm -rf "$artifacts" && mkdir -p "$artifacts"
 failed=0
 for target in fuzz_load fuzz_dialogue fuzz_import_graph6 fuzz_import_sparse6 \
-              fuzz_import_edgelist fuzz_import_adjlist; do
+              fuzz_import_edgelist fuzz_import_adjlist fuzz_import_graphml fuzz_import_gml; do
     mkdir "$scratch/$target"
     cp fuzz/corpus/$target/* "$scratch/$target/"
     log=$scratch/$target.log
