@@ -17,12 +17,19 @@
 
 namespace ugraph {
 
+struct GmlPair;
+
 struct GmlValue {
     bool is_list = false;
     bool is_string = false;
     std::string text;
-    std::vector<std::pair<std::string, GmlValue>> list;
+    std::vector<GmlPair> list;  // a vector may hold a type not yet complete; a pair may not
     std::size_t line = 0;
+};
+
+struct GmlPair {
+    std::string first;
+    GmlValue second;
 };
 
 inline constexpr int MAX_GML_DEPTH = 32;

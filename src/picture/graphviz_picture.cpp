@@ -115,7 +115,7 @@ public:
     }
 
 private:
-    Result<> add_path(Agedge_t* edge, std::vector<LinkPath>& paths) const {
+    static Result<> add_path(Agedge_t* edge, std::vector<LinkPath>& paths) {
         const splines* curves = ED_spl(edge);
         if (curves == nullptr) {
             return refused("a link was not drawn");
