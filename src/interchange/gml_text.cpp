@@ -118,8 +118,8 @@ private:
             while (at_ < text_.size() && is_key_char(text_[at_])) {
                 ++at_;
             }
-            auto& pair =
-                list.list.emplace_back(std::string(text_.substr(start, at_ - start)), GmlValue{});
+            GmlPair& pair = list.list.emplace_back();
+            pair.first = std::string(text_.substr(start, at_ - start));
             if (Result<> value = value_into(pair.second, depth); !value) {
                 return value;
             }

@@ -70,8 +70,9 @@ Result<> append_tikz(const UGraph& graph, const Drawing& drawing, std::string& o
         out += a == b ? "  \\draw " + from + " to[loop above] " + from + ";\n"
                       : "  \\draw " + from + " -- (n" + std::to_string(b) + ");\n";
     });
-    out +=
-        "  \\node[above] at (current bounding box.north) {" + name + "};\n\\end{tikzpicture}\n\n";
+    out += "  \\node[above] at (current bounding box.north) {";
+    out += name;
+    out += "};\n\\end{tikzpicture}\n\n";
     return Done{};
 }
 
