@@ -62,8 +62,10 @@ Result<> append_tikz(const UGraph& graph, const Drawing& drawing, std::string& o
     const std::vector<NodePosition>& nodes = laid_out.value().nodes;
     for (std::size_t k = 0; k < nodes.size(); ++k) {
         const std::string number = std::to_string(k + 1);
-        out += "  \\node[vertex] (n" + number + ") at (" + centimetres(nodes[k].x) + ", " +
-               centimetres(nodes[k].y) + ") {" + number + "};\n";
+        const std::string at = centimetres(nodes[k].x) + ", " + centimetres(nodes[k].y);
+        out += "  \\node[vertex] (n" + number + ") at (";
+        out += at;
+        out += ") {" + number + "};\n";
     }
     for_each_link(graph, [&](int a, int b) {
         const std::string from = "(n" + std::to_string(a) + ")";
