@@ -40,6 +40,39 @@ if(NOT WIN32)
   endif()
 endif()
 
+# GraphML is read and written with pugixml, a real XML parser. Debian has
+# none for mingw-w64: the Windows build compiles it from the Debian source
+# package that bash .ci/setup windows fetches.
+if(WIN32)
+  set(UGRAPH_PUGIXML_SOURCE_DIR ${PROJECT_SOURCE_DIR}/build/sources/pugixml CACHE PATH
+      "pugixml's sources, for the Windows build")
+  if(NOT EXISTS ${UGRAPH_PUGIXML_SOURCE_DIR}/src/pugixml.cpp)
+    message(FATAL_ERROR
+      "pugixml's sources not found in ${UGRAPH_PUGIXML_SOURCE_DIR}: run bash .ci/setup windows")
+  endif()
+  add_library(ugraph_pugixml STATIC ${UGRAPH_PUGIXML_SOURCE_DIR}/src/pugixml.cpp)
+  target_include_directories(ugraph_pugixml SYSTEM PUBLIC ${UGRAPH_PUGIXML_SOURCE_DIR}/src)
+  add_library(pugixml::pugixml ALIAS ugraph_pugixml)
+  set(pugixml_FOUND TRUE)
+else()
+  find_package(pugixml CONFIG QUIET)
+endif()
+if(NOT pugixml_FOUND)
+  message(FATAL_ERROR
+    "pugixml not found: install the Debian package libpugixml-dev (or run bash .ci/setup app)")
+endif()
+
+# The pictures are laid out and drawn by Graphviz's library, in the picture
+# library alone; Debian has none for mingw-w64, so the Windows build goes
+# without pictures.
+if(NOT WIN32)
+  pkg_check_modules(GRAPHVIZ QUIET IMPORTED_TARGET libgvc libcgraph)
+  if(NOT GRAPHVIZ_FOUND)
+    message(FATAL_ERROR
+      "Graphviz's library not found: install the Debian package libgraphviz-dev (or run bash .ci/setup app)")
+  endif()
+endif()
+
 if(UGRAPH_TESTS)
   if(UGRAPH_GTEST_FROM_SOURCE)
     # Debian's prebuilt GoogleTest is compiled against libstdc++ for Linux;

@@ -44,7 +44,9 @@ inline void check_holds_a_ugraph(const UGraph& graph, int loops) {
 
 inline void check_read_again(const UGraph& graph, Format format) {
     std::string text;
+    open_document(format, text);
     FUZZ_CHECK(append_in_format(format, graph, text).ok());
+    close_document(format, text);
     std::istringstream in(text);
     GraphImporter importer(in, format, 1);
     ImportedGraph again;

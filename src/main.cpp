@@ -11,6 +11,7 @@
 
 #include "cli/command_line.hpp"
 #include "console/line_editor.hpp"
+#include "picture/picture_module.hpp"
 #include "storage/output_buffer.hpp"
 #include "storage/platform.hpp"
 #include "system/standard_streams.hpp"
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
     // tell.
     std::ios::sync_with_stdio(false);
     ugraph::streams_for_commands();
+    ugraph::install_module_pictures();
     const std::vector<std::string> arguments = ugraph::utf8_arguments(argc, argv);
     std::vector<const char*> pointers;
     pointers.reserve(arguments.size());

@@ -147,13 +147,19 @@ bool ImportedGraphs::admit(ImportedGraph& imported, std::optional<long> number) 
         return false;
     }
     bool cut = false;
-    const std::string name = imported_name(base_, number, cut);
+    // A name the document gives its graph is kept, without a running number.
+    const std::string name = imported.own_name.empty()
+                                 ? imported_name(base_, number, cut)
+                                 : imported_name(imported.own_name, std::nullopt, cut);
     set_name(imported.graph.name, name);
     if (cut && telling_.names_written && !cut_told_) {
         cut_told_ = true;
         tell(imported.line, std::string(number && several_ ? "names are" : "the name is") +
                                 " cut to " + std::to_string(NAME_MAX_CHARS) +
                                 " characters, as in '" + name + "'");
+    }
+    for (const std::string& note : imported.notes) {
+        tell(imported.line, note);
     }
     if (imported.added_nodes > 0 && telling_.holds_isolated) {
         const int nodes = imported.graph.node_count();

@@ -142,4 +142,21 @@ std::optional<std::string> unwritten_nodes(Format format, const UGraph& graph, i
            std::string(format_name(format)) + " cannot hold them";
 }
 
+void DrawingOptions::declare(CLI::App& command) {
+    value_option(command, "--layout", layout, "LAYOUT",
+                 "the pictures' and TikZ's layout: neato (default), circo, fdp, sfdp, dot or "
+                 "twopi");
+    command.add_flag("--standalone", standalone,
+                     "TikZ: a whole LaTeX document, not only the pictures");
+}
+
+Result<Drawing> DrawingOptions::drawing() const {
+    const auto known = std::find(std::begin(LAYOUTS), std::end(LAYOUTS), layout);
+    if (known == std::end(LAYOUTS)) {
+        return refused("--layout takes neato, circo, fdp, sfdp, dot or twopi, not '" + layout +
+                       "'");
+    }
+    return Drawing{layout, standalone};
+}
+
 }  // namespace ugraph

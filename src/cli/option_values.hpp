@@ -17,6 +17,9 @@
 //   data_input_number   a data-input number as typed (digits only, 1 or
 //                       more), or none.
 //   output_of           -o as typed: none for standard output ("" or "-").
+//   DrawingOptions      --layout and --standalone of export and convert,
+//                       and the Drawing they ask for; an unknown layout is
+//                       refused with the usage error's words.
 //   unwritten_nodes     "3 isolated nodes not written, as an edgelist cannot
 //                       hold them", or nothing when the format holds every
 //                       node of the graph; the `added` ones, which an input
@@ -43,6 +46,13 @@ CLI::Option* value_option(CLI::App& command, const std::string& names, std::stri
                           const std::string& value_name, const std::string& help);
 CLI::Option* file_option(CLI::App& command, std::string& target, const std::string& help);
 CLI::Option* base_option(CLI::App& command, std::string& target, const std::string& where);
+
+struct DrawingOptions {
+    std::string layout = "neato";
+    bool standalone = false;
+    void declare(CLI::App& command);
+    Result<Drawing> drawing() const;
+};
 
 // The help of -f for the commands that only read the data file.
 inline constexpr const char* READ_FILE_HELP =

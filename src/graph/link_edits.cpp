@@ -73,8 +73,7 @@ Result<ParsedEdits> parse_edits(const LinkEdits& edits) {
 
 // Rows of a LinkSet cannot be taken away, so the links kept are gathered anew.
 LinkSet edited_links(const UGraph& graph, const ParsedEdits& parsed) {
-    LinkSet all;
-    for_each_link(graph, [&](int a, int b) { all.add(a, b); });
+    LinkSet all = LinkSet::of(graph);
     for (const auto& [a, b] : parsed.link) {
         all.add(a, b);
     }

@@ -5,8 +5,11 @@
 #include "interchange/adjacency_list.hpp"
 #include "interchange/dot.hpp"
 #include "interchange/edge_list.hpp"
+#include "interchange/gml.hpp"
 #include "interchange/graph6.hpp"
+#include "interchange/graphml.hpp"
 #include "interchange/sparse6.hpp"
+#include "interchange/tikz.hpp"
 
 namespace ugraph {
 
@@ -30,18 +33,53 @@ ListLine edge_list_line(std::string_view line, bool cut, int base, LinkSet& link
     return read_edge_list_line(line, cut, base, links, refusal);
 }
 
-constexpr std::array<FormatRow, 5> FORMATS = {{
+// The document writers that need no drawing, in the table's shape.
+template <void (*Write)(std::string&)>
+void undrawn(const Drawing& /*drawing*/, std::string& out) {
+    Write(out);
+}
+
+template <PictureKind Kind>
+Result<> picture(const UGraph& graph, const Drawing& drawing, std::string& out) {
+    return draw_picture(graph, Kind, drawing, out);
+}
+
+// A drawing writer with the default drawing, for the table's plain writer.
+template <Result<> (*Draw)(const UGraph&, const Drawing&, std::string&)>
+Result<> drawn(const UGraph& graph, std::string& out) {
+    return Draw(graph, Drawing{}, out);
+}
+
+constexpr std::array<FormatRow, 11> FORMATS = {{
     {Format::graph6, "graph6", "nauty's one line per simple graph", true, append_graph6,
-     read_graph6, nullptr, nullptr, true},
+     read_graph6, nullptr, nullptr, true, nullptr, nullptr, nullptr, nullptr},
     {Format::sparse6, "sparse6", "nauty's one line per graph, self-loops too", true,
-     always<append_sparse6>, read_sparse6, nullptr, nullptr, true},
+     always<append_sparse6>, read_sparse6, nullptr, nullptr, true, nullptr, nullptr, nullptr,
+     nullptr},
     {Format::dot, "dot", "Graphviz's graph text, written only", true, always<append_dot>, nullptr,
-     nullptr, nullptr, true},
+     nullptr, nullptr, true, nullptr, nullptr, nullptr, nullptr},
     {Format::edgelist, "edgelist", "NetworkX's and igraph's edge list, one graph", false,
-     always<from_one<append_edge_list>>, nullptr, edge_list_line, append_edge_list, false},
+     always<from_one<append_edge_list>>, nullptr, edge_list_line, append_edge_list, false,
+     nullptr, nullptr, nullptr, nullptr},
     {Format::adjlist, "adjlist", "NetworkX's adjacency list, one graph", false,
      always<from_one<append_adjacency_list>>, nullptr, read_adjacency_list_line,
-     append_adjacency_list, true},
+     append_adjacency_list, true, nullptr, nullptr, nullptr, nullptr},
+    {Format::graphml, "graphml", "yEd's, Gephi's and Cytoscape's XML, several graphs", true,
+     always<append_graphml>, nullptr, nullptr, nullptr, true, read_graphml,
+     undrawn<open_graphml>, undrawn<close_graphml>, nullptr},
+    {Format::gml, "gml", "NetworkX's and igraph's GML, one graph", false, always<append_gml>,
+     nullptr, nullptr, nullptr, true, read_gml, nullptr, nullptr, nullptr},
+    {Format::tikz, "tikz", "LaTeX's TikZ picture, written only", true, drawn<append_tikz>, nullptr,
+     nullptr, nullptr, true, nullptr, open_tikz, close_tikz, append_tikz},
+    {Format::svg, "svg", "a picture drawn by Graphviz, one graph", false,
+     drawn<picture<PictureKind::svg>>, nullptr, nullptr, nullptr, true, nullptr, nullptr,
+     nullptr, picture<PictureKind::svg>},
+    {Format::png, "png", "a picture drawn by Graphviz, one graph", false,
+     drawn<picture<PictureKind::png>>, nullptr, nullptr, nullptr, true, nullptr, nullptr,
+     nullptr, picture<PictureKind::png>},
+    {Format::pdf, "pdf", "a picture drawn by Graphviz, one graph", false,
+     drawn<picture<PictureKind::pdf>>, nullptr, nullptr, nullptr, true, nullptr, nullptr,
+     nullptr, picture<PictureKind::pdf>},
 }};
 
 }  // namespace
@@ -72,20 +110,39 @@ bool holds_several_graphs(Format format) { return format_row(format).holds_sever
 
 bool is_read(Format format) {
     const FormatRow& row = format_row(format);
-    return row.read_line_graph != nullptr || row.read_list_line != nullptr;
+    return row.read_line_graph != nullptr || row.read_list_line != nullptr ||
+           row.read_document != nullptr;
 }
 
 bool is_labelled(Format format) { return format_row(format).write_labelled != nullptr; }
 
 bool holds_isolated_nodes(Format format) { return format_row(format).holds_isolated_nodes; }
 
-Result<> append_in_format(Format format, const UGraph& graph, std::string& out, int base) {
+bool is_picture(Format format) { return format_row(format).draw != nullptr; }
+
+Result<> append_in_format(Format format, const UGraph& graph, std::string& out, int base,
+                          const Drawing& drawing) {
     const FormatRow& row = format_row(format);
+    if (row.draw != nullptr) {
+        return row.draw(graph, drawing, out);
+    }
     if (row.write_labelled != nullptr) {
         row.write_labelled(graph, out, base);
         return Done{};
     }
     return row.write(graph, out);
+}
+
+void open_document(Format format, std::string& out, const Drawing& drawing) {
+    if (const FormatRow& row = format_row(format); row.open_document != nullptr) {
+        row.open_document(drawing, out);
+    }
+}
+
+void close_document(Format format, std::string& out, const Drawing& drawing) {
+    if (const FormatRow& row = format_row(format); row.close_document != nullptr) {
+        row.close_document(drawing, out);
+    }
 }
 
 }  // namespace ugraph

@@ -14,19 +14,25 @@
 // self-loop). The lists name nodes by labels counted from `base` (0 or 1),
 // as their readers do; is_labelled says which formats those are, and
 // holds_isolated_nodes whether a format can name a node without links.
+// A document format (GraphML, TikZ) writes its text around the graphs with
+// open_document and close_document; a picture format (svg, png, pdf, TikZ)
+// draws as `drawing` asks. is_picture says which those are.
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/result.hpp"
 #include "graph/link_set.hpp"
 #include "graph/ugraph.hpp"
+#include "interchange/document_graph.hpp"
 #include "interchange/list_text.hpp"
+#include "interchange/picture_seam.hpp"
 
 namespace ugraph {
 
-enum class Format { graph6, sparse6, dot, edgelist, adjlist };
+enum class Format { graph6, sparse6, dot, edgelist, adjlist, graphml, gml, tikz, svg, png, pdf };
 
 struct FormatRow {
     Format format;
@@ -43,6 +49,13 @@ struct FormatRow {
     // The lists: the writer with labels from `base`; else none.
     void (*write_labelled)(const UGraph& graph, std::string& out, int base);
     bool holds_isolated_nodes;
+    // A whole document (GraphML, GML): its graphs, or its refusal.
+    Result<> (*read_document)(std::string_view text, std::vector<DocumentGraph>& graphs);
+    // The text around the graphs of one output; else none.
+    void (*open_document)(const Drawing& drawing, std::string& out);
+    void (*close_document)(const Drawing& drawing, std::string& out);
+    // The pictures: the writer as `drawing` asks; else none.
+    Result<> (*draw)(const UGraph& graph, const Drawing& drawing, std::string& out);
 };
 
 std::span<const FormatRow> format_table();
@@ -54,7 +67,11 @@ bool holds_several_graphs(Format format);
 bool is_read(Format format);
 bool is_labelled(Format format);
 bool holds_isolated_nodes(Format format);
+bool is_picture(Format format);
 
-Result<> append_in_format(Format format, const UGraph& graph, std::string& out, int base = 1);
+Result<> append_in_format(Format format, const UGraph& graph, std::string& out, int base = 1,
+                          const Drawing& drawing = {});
+void open_document(Format format, std::string& out, const Drawing& drawing = {});
+void close_document(Format format, std::string& out, const Drawing& drawing = {});
 
 }  // namespace ugraph

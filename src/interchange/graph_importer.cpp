@@ -37,7 +37,7 @@ std::string_view without_header(std::string_view line) {
 }  // namespace
 
 GraphImporter::GraphImporter(std::istream& in, Format format, int base)
-    : lines_(in), format_(format_row(format)), base_(base) {}
+    : lines_(in), format_(format_row(format)), base_(base), in_(in) {}
 
 bool GraphImporter::next(ImportedGraph& into) {
     if (format_.read_line_graph != nullptr) {
@@ -45,6 +45,9 @@ bool GraphImporter::next(ImportedGraph& into) {
     }
     if (format_.read_list_line != nullptr) {
         return next_list(into);
+    }
+    if (format_.read_document != nullptr) {
+        return next_document(into);
     }
     if (whole_input_read_) {
         return false;
@@ -136,6 +139,50 @@ bool GraphImporter::next_list(ImportedGraph& into) {
             into.added_nodes += named ? 0 : 1;
         }
         take(into, highest);
+    }
+    return true;
+}
+
+void GraphImporter::read_document() {
+    whole_input_read_ = true;
+    std::string text(DOCUMENT_CAP + 1, '\0');
+    in_.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in_.gcount()));
+    DocumentGraph whole;
+    whole.line = 1;
+    if (text.size() > DOCUMENT_CAP) {
+        whole.taken = refused("it is longer than " + std::to_string(DOCUMENT_CAP >> 20) + " MiB");
+    } else if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
+        return;  // an empty input holds no graph, as an empty list holds none
+    } else {
+        whole.taken = format_.read_document(text, documents_);
+    }
+    if (!whole.taken) {
+        documents_.clear();
+        documents_.push_back(std::move(whole));
+    }
+}
+
+bool GraphImporter::next_document(ImportedGraph& into) {
+    if (!whole_input_read_) {
+        read_document();
+    }
+    if (next_document_ >= documents_.size()) {
+        return false;
+    }
+    DocumentGraph& graph = documents_[next_document_++];
+    into.line = graph.line;
+    into.taken = graph.taken;
+    into.own_name = graph.name;
+    into.notes = std::move(graph.notes);
+    into.loop_lines.clear();
+    into.added_nodes = 0;
+    if (into.taken) {
+        links_ = graph.links;
+        take(into, graph.vertices);
+        if (into.loops > 0) {
+            into.loop_lines.push_back(into.line);
+        }
     }
     return true;
 }

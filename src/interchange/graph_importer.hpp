@@ -17,6 +17,9 @@
 // nodes so that its nodes are numbered without a gap. Memory stays
 // bounded whatever the input: a line longer than LineReader::LINE_CAP is
 // refused (an edge list line only when its two labels do not fit in it).
+// GraphML and GML are read whole, up to DOCUMENT_CAP bytes (a longer one
+// refused): their graphs come one by one, each with the name the document
+// gives it (own_name) and the notes of what reading it changed.
 #include <cstddef>
 #include <istream>
 #include <string>
@@ -41,6 +44,8 @@ struct ImportedGraph {
     int loops = 0;                        // of them, self-loops, which a data-input cannot hold
     std::vector<std::size_t> loop_lines;  // the lines the self-loops stand on, ascending
     int added_nodes = 0;                  // nodes a list did not name, held as isolated nodes
+    std::string own_name;                 // the name a document gives the graph, or empty
+    std::vector<std::string> notes;       // what reading a document changed
 };
 
 class GraphImporter {
@@ -51,6 +56,8 @@ public:
 private:
     bool next_line_graph(ImportedGraph& into);
     bool next_list(ImportedGraph& into);
+    bool next_document(ImportedGraph& into);
+    void read_document();
     void take(ImportedGraph& into, int vertices) const;
 
     LineReader lines_;
@@ -58,6 +65,9 @@ private:
     int base_;
     LinkSet links_;
     bool whole_input_read_ = false;
+    std::istream& in_;
+    std::vector<DocumentGraph> documents_;
+    std::size_t next_document_ = 0;
 };
 
 }  // namespace ugraph

@@ -1,3 +1,4 @@
+#include "graph/link_set.hpp"
 #include "graph/link_edits.hpp"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@ namespace {
 
 Links links_of(const UGraph& graph) {
     Links links;
-    for_each_link(graph, [&](int a, int b) { links.emplace_back(a, b); });
+    LinkSet::of(graph).for_each_link([&](int a, int b) { links.emplace_back(a, b); });
     return links;
 }
 

@@ -30,8 +30,8 @@ expect() {
 }
 expect export ugraph ex
 expect --to ugraph export --t
-expect sparse6 ugraph convert --from graph6 --to s
-expect "graph6 sparse6 edgelist adjlist" ugraph import --from ""
+expect sparse6 ugraph convert --from graph6 --to sp
+expect "graph6 sparse6 edgelist adjlist graphml gml" ugraph import --from ""
 expect "0 1" ugraph export 1 --base ""
 expect "bash" ugraph completion b
 expect list ugraph -f data.txt li

@@ -31,6 +31,7 @@ public:
         value_option(command, "INPUT", input_, "", INPUT_HELP);
         value_option(command, "--from", from_, "FORMAT", listed(read_format_names()));
         value_option(command, "--to", to_, "FORMAT", listed(written_format_names()));
+        drawing_options_.declare(command);
         value_option(command, "--name", name_, "NAME",
                      "the graphs' name in dot, numbered when there are several (default: "
                      "INPUT's file name without its extension, or graph)");
@@ -50,6 +51,8 @@ private:
     std::string name_;
     std::string base_;
     std::string output_;
+    DrawingOptions drawing_options_;
+    Drawing drawing_;
 };
 
 int ConvertCommand::run(CommandContext& context, const Parsed& parsed) {
@@ -65,6 +68,11 @@ int ConvertCommand::run(CommandContext& context, const Parsed& parsed) {
     if (!base) {
         return parsed.usage(context.err, base.reason());
     }
+    const Result<Drawing> drawing = drawing_options_.drawing();
+    if (!drawing) {
+        return parsed.usage(context.err, drawing.reason());
+    }
+    drawing_ = drawing.value();
     return convert(context, parsed, from.value(), to.value(), base.value());
 }
 
@@ -89,8 +97,10 @@ int ConvertCommand::convert(CommandContext& context, const Parsed& parsed, Forma
         return EXIT_USAGE;
     }
     int status = EXIT_DONE;
+    open_document(to, sink.text(), drawing_);
     graphs.run([&](const ImportedGraph& imported) {
-        const Result<> written = append_in_format(to, imported.graph, sink.text(), base);
+        const Result<> written =
+            append_in_format(to, imported.graph, sink.text(), base, drawing_);
         if (!written) {
             graphs.tell(imported.line,
                         "the graph cannot be written as " + to_name + ": " + written.reason());
@@ -103,6 +113,7 @@ int ConvertCommand::convert(CommandContext& context, const Parsed& parsed, Forma
     if (input->stream().bad()) {
         return input->tell_unreadable(context.err);
     }
+    close_document(to, sink.text(), drawing_);
     return sink.finish(context.err, graphs.status() != EXIT_DONE ? graphs.status() : status);
 }
 
@@ -110,7 +121,7 @@ int ConvertCommand::convert(CommandContext& context, const Parsed& parsed, Forma
 
 extern const CommandRow CONVERT_COMMAND = {
     "convert", "turn graphs of one format into another, without a data file",
-    "ugraph convert --from FORMAT --to FORMAT [--name NAME] [--base 0|1] [INPUT] [-o OUTFILE]",
+    "ugraph convert --from FORMAT --to FORMAT [--layout LAYOUT] [--standalone] [--name NAME] [--base 0|1] [INPUT] [-o OUTFILE]",
     make_command<ConvertCommand>};
 
 }  // namespace ugraph

@@ -28,6 +28,7 @@ public:
         value_option(command, "WHICH", which_, "",
                      "N, or all (" + listed(several_graph_format_names(), " and ") + " only)");
         value_option(command, "--to", to_, "FORMAT", listed(written_format_names()));
+        drawing_options_.declare(command);
         base_option(command, base_, listed(labelled_format_names(), " and ") + " only");
         file_option(command, file_, READ_FILE_HELP);
         value_option(command, "-o,--output", output_, "OUTFILE", OUTPUT_HELP);
@@ -43,6 +44,8 @@ private:
     std::string base_;
     std::string file_ = GRAPH_DATA_FILE;
     std::string output_;
+    DrawingOptions drawing_options_;
+    Drawing drawing_;
     Format format_ = Format::graph6;
     int first_label_ = 1;
 };
@@ -61,6 +64,11 @@ int ExportCommand::run(CommandContext& context, const Parsed& parsed) {
     }
     format_ = format.value();
     first_label_ = base.value();
+    const Result<Drawing> drawing = drawing_options_.drawing();
+    if (!drawing) {
+        return parsed.usage(context.err, drawing.reason());
+    }
+    drawing_ = drawing.value();
     const std::optional<int> number = data_input_number(which_);
     if ((!number || *number < 1) && which_ != "all") {
         return parsed.usage(
@@ -94,7 +102,8 @@ int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
     }
     UGraph graph;
     const auto load = [&] { return read_graph(input, graph); };
-    const auto write = [&] { return append_in_format(format_, graph, sink.text(), first_label_); };
+    const auto write = [&] { return append_in_format(format_, graph, sink.text(), first_label_, drawing_);
+    };
     bool flowing = true;  // the output still takes the text
     int status = EXIT_DONE;
     const auto export_one = [&] {
@@ -116,6 +125,7 @@ int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
         }
         flowing = sink.flush_if_full();
     };
+    open_document(format_, sink.text(), drawing_);
     if (number) {
         export_one();
     } else {
@@ -126,6 +136,7 @@ int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
     if (reader.failed()) {
         return data->tell_unreadable(err);
     }
+    close_document(format_, sink.text(), drawing_);
     data.reset();  // the data file's lock goes before OUTFILE's is taken
     return sink.finish(err, status);
 }
@@ -134,7 +145,7 @@ int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
 
 extern const CommandRow EXPORT_COMMAND = {
     "export", "write data-input N, or all of them, in another program's format",
-    "ugraph export (N | all) --to FORMAT [--base 0|1] [-f FILE] [-o OUTFILE]",
+    "ugraph export (N | all) --to FORMAT [--layout LAYOUT] [--standalone] [--base 0|1] [-f FILE] [-o OUTFILE]",
     make_command<ExportCommand>};
 
 }  // namespace ugraph
