@@ -26,17 +26,18 @@ std::uint64_t fingerprint(const DenseGraph& graph) {
     // neighbours' mixed colours each round: sums do not depend on the
     // vertices' order, so isomorphic graphs always meet.
     std::array<std::uint64_t, 64> colour{};
+    std::array<std::uint64_t, 64> mixed{};
     for (int v = 0; v < graph.n; ++v)
         colour[v] = static_cast<std::uint64_t>(graph.degree(v));
     for (int round = 0; round < REFINEMENT_ROUNDS; ++round) {
-        std::array<std::uint64_t, 64> next{};
+        for (int v = 0; v < graph.n; ++v)
+            mixed[v] = mix(colour[v]);
         for (int v = 0; v < graph.n; ++v) {
             std::uint64_t around = 0;
             for (VertexSet row = graph.rows[v]; row != 0; row &= row - 1)
-                around += mix(colour[lowest(row)]);
-            next[v] = mix(colour[v] * 31 + around);
+                around += mixed[lowest(row)];
+            colour[v] = colour[v] * 31 + around;
         }
-        colour = next;
     }
     std::uint64_t whole =
         mix(static_cast<std::uint64_t>(graph.n) << 32 | static_cast<std::uint64_t>(graph.links()));
@@ -57,40 +58,67 @@ const std::string& ClassFinder::canonical_of(int class_index) {
     return first.canonical;
 }
 
-void ClassFinder::open_class(const DenseGraph& graph, std::string canonical) {
-    firsts_.push_back(First{rows_.size(), graph.n, std::move(canonical)});
+void ClassFinder::open_class(const DenseGraph& graph, std::string canonical, int same_fingerprint) {
+    firsts_.push_back(First{rows_.size(), graph.n, same_fingerprint, std::move(canonical)});
     rows_.insert(rows_.end(), graph.rows.begin(), graph.rows.begin() + graph.n);
 }
 
-std::optional<int> ClassFinder::among(const std::vector<int>& candidates,
-                                      const std::string& canonical) {
-    for (const int c : candidates) {
+std::optional<int> ClassFinder::among(int head, const std::string& canonical) {
+    for (int c = head; c >= 0; c = firsts_[static_cast<std::size_t>(c)].same_fingerprint) {
         if (canonical_of(c) == canonical)
             return c;
     }
     return std::nullopt;
 }
 
+int* ClassFinder::head_of(std::uint64_t print, bool add) {
+    if (add && 2 * (used_slots_ + 1) > heads_.size()) {
+        std::vector<std::uint64_t> old_prints(std::max<std::size_t>(1024, 2 * heads_.size()));
+        std::vector<int> old_heads(old_prints.size(), -1);
+        old_prints.swap(fingerprints_);
+        old_heads.swap(heads_);
+        used_slots_ = 0;
+        for (std::size_t i = 0; i < old_heads.size(); ++i) {
+            if (old_heads[i] >= 0)
+                *head_of(old_prints[i], true) = old_heads[i];
+        }
+    }
+    if (heads_.empty())
+        return nullptr;
+    const std::size_t mask = heads_.size() - 1;
+    for (std::size_t slot = mix(print) & mask;; slot = (slot + 1) & mask) {
+        if (heads_[slot] < 0) {
+            if (!add)
+                return nullptr;
+            fingerprints_[slot] = print;
+            ++used_slots_;
+            return &heads_[slot];
+        }
+        if (fingerprints_[slot] == print)
+            return &heads_[slot];
+    }
+}
+
 int ClassFinder::place(const DenseGraph& graph) {
-    auto& candidates = by_fingerprint_[fingerprint(graph)];
-    const int fresh = classes();
-    if (candidates.empty()) {
-        open_class(graph, {});
+    int* head = head_of(fingerprint(graph), true);
+    if (*head < 0) {
+        open_class(graph, {}, -1);
     } else {
         std::string canonical = canonical_graph6(graph);
-        if (const auto found = among(candidates, canonical))
+        if (const auto found = among(*head, canonical))
             return *found;
-        open_class(graph, std::move(canonical));
+        // The newest class heads its fingerprint's chain.
+        open_class(graph, std::move(canonical), *head);
     }
-    candidates.push_back(fresh);
-    return fresh;
+    *head = classes() - 1;
+    return *head;
 }
 
 std::optional<int> ClassFinder::look_up(const DenseGraph& graph) {
-    const auto found = by_fingerprint_.find(fingerprint(graph));
-    if (found == by_fingerprint_.end())
+    const int* head = head_of(fingerprint(graph), false);
+    if (head == nullptr)
         return std::nullopt;
-    return among(found->second, canonical_graph6(graph));
+    return among(*head, canonical_graph6(graph));
 }
 
 }  // namespace ugraph

@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "invariants/dense_graph.hpp"
@@ -30,15 +29,22 @@ private:
     struct First {
         std::size_t offset = 0;
         int n = 0;
+        int same_fingerprint = -1;  // the next class of the same fingerprint
         std::string canonical;
     };
-    void open_class(const DenseGraph& graph, std::string canonical);
+    void open_class(const DenseGraph& graph, std::string canonical, int same_fingerprint);
     const std::string& canonical_of(int class_index);
-    std::optional<int> among(const std::vector<int>& candidates, const std::string& canonical);
+    std::optional<int> among(int head, const std::string& canonical);
 
     std::vector<First> firsts_;
     std::vector<VertexSet> rows_;
-    std::unordered_map<std::uint64_t, std::vector<int>> by_fingerprint_;
+    // Each fingerprint's newest class, heading the chain of the others: an
+    // open-addressed table (linear probing, at most half full), as a node
+    // per fingerprint would cost an allocation and a cache miss per graph.
+    int* head_of(std::uint64_t fingerprint, bool add);
+    std::vector<std::uint64_t> fingerprints_;
+    std::vector<int> heads_;  // -1: an empty slot
+    std::size_t used_slots_ = 0;
 };
 
 std::uint64_t fingerprint(const DenseGraph& graph);
