@@ -10,8 +10,9 @@ namespace ugraph {
 namespace {
 
 // Vertex-disjoint paths from s to t (not linked), counted up to `cap`. Each
-// vertex v is split into v_in -> v_out of capacity 1; flow[v] is the set of
-// w such that one unit goes from v_out to w_in along the link v-w.
+// vertex v is split into v_in -> v_out of capacity 1 (`through` holds the
+// vertices whose unit is taken); out[v] is the set of w such that one unit
+// goes from v_out to w_in along the link v-w, and in[w] the same seen from w.
 class DisjointPaths {
 public:
     DisjointPaths(const DenseGraph& graph, int s, int t) : graph_(graph), s_(s), t_(t) {}
@@ -25,57 +26,50 @@ public:
     }
 
 private:
-    // One breadth-first search over the residual graph's nodes: 2v is v_in,
-    // 2v + 1 is v_out.
+    // One breadth-first search over the residual graph: node 2v is v_in,
+    // 2v + 1 is v_out; the sets of nodes reached keep each step to the
+    // nodes not reached yet.
     bool augment() {
         std::array<int, 128> from{};
-        from.fill(-2);
         std::array<int, 128> queue{};
+        VertexSet seen_in = bit(s_);
+        VertexSet seen_out = bit(s_);
         int head = 0;
         int tail = 0;
         from[2 * s_ + 1] = -1;
         queue[tail++] = 2 * s_ + 1;
+        auto reach = [&](int node, int prev) {
+            from[node] = prev;
+            queue[tail++] = node;
+        };
         while (head < tail) {
             const int node = queue[head++];
             const int v = node / 2;
-            if (v == t_) {
-                apply(from, node);
-                return true;
-            }
-            for (const int next : residual_steps(node)) {
-                if (next >= 0 && from[next] == -2) {
-                    from[next] = node;
-                    queue[tail++] = next;
+            if (node % 2 == 0) {
+                if (v == t_) {
+                    apply(from, node);
+                    return true;
+                }
+                if ((through_ & bit(v)) == 0 && (seen_out & bit(v)) == 0) {
+                    seen_out |= bit(v);
+                    reach(2 * v + 1, node);
+                }
+                for (VertexSet back = in_[v] & ~seen_out; back != 0; back &= back - 1) {
+                    seen_out |= bit(lowest(back));
+                    reach(2 * lowest(back) + 1, node);
+                }
+            } else {
+                if ((through_ & bit(v)) != 0 && (seen_in & bit(v)) == 0) {
+                    seen_in |= bit(v);
+                    reach(2 * v, node);
+                }
+                for (VertexSet on = graph_.rows[v] & ~out_[v] & ~seen_in; on != 0; on &= on - 1) {
+                    seen_in |= bit(lowest(on));
+                    reach(2 * lowest(on), node);
                 }
             }
         }
         return false;
-    }
-
-    std::array<int, 66> residual_steps(int node) const {
-        std::array<int, 66> steps{};
-        steps.fill(-1);
-        int k = 0;
-        const int v = node / 2;
-        if (node % 2 == 0) {
-            // v_in: on to v_out when the unit of v is free, or back along
-            // the link whose flow came in.
-            if (!used_[v])
-                steps[k++] = 2 * v + 1;
-            for (int w = 0; w < graph_.n; ++w) {
-                if ((flow_[w] & bit(v)) != 0)
-                    steps[k++] = 2 * w + 1;
-            }
-        } else {
-            if (used_[v] && v != s_)
-                steps[k++] = 2 * v;
-            for (VertexSet out = graph_.rows[v] & ~flow_[v]; out != 0; out &= out - 1) {
-                const int w = lowest(out);
-                if (w != s_)
-                    steps[k++] = 2 * w;
-            }
-        }
-        return steps;
     }
 
     void apply(const std::array<int, 128>& from, int node) {
@@ -84,11 +78,15 @@ private:
             const int a = prev / 2;
             const int b = at / 2;
             if (a == b) {
-                used_[a] = prev % 2 == 0;  // in -> out takes the unit, out -> in frees it
+                // in -> out takes the unit, out -> in gives it back.
+                through_ = prev % 2 == 0 ? through_ | bit(a) : through_ & ~bit(a);
             } else if (prev % 2 == 1) {
-                flow_[a] |= bit(b);
+                out_[a] |= bit(b);
+                in_[b] |= bit(a);
             } else {
-                flow_[b] &= ~bit(a);  // v_in back to w_out: undoes w -> v
+                // a_in back to b_out: undoes the unit b -> a.
+                out_[b] &= ~bit(a);
+                in_[a] &= ~bit(b);
             }
         }
     }
@@ -96,8 +94,9 @@ private:
     const DenseGraph& graph_;
     int s_;
     int t_;
-    std::array<VertexSet, 64> flow_{};
-    std::array<bool, 64> used_{};
+    VertexSet through_ = 0;
+    std::array<VertexSet, 64> out_{};
+    std::array<VertexSet, 64> in_{};
 };
 
 }  // namespace
