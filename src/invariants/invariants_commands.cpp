@@ -1,7 +1,9 @@
 #include "invariants/invariants_commands.hpp"
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <thread>
 
 #include "invariants/class_finder.hpp"
 
@@ -66,23 +68,78 @@ bool flushed(std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
+namespace {
+
+// The graphs info has taken and not written yet, each with its own copy of
+// what the feed lent, so that their records can be computed on other
+// threads while the feed reads on.
+struct Pending {
+    long number = 0;
+    std::string name;
+    int nodes = 0;
+    LinkSet links;
+    std::optional<GraphItem> item;
+    std::optional<GraphRecord> record;
+    bool kept = true;
+};
+
+constexpr std::size_t BATCH = 2048;
+
+// Computes every key of the batch's records, split among the threads.
+void compute_batch(std::vector<Pending>& batch, std::size_t size, const WhereFilter* where) {
+    auto work = [&](std::size_t first, std::size_t step) {
+        for (std::size_t i = first; i < size; i += step) {
+            Pending& p = batch[i];
+            p.item.emplace(GraphItem{p.number, p.name, p.nodes, p.links});
+            p.record.emplace(*p.item);
+            p.kept = where == nullptr || where->holds(*p.record);
+            for (int k = 0; p.kept && k < KEY_COUNT; ++k)
+                (void)p.record->value(static_cast<Key>(k));
+        }
+    };
+    const std::size_t threads = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
+    std::vector<std::thread> helpers;
+    for (std::size_t t = 1; t < threads; ++t)
+        helpers.emplace_back(work, t, threads);
+    work(0, threads);
+    for (auto& helper : helpers)
+        helper.join();
+}
+
+}  // namespace
+
 int run_info(const GraphFeed& graphs, InfoFormat format, const WhereFilter* where,
              std::ostream& out, std::ostream& err) {
     const auto writer = make_info_writer(format, out);
     int status = 0;
     bool written = true;
-    graphs([&](const GraphItem& item) {
-        GraphRecord record(item);
-        if (where != nullptr && !where->holds(record))
-            return true;
-        written = writer->write(record);
-        if (record.value(Key::chromatic_number).kind == Value::Kind::unknown) {
-            err << "ugraph: graph " << item.number
-                << ": its chromatic number was not found within the search's budget\n";
-            status = 1;
+    std::vector<Pending> batch(BATCH);
+    std::size_t size = 0;
+    auto flush_batch = [&] {
+        compute_batch(batch, size, where);
+        for (std::size_t i = 0; i < size && written; ++i) {
+            if (!batch[i].kept)
+                continue;
+            written = writer->write(*batch[i].record);
+            if (batch[i].record->value(Key::chromatic_number).kind == Value::Kind::unknown) {
+                err << "ugraph: graph " << batch[i].number
+                    << ": its chromatic number was not found within the search's budget\n";
+                status = 1;
+            }
         }
+        size = 0;
+    };
+    graphs([&](const GraphItem& item) {
+        Pending& p = batch[size++];
+        p.number = item.number;
+        p.name.assign(item.name);
+        p.nodes = item.nodes;
+        p.links = item.links;
+        if (size == BATCH)
+            flush_batch();
         return written;
     });
+    flush_batch();
     if (!writer->finish() || !written) {
         err << OUTPUT_FAILED;
         return 1;
