@@ -15,7 +15,7 @@
 
 namespace ugraph {
 
-inline constexpr std::int64_t CHROMATIC_BUDGET = 50'000'000;
+inline constexpr std::int64_t CHROMATIC_BUDGET = 10'000'000;
 
 std::optional<int> chromatic_number(const DenseGraph& graph,
                                     std::int64_t budget = CHROMATIC_BUDGET);

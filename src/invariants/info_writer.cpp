@@ -93,12 +93,14 @@ class Table : public InfoWriter {
 public:
     explicit Table(std::ostream& out) : out_(out) {
         std::vector<std::string> header;
+        header.reserve(KEY_COUNT);
         for (int k = 0; k < KEY_COUNT; ++k)
             header.emplace_back(key_name(static_cast<Key>(k)));
         add(std::move(header));
     }
     bool write(GraphRecord& record) override {
         std::vector<std::string> row;
+        row.reserve(KEY_COUNT);
         for (int k = 0; k < KEY_COUNT; ++k)
             row.push_back(plain_text(record.value(static_cast<Key>(k))));
         add(std::move(row));

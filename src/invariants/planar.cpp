@@ -10,7 +10,7 @@ namespace ugraph {
 namespace {
 
 bool embeds(const DenseGraph& graph, int links) {
-    std::array<int, 2 * 3 * 64> ends{};
+    std::array<int, std::size_t{2 * 3 * 64}> ends{};
     int k = 0;
     for (int v = 0; v < graph.n; ++v) {
         for (VertexSet up = graph.rows[v] & ~all_vertices(v + 1); up != 0; up &= up - 1) {
