@@ -10,7 +10,8 @@ namespace ugraph {
 namespace {
 
 bool embeds(const DenseGraph& graph, int links) {
-    std::array<int, std::size_t{2 * 3 * 64}> ends{};
+    // Two ends of each of at most 3n - 6 links.
+    std::array<int, 384> ends{};
     int k = 0;
     for (int v = 0; v < graph.n; ++v) {
         for (VertexSet up = graph.rows[v] & ~all_vertices(v + 1); up != 0; up &= up - 1) {
