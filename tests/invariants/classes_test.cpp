@@ -1,6 +1,7 @@
 // Isomorphism classes, find and the duplicates to delete, over every graph
 // of 7 nodes mixed with three random relabellings of them by nauty-ranlabg.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <sstream>
 

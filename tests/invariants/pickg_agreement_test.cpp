@@ -2,6 +2,7 @@
 // 7 nodes and every connected graph of 8: pickg's report, labelg's
 // canonical lines, planarg's choice, and a plain exact colouring.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <sstream>
 

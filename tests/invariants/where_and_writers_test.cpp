@@ -1,6 +1,7 @@
 // The --where expression against pickg's constraints, its refusals, and
 // the three forms info writes.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <sstream>
 
