@@ -95,4 +95,10 @@ Symmetry symmetry(const DenseGraph& graph) { return run_nauty(graph, true); }
 
 std::string canonical_graph6(const DenseGraph& graph) { return run_nauty(graph, false).canonical; }
 
+void release_nauty_space() {
+    nauty_freedyn();
+    nautil_freedyn();
+    naugraph_freedyn();
+}
+
 }  // namespace ugraph

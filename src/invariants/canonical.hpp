@@ -24,4 +24,8 @@ Symmetry symmetry(const DenseGraph& graph);
 // The canonical graph6 line alone, as the class finder splits its ties.
 std::string canonical_graph6(const DenseGraph& graph);
 
+// nauty keeps its work space per thread until told: a thread that labelled
+// graphs calls this before it ends.
+void release_nauty_space();
+
 }  // namespace ugraph

@@ -5,6 +5,7 @@
 #include <string>
 #include <thread>
 
+#include "invariants/canonical.hpp"
 #include "invariants/class_finder.hpp"
 
 namespace ugraph {
@@ -100,7 +101,10 @@ void compute_batch(std::vector<Pending>& batch, std::size_t size, const WhereFil
     const std::size_t threads = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
     std::vector<std::thread> helpers;
     for (std::size_t t = 1; t < threads; ++t)
-        helpers.emplace_back(work, t, threads);
+        helpers.emplace_back([&work, t, threads] {
+            work(t, threads);
+            release_nauty_space();
+        });
     work(0, threads);
     for (auto& helper : helpers)
         helper.join();
