@@ -110,3 +110,26 @@ if(UGRAPH_BENCH)
       "Google Benchmark not found: install the Debian package libbenchmark-dev (or run bash .ci/setup test)")
   endif()
 endif()
+
+# The invariants engine asks nauty (canonical labelling, automorphisms),
+# the edge-addition planarity suite and nlohmann-json (the jsonl form). The
+# Windows build has none of them from Debian yet and leaves the engine out.
+if(NOT WIN32)
+  find_package(PkgConfig QUIET)
+  pkg_check_modules(NAUTY QUIET IMPORTED_TARGET nauty)
+  if(NOT NAUTY_FOUND)
+    message(FATAL_ERROR
+      "nauty not found: install the Debian package libnauty2-dev (or run bash .ci/setup app)")
+  endif()
+  find_library(UGRAPH_PLANARITY_LIBRARY planarity)
+  find_path(UGRAPH_PLANARITY_INCLUDE planarity/graph.h)
+  if(NOT UGRAPH_PLANARITY_LIBRARY OR NOT UGRAPH_PLANARITY_INCLUDE)
+    message(FATAL_ERROR
+      "the planarity suite not found: install the Debian package libplanarity-dev (or run bash .ci/setup app)")
+  endif()
+  find_package(nlohmann_json 3 QUIET)
+  if(NOT nlohmann_json_FOUND)
+    message(FATAL_ERROR
+      "nlohmann-json not found: install the Debian package nlohmann-json3-dev (or run bash .ci/setup app)")
+  endif()
+endif()

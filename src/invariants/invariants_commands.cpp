@@ -1,0 +1,212 @@
+#include "invariants/invariants_commands.hpp"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "invariants/canonical.hpp"
+#include "invariants/class_finder.hpp"
+
+namespace ugraph {
+
+namespace {
+
+constexpr const char* OUTPUT_FAILED = "ugraph: cannot write the output\n";
+
+// The classes of a feed: each graph's number and class, in feed order,
+// gathered class by class only at the end (one allocation, not one a class).
+struct Classes {
+    ClassFinder finder;
+    std::vector<long> numbers;
+    std::vector<int> class_of;
+
+    void take(const GraphItem& item, const DenseGraph& graph) {
+        numbers.push_back(item.number);
+        class_of.push_back(finder.place(graph));
+    }
+
+    void take(const GraphItem& item) { take(item, dense_graph_of(item.links, item.nodes)); }
+
+    // Calls visit(first, last) over each class's numbers, in class order.
+    template <typename Visit>
+    void each_class(Visit&& visit) {
+        std::vector<std::size_t> start(static_cast<std::size_t>(finder.classes()) + 1, 0);
+        for (const int c : class_of)
+            ++start[static_cast<std::size_t>(c) + 1];
+        for (std::size_t c = 1; c < start.size(); ++c)
+            start[c] += start[c - 1];
+        std::vector<long> grouped(numbers.size());
+        std::vector<std::size_t> next(start.begin(), start.end() - 1);
+        for (std::size_t i = 0; i < numbers.size(); ++i) {
+            grouped[next[static_cast<std::size_t>(class_of[i])]++] = numbers[i];
+        }
+        for (std::size_t c = 0; c + 1 < start.size(); ++c) {
+            visit(grouped.begin() + static_cast<std::ptrdiff_t>(start[c]),
+                  grouped.begin() + static_cast<std::ptrdiff_t>(start[c + 1]));
+        }
+    }
+};
+
+template <typename Iterator>
+std::string number_line(Iterator first, Iterator last) {
+    std::sort(first, last);
+    std::string line;
+    for (auto number = first; number != last; ++number) {
+        if (!line.empty())
+            line += ' ';
+        line += std::to_string(*number);
+    }
+    return line + '\n';
+}
+
+bool flushed(std::ostream& out, std::ostream& err) {
+    if (out.flush())
+        return true;
+    err << OUTPUT_FAILED;
+    return false;
+}
+
+}  // namespace
+
+namespace {
+
+// The graphs info has taken and not written yet, each with its own copy of
+// what the feed lent, so that their records can be computed on other
+// threads while the feed reads on.
+struct Pending {
+    long number = 0;
+    std::string name;
+    int nodes = 0;
+    LinkSet links;
+    std::optional<GraphItem> item;
+    std::optional<GraphRecord> record;
+    bool kept = true;
+};
+
+constexpr std::size_t BATCH = 2048;
+
+// Computes every key of the batch's records, split among the threads.
+void compute_batch(std::vector<Pending>& batch, std::size_t size, const WhereFilter* where) {
+    auto work = [&](std::size_t first, std::size_t step) {
+        for (std::size_t i = first; i < size; i += step) {
+            Pending& p = batch[i];
+            p.item.emplace(GraphItem{p.number, p.name, p.nodes, p.links});
+            p.record.emplace(*p.item);
+            p.kept = where == nullptr || where->holds(*p.record);
+            for (int k = 0; p.kept && k < KEY_COUNT; ++k)
+                (void)p.record->value(static_cast<Key>(k));
+        }
+    };
+    const std::size_t threads = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
+    std::vector<std::thread> helpers;
+    for (std::size_t t = 1; t < threads; ++t)
+        helpers.emplace_back([&work, t, threads] {
+            work(t, threads);
+            release_nauty_space();
+        });
+    work(0, threads);
+    for (auto& helper : helpers)
+        helper.join();
+}
+
+}  // namespace
+
+int run_info(const GraphFeed& graphs, InfoFormat format, const WhereFilter* where,
+             std::ostream& out, std::ostream& err) {
+    const auto writer = make_info_writer(format, out);
+    int status = 0;
+    bool written = true;
+    std::vector<Pending> batch(BATCH);
+    std::size_t size = 0;
+    auto flush_batch = [&] {
+        compute_batch(batch, size, where);
+        for (std::size_t i = 0; i < size && written; ++i) {
+            if (!batch[i].kept)
+                continue;
+            written = writer->write(*batch[i].record);
+            if (batch[i].record->value(Key::chromatic_number).kind == Value::Kind::unknown) {
+                err << "ugraph: graph " << batch[i].number
+                    << ": its chromatic number was not found within the search's budget\n";
+                status = 1;
+            }
+        }
+        size = 0;
+    };
+    graphs([&](const GraphItem& item) {
+        Pending& p = batch[size++];
+        p.number = item.number;
+        p.name.assign(item.name);
+        p.nodes = item.nodes;
+        p.links = item.links;
+        if (size == BATCH)
+            flush_batch();
+        return written;
+    });
+    flush_batch();
+    if (!writer->finish() || !written) {
+        err << OUTPUT_FAILED;
+        return 1;
+    }
+    return status;
+}
+
+int run_classes(const GraphFeed& graphs, bool duplicates_only, const WhereFilter* where,
+                std::ostream& out, std::ostream& err) {
+    Classes classes;
+    graphs([&](const GraphItem& item) {
+        if (where == nullptr) {
+            classes.take(item);
+            return true;
+        }
+        GraphRecord record(item);
+        if (where->holds(record))
+            classes.take(item, record.graph());
+        return true;
+    });
+    std::string text;
+    classes.each_class([&](auto first, auto last) {
+        if (!duplicates_only || last - first > 1)
+            text += number_line(first, last);
+        if (text.size() > 65536) {
+            out << text;
+            text.clear();
+        }
+    });
+    out << text;
+    return flushed(out, err) ? 0 : 1;
+}
+
+int run_find(const GraphFeed& file_graphs, const GraphFeed& queries, std::ostream& out,
+             std::ostream& err) {
+    Classes classes;
+    file_graphs([&](const GraphItem& item) {
+        classes.take(item);
+        return true;
+    });
+    std::vector<std::string> lines;
+    classes.each_class([&](auto first, auto last) { lines.push_back(number_line(first, last)); });
+    int status = 0;
+    queries([&](const GraphItem& item) {
+        const auto found = classes.finder.look_up(dense_graph_of(item.links, item.nodes));
+        out << (found ? lines[static_cast<std::size_t>(*found)] : "\n");
+        status = found ? status : 1;
+        return static_cast<bool>(out);
+    });
+    return flushed(out, err) ? status : 1;
+}
+
+std::vector<long> duplicate_numbers(const GraphFeed& graphs) {
+    Classes classes;
+    graphs([&](const GraphItem& item) {
+        classes.take(item);
+        return true;
+    });
+    std::vector<long> later;
+    // The first member stays; every later one goes.
+    classes.each_class([&](auto first, auto last) { later.insert(later.end(), first + 1, last); });
+    std::sort(later.begin(), later.end());
+    return later;
+}
+
+}  // namespace ugraph
