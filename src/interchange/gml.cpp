@@ -1,8 +1,8 @@
-#include "graph/link_set.hpp"
 #include "interchange/gml.hpp"
 
 #include "common/decimal.hpp"
 #include "graph/arc_list.hpp"
+#include "graph/link_set.hpp"
 #include "interchange/gml_text.hpp"
 #include "interchange/utf8_text.hpp"
 

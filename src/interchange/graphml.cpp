@@ -1,10 +1,10 @@
-#include "graph/link_set.hpp"
 #include "interchange/graphml.hpp"
 
 #include <algorithm>
 #include <pugixml.hpp>
 
 #include "graph/arc_list.hpp"
+#include "graph/link_set.hpp"
 #include "interchange/utf8_text.hpp"
 
 namespace ugraph {

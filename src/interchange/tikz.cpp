@@ -1,10 +1,10 @@
-#include "graph/link_set.hpp"
 #include "interchange/tikz.hpp"
 
 #include <cmath>
 #include <cstdio>
 
 #include "graph/arc_list.hpp"
+#include "graph/link_set.hpp"
 #include "interchange/utf8_text.hpp"
 
 namespace ugraph {

@@ -7,7 +7,8 @@ namespace {
 Result<const PictureModule*> picture_module() {
     Result<const PictureModule*> module = load_module<PictureModule>();
     if (!module) {
-        return refused(module.reason() + "; write --to dot and draw it with Graphviz (neato -Tsvg)");
+        return refused(module.reason() +
+                       "; write --to dot and draw it with Graphviz (neato -Tsvg)");
     }
     return module;
 }

@@ -1,9 +1,9 @@
-#include "graph/link_set.hpp"
 #include "graph/link_edits.hpp"
 
 #include <gtest/gtest.h>
 
 #include "graph/arc_list.hpp"
+#include "graph/link_set.hpp"
 #include "support/graph_of.hpp"
 
 namespace ugraph {

@@ -99,8 +99,7 @@ int ConvertCommand::convert(CommandContext& context, const Parsed& parsed, Forma
     int status = EXIT_DONE;
     open_document(to, sink.text(), drawing_);
     graphs.run([&](const ImportedGraph& imported) {
-        const Result<> written =
-            append_in_format(to, imported.graph, sink.text(), base, drawing_);
+        const Result<> written = append_in_format(to, imported.graph, sink.text(), base, drawing_);
         if (!written) {
             graphs.tell(imported.line,
                         "the graph cannot be written as " + to_name + ": " + written.reason());
@@ -121,7 +120,8 @@ int ConvertCommand::convert(CommandContext& context, const Parsed& parsed, Forma
 
 extern const CommandRow CONVERT_COMMAND = {
     "convert", "turn graphs of one format into another, without a data file",
-    "ugraph convert --from FORMAT --to FORMAT [--layout LAYOUT] [--standalone] [--name NAME] [--base 0|1] [INPUT] [-o OUTFILE]",
+    "ugraph convert --from FORMAT --to FORMAT [--layout LAYOUT] [--standalone] [--name NAME] "
+    "[--base 0|1] [INPUT] [-o OUTFILE]",
     make_command<ConvertCommand>};
 
 }  // namespace ugraph

@@ -102,7 +102,8 @@ int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
     }
     UGraph graph;
     const auto load = [&] { return read_graph(input, graph); };
-    const auto write = [&] { return append_in_format(format_, graph, sink.text(), first_label_, drawing_);
+    const auto write = [&] {
+        return append_in_format(format_, graph, sink.text(), first_label_, drawing_);
     };
     bool flowing = true;  // the output still takes the text
     int status = EXIT_DONE;
@@ -145,7 +146,8 @@ int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
 
 extern const CommandRow EXPORT_COMMAND = {
     "export", "write data-input N, or all of them, in another program's format",
-    "ugraph export (N | all) --to FORMAT [--layout LAYOUT] [--standalone] [--base 0|1] [-f FILE] [-o OUTFILE]",
+    "ugraph export (N | all) --to FORMAT [--layout LAYOUT] [--standalone] [--base 0|1] [-f FILE] "
+    "[-o OUTFILE]",
     make_command<ExportCommand>};
 
 }  // namespace ugraph
