@@ -142,7 +142,7 @@ TEST(CommandFaults, AReaderGoneEndsTheListQuietlyAtTheFirstWrite) {
 TEST(CommandFaults, AFullDiskLeavesTheOutputFileAsItWas) {
     const Folder d;
     const fs::path output = d.path / "kept.g6";
-    std::ofstream(output) << "as it was\n";
+    std::ofstream(output, std::ios::binary) << "as it was\n";
     const std::string name = output.string();
     const WritesFail platform(ENOSPC);
     const Ran r = run_caught(
@@ -186,7 +186,7 @@ TEST(CommandFaults, ARefusedRenameKeepsTheDataFileAndTheOutput) {
     EXPECT_NE(appended.err.find("Permission denied"), std::string::npos) << appended.err;
     EXPECT_EQ(content_of(d.data), Folder::DATA);
     const fs::path output = d.path / "out.g6";
-    std::ofstream(output) << "as it was\n";
+    std::ofstream(output, std::ios::binary) << "as it was\n";
     const std::string name = output.string();
     const Ran exported = run_caught(
         platform, {"export", "1", "--to", "graph6", "-f", d.file.c_str(), "-o", name.c_str()});
