@@ -21,19 +21,6 @@ namespace ugraph {
 namespace {
 namespace fs = std::filesystem;
 
-// Every write fails with `error`; the writes tried are counted.
-struct WritesFail : PassingPlatform {
-    explicit WritesFail(int with) : error(with) {}
-    int error;
-    mutable int tries = 0;
-    int write(FileHandle /*file*/, const char* /*data*/, std::size_t /*size*/,
-              std::size_t& written) const override {
-        ++tries;
-        written = 0;
-        return error;
-    }
-};
-
 // Another program holds every file's lock for longer than any patience.
 struct LockHeld : PassingPlatform {
     int lock(FileHandle /*file*/, LockMode /*mode*/,

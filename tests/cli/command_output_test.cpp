@@ -20,19 +20,6 @@ namespace ugraph {
 namespace {
 namespace fs = std::filesystem;
 
-// Every write fails with the error given; the writes tried are counted.
-struct WritesFail : PassingPlatform {
-    explicit WritesFail(int with) : error(with) {}
-    int error;
-    mutable int tries = 0;
-    int write(FileHandle /*file*/, const char* /*data*/, std::size_t /*size*/,
-              std::size_t& written) const override {
-        ++tries;
-        written = 0;
-        return error;
-    }
-};
-
 TEST(CommandOutput, AWriteThatFailsIsAFailureAndAClosedPipeEndsQuietly) {
     for (const int error : {ENOSPC, EBADF, EPIPE}) {
         const WritesFail platform(error);

@@ -132,4 +132,17 @@ private:
     }
 };
 
+// Every write fails with `error`; the writes tried are counted.
+struct WritesFail : PassingPlatform {
+    explicit WritesFail(int with) : error(with) {}
+    int error;
+    mutable int tries = 0;
+    int write(FileHandle /*file*/, const char* /*data*/, std::size_t /*size*/,
+              std::size_t& written) const override {
+        ++tries;
+        written = 0;
+        return error;
+    }
+};
+
 }  // namespace ugraph
