@@ -30,6 +30,8 @@ set(UGRAPH_WINE_SKIPS
     "makes a symbolic link, which Wine shows as the plain file it leads to"
   script completions
     "checks the completion scripts of bash, zsh and fish, which the Windows package does not install"
+  script rewrite_faults
+    "injects faults with strace into Linux system calls, where under Wine they would be Wine's own, not the program's (the in-process journal tests check a rewrite cut short on Windows too)"
   script datafile_not_regular
     "makes FIFOs, UNIX sockets and links to /dev/zero and /dev/null, which Windows has not"
   script datafile_save_keeps
