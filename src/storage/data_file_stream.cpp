@@ -36,6 +36,29 @@ DataFileBuffer::int_type DataFileBuffer::underflow() {
     return traits_type::to_int_type(*gptr());
 }
 
+DataFileBuffer::pos_type DataFileBuffer::seekoff(off_type offset, std::ios_base::seekdir from,
+                                                 std::ios_base::openmode which) {
+    const auto refused_seek = pos_type(off_type(-1));
+    if ((which & std::ios_base::in) == 0 || from == std::ios_base::end) {
+        return refused_seek;
+    }
+    // Where the reader stands: the bytes fetched so far less those still
+    // waiting in the buffer.
+    const auto here = static_cast<off_type>(next_ - start_) - (egptr() - gptr());
+    const off_type target = from == std::ios_base::cur ? here + offset : offset;
+    if (target < 0) {
+        return refused_seek;
+    }
+    next_ = start_ + static_cast<std::uint64_t>(target);
+    setg(nullptr, nullptr, nullptr);
+    return pos_type(target);
+}
+
+DataFileBuffer::pos_type DataFileBuffer::seekpos(pos_type position,
+                                                 std::ios_base::openmode which) {
+    return seekoff(off_type(position), std::ios_base::beg, which);
+}
+
 DataFileStream::DataFileStream(const Platform& platform, UniqueFile file, bool locked)
     : platform_(platform),
       file_(std::move(file)),

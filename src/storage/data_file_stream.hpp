@@ -15,7 +15,9 @@
 //
 // DataFileBuffer reads an open file through the platform from `start` on, a
 // buffer at a time, without owning it; error() gives the error of a read
-// that failed.
+// that failed. It seeks to any offset from the start or from where it reads
+// (the edits of one data-input copy spans of the file by offset); a seek
+// from the end is refused, since the file may still grow under a reader.
 #include <filesystem>
 #include <istream>
 #include <memory>
@@ -37,6 +39,9 @@ public:
 
 protected:
     int_type underflow() override;
+    pos_type seekoff(off_type offset, std::ios_base::seekdir from,
+                     std::ios_base::openmode which) override;
+    pos_type seekpos(pos_type position, std::ios_base::openmode which) override;
 
 private:
     const Platform& platform_;

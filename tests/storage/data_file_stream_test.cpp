@@ -50,5 +50,38 @@ TEST(DataFileStream, ReadsPastItsBufferAgainAfterARewindAndTellsAFailedRead) {
     EXPECT_GT(reader.count(), 0);
 }
 
+// The edits of one data-input copy spans by offset: a seek must land on the
+// right byte whether or not it falls inside the buffer just read.
+TEST(DataFileStream, SeeksFromTheStartAndFromWhereItReadsButNotFromTheEnd) {
+    const SaveFolder d;
+    std::string content;
+    for (int k = 0; content.size() < 150'000; ++k) {
+        content += static_cast<char>('a' + k % 26);
+    }
+    d.lay(content);
+    Result<std::unique_ptr<DataFileStream>> data =
+        DataFileStream::open(d.file, {}, system_platform());
+    ASSERT_TRUE(data);
+    std::istream& stream = data.value()->stream();
+    char got = 0;
+    for (const std::streamoff at : {std::streamoff{100'000}, std::streamoff{7},
+                                    std::streamoff{70'000}, std::streamoff{149'999}}) {
+        stream.seekg(at);
+        ASSERT_TRUE(stream.get(got)) << at;
+        EXPECT_EQ(got, content[static_cast<std::size_t>(at)]) << at;
+        EXPECT_EQ(stream.tellg(), at + 1);
+    }
+    stream.seekg(10);
+    stream.get(got);
+    stream.seekg(65'600, std::ios_base::cur);
+    ASSERT_TRUE(stream.get(got));
+    EXPECT_EQ(got, content[65'611]);
+    stream.seekg(-3, std::ios_base::end);
+    EXPECT_TRUE(stream.fail());
+    stream.clear();
+    stream.seekg(-1);
+    EXPECT_TRUE(stream.fail());
+}
+
 }  // namespace
 }  // namespace ugraph
