@@ -10,14 +10,16 @@ extern const CommandRow SHOW_COMMAND;
 extern const CommandRow EXPORT_COMMAND;
 extern const CommandRow IMPORT_COMMAND;
 extern const CommandRow CONVERT_COMMAND;
+extern const CommandRow EDIT_COMMAND;
+extern const CommandRow ADD_COMMAND;
 extern const CommandRow COMPLETION_COMMAND;
 extern const CommandRow HELP_COMMAND;
 
 namespace {
 
-const std::array<const CommandRow*, 7> TABLE = {
-    &LIST_COMMAND,    &SHOW_COMMAND,       &EXPORT_COMMAND, &IMPORT_COMMAND,
-    &CONVERT_COMMAND, &COMPLETION_COMMAND, &HELP_COMMAND,
+const std::array<const CommandRow*, 9> TABLE = {
+    &LIST_COMMAND, &SHOW_COMMAND, &EXPORT_COMMAND,     &IMPORT_COMMAND, &CONVERT_COMMAND,
+    &EDIT_COMMAND, &ADD_COMMAND,  &COMPLETION_COMMAND, &HELP_COMMAND,
 };
 
 }  // namespace

@@ -3,12 +3,10 @@
 #include <string>
 
 #include "dialogue/load_data_input.hpp"
+#include "dialogue/review_graph.hpp"
 #include "dialogue/save_data_input.hpp"
-#include "dialogue/show_adjacency.hpp"
-#include "entry/edit_neighbors.hpp"
 #include "entry/key_in_graph.hpp"
 #include "graph/normalize_arcs.hpp"
-#include "graph/report.hpp"
 
 namespace ugraph {
 namespace {
@@ -39,28 +37,13 @@ bool obtain_graph(Console& console, UGraph& graph, const std::filesystem::path& 
     }
 }
 
-bool wants_change(Console& console) {
-    console.write_line("\nChange data?");
-    console.print(" if YES then press Y key. Pressing any other letter key means NO  ");
-    const int key = console.read_choice_key();
-    return key == 'Y' || key == 'y';
-}
-
 }  // namespace
 
 void run_dialogue(Console& console, const std::filesystem::path& data_file,
                   const Platform& platform) {
     UGraph graph;
     if (obtain_graph(console, graph, data_file, platform)) {
-        console.print(summary_line(graph));
-        for (;;) {
-            show_adjacency(console, graph);
-            if (!wants_change(console)) {
-                break;
-            }
-            edit_neighbors(console, graph);
-            normalize_arcs(graph);
-        }
+        review_graph(console, graph);
         save_data_input(console, graph, data_file, platform);
     }
     console.wait_for_char();

@@ -19,14 +19,33 @@
 //  - whatever replace_file_contents refuses, naming what refused: the link,
 //    the file, its folder, the backup, or another program that kept the
 //    file in use for 10 seconds.
+//
+// Its steps serve the commands that save one data-input (edit, add):
+//   show_written_form  the written form and the wait for one character;
+//                      gives the text to store, or nothing after telling why
+//                      it cannot be stored (the first two refusals above).
+//   waiting_told       the callback that tells the one "Note:" line of a wait.
+//   tell_stored        the notes of a replacement that went ahead, or its
+//                      failure behind "Error: "; gives whether it went.
 #include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
 
+#include "common/result.hpp"
 #include "console/console.hpp"
 #include "graph/ugraph.hpp"
 #include "storage/data_file.hpp"
+#include "storage/file_replace.hpp"
 #include "storage/platform.hpp"
 
 namespace ugraph {
+
+std::optional<std::string> show_written_form(Console& console, const UGraph& graph,
+                                             const std::filesystem::path& file);
+std::function<void()> waiting_told(Console& console, const std::filesystem::path& file);
+bool tell_stored(Console& console, const std::filesystem::path& file,
+                 const Result<ReplaceReport>& stored);
 
 bool save_data_input(Console& console, const UGraph& graph, const std::filesystem::path& file,
                      const Platform& platform);

@@ -54,8 +54,7 @@ DataFileBuffer::pos_type DataFileBuffer::seekoff(off_type offset, std::ios_base:
     return pos_type(target);
 }
 
-DataFileBuffer::pos_type DataFileBuffer::seekpos(pos_type position,
-                                                 std::ios_base::openmode which) {
+DataFileBuffer::pos_type DataFileBuffer::seekpos(pos_type position, std::ios_base::openmode which) {
     return seekoff(off_type(position), std::ios_base::beg, which);
 }
 

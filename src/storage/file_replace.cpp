@@ -158,11 +158,13 @@ Result<std::uint64_t> Replacement::write_content(FileHandle from, std::uint64_t 
     if (old.error() != 0) {
         return refused(cannot_read(given_, platform_.describe(old.error())));
     }
-    if (!made) {
-        return made.refusal();
-    }
+    // A write that failed is told in the system's words, whatever the
+    // function made of its failed stream.
     if (buffer.error() != 0) {
         return refusal(Refusal::Kind::file, buffer.error());
+    }
+    if (!made) {
+        return made.refusal();
     }
     return buffer.written();
 }

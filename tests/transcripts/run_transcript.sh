@@ -12,7 +12,7 @@
 # is the one difference allowed. The commands' standard output, standard
 # error and every file keep LF on every system, so those are compared as
 # they are. A run is the dialogue when its arguments name no command (at most
-# -f FILE).
+# -f FILE), or name edit or add at the console.
 #
 # The case folder holds:
 #   stdin.txt           the answers typed, exactly as they reach standard input
@@ -73,13 +73,18 @@ elif [ -s "$scratch/stderr" ]; then
     fail "standard error is not empty: $(cat -A "$scratch/stderr" | head -5)"
 fi
 
+# edit and add talk at the console as the dialogue does, unless edit is
+# given its changes as options.
 dialogue=1
 for ((k = 0; k < ${#args[@]}; k++)); do
     case ${args[k]} in
     -f | --file) k=$((k + 1)) ;;
-    *) dialogue=0 ;;
+    edit | add) [ "$dialogue" = 1 ] && dialogue=console ;;
+    --link | --unlink | --name) dialogue=0 ;;
+    *) [ "$dialogue" = console ] || dialogue=0 ;;
     esac
 done
+[ "$dialogue" = console ] && dialogue=1
 if [ "$line_ends" = crlf ] && [ "$dialogue" = 1 ]; then
     perl -0777 -ne 'exit(/(?<!\r)\n/ ? 0 : 1)' "$scratch/stdout" &&
         fail "a line of the dialogue ends in a bare LF, not in the console's CR LF"
