@@ -62,8 +62,7 @@ bool CommandOutput::open(const fs::path& data_file, std::ostream& err) {
                                          : platform.status(data_file, data);
     if (!data_file.empty() && reached == 0 && same_file(target, data)) {
         tell_error(err, "-o " + utf8_of(*file_) + " is the data file " + utf8_of(data_file) +
-                            " (the same file); export never writes over it, so nothing was "
-                            "written");
+                            " (the same file); -o never writes over it, so nothing was written");
         return false;
     }
     FileStatus standard;

@@ -75,11 +75,12 @@ Result<Format> format_of(const std::string& typed, const std::string& option,
         return refused(command + " needs " + option + " FORMAT: " + listed(names));
     }
     const std::optional<Format> format = format_named(typed);
-    if (format && std::find(names.begin(), names.end(), typed) != names.end()) {
+    if (format && std::find(names.begin(), names.end(), format_name(*format)) != names.end()) {
         return *format;
     }
     if (format) {
-        return refused(typed + " is written, not read; " + option + " takes " + listed(names));
+        return refused(std::string(format_name(*format)) + " is written, not read; " + option +
+                       " takes " + listed(names));
     }
     const std::string near = did_you_mean(typed, names);
     return refused("unknown format '" + typed + "' for " + option +

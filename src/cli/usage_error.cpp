@@ -139,8 +139,10 @@ std::optional<UsageError> leftover_argument(const CLI::App& program, const CLI::
             name_of(*owner)};
     }
     if (is_program(*owner)) {
-        return UsageError{
-            "there is no command '" + arg + "'" + did_you_mean(arg, command_names(program)), ""};
+        // git's users type "version"; here it is the program's option.
+        const std::string near = arg == "version" ? "; did you mean '--version'?"
+                                                  : did_you_mean(arg, command_names(program));
+        return UsageError{"there is no command '" + arg + "'" + near, ""};
     }
     return UsageError{"unexpected argument '" + arg + "' for " + owner->get_name(),
                       name_of(*owner)};

@@ -1,5 +1,6 @@
 #include "interchange/format.hpp"
 
+#include <algorithm>
 #include <array>
 
 #include "interchange/adjacency_list.hpp"
@@ -95,10 +96,34 @@ const FormatRow& format_row(Format format) {
     return FORMATS.front();  // every Format has its row
 }
 
+namespace {
+
+bool same_letters(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// The short names nauty's users type for its two formats.
+struct Alias {
+    std::string_view name;
+    Format format;
+};
+constexpr std::array<Alias, 2> ALIASES = {{{"g6", Format::graph6}, {"s6", Format::sparse6}}};
+
+}  // namespace
+
 std::optional<Format> format_named(std::string_view name) {
     for (const FormatRow& row : FORMATS) {
-        if (row.name == name) {
+        if (same_letters(row.name, name)) {
             return row.format;
+        }
+    }
+    for (const Alias& alias : ALIASES) {
+        if (same_letters(alias.name, name)) {
+            return alias.format;
         }
     }
     return std::nullopt;

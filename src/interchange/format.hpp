@@ -5,7 +5,8 @@
 // A new format is its own file, one name below and one row in the table.
 //
 // format_named finds a format by its name (graph6, sparse6, dot, edgelist,
-// adjlist), or gives nothing; format_name is the reverse. holds_several_graphs
+// adjlist, ...), in any case, or by nauty's short names g6 and s6, or gives
+// nothing; format_name is the reverse. holds_several_graphs
 // says whether one stream of the format can carry many graphs (graph6,
 // sparse6 and DOT can; a list is one graph). append_in_format appends one
 // canonical graph's text to `out`, ending in '\n' (the edge list of a graph

@@ -264,6 +264,9 @@ Result<ReplaceReport> Replacement::by_rename() {
         if (exists() && refused_by_folder(error)) {
             return in_place();
         }
+        if (error == ENOENT) {
+            return refused(missing_folder(given_, folder_));
+        }
         return refusal(Refusal::Kind::folder, error);
     }
     if (exists() && !give_owner(temp.file())) {

@@ -37,6 +37,11 @@ std::string replace_failure(const std::filesystem::path& file, const Refusal& re
     return "cannot write file " + name + " (" + refusal.reason + ")" + left;
 }
 
+std::string missing_folder(const std::filesystem::path& file, const std::filesystem::path& folder) {
+    return "cannot write " + utf8_of(file) + ": its folder " + utf8_of(folder) +
+           " does not exist; nothing was written";
+}
+
 std::string waiting_note(const std::filesystem::path& file) {
     return utf8_of(file) + " is in use by another program; waiting up to " + patience_words() +
            " for it";

@@ -9,6 +9,7 @@
 //    reader or a writer wait.
 //  - replace_failure: why a replacement of a file failed, from its refusal;
 //    a refusal of kind reason is the whole sentence already.
+//  - missing_folder: a file to be made in a folder that does not exist.
 //  - no_backup_note: a file rewritten in place without a backup.
 //  - rewrite_undone_note: an interrupted rewrite in place that a later run
 //    undid; interrupted_rewrite_stands: one it could not undo.
@@ -38,6 +39,9 @@ std::string waiting_note(const std::filesystem::path& file);
 // left as it was"; worded by the refusal's kind (link, folder, backup,
 // busy).
 std::string replace_failure(const std::filesystem::path& file, const Refusal& refusal);
+
+// "cannot write F: its folder D does not exist; nothing was written".
+std::string missing_folder(const std::filesystem::path& file, const std::filesystem::path& folder);
 
 // The file was rewritten in place because its folder refuses new files.
 std::string no_backup_note(const std::filesystem::path& file);

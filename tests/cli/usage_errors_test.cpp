@@ -89,6 +89,25 @@ TEST(UsageErrors, AreOneLineThatNamesWhatWasTyped) {
         {{"convert", "--from", "sparse6", "--to", "dot", "--base", "1"},
          "--base is for edgelist and adjlist, whose labels it counts; sparse6 and dot have none",
          "convert"},
+        // What people type from habit gets a hint, and nauty's short names
+        // in any case count as the formats they name.
+        {{"version"}, "there is no command 'version'; did you mean '--version'?", ""},
+        {{"export", "ALL", "--to", "g6"},
+         "export takes a data-input number (1 or more) or all, not 'ALL'; did you mean 'all'?",
+         "export"},
+        {{"export", "all", "--to", "GML"},
+         "an gml holds one graph; export the data-inputs one by one",
+         "export"},
+        {{"import", "--from", "DOT"},
+         "dot is written, not read; --from takes graph6, sparse6, edgelist, adjlist, graphml or "
+         "gml",
+         "import"},
+        {{"import", "--from", "s6", "-o", "x", "--append"},
+         "-o writes the data-inputs to OUTFILE, --append adds them to the data file; give one of "
+         "them",
+         "import"},
+        {{"edit"}, "edit needs the number N of a data-input", "edit"},
+        {{"edit", "1", "--link"}, "'--link' needs a value: A-B", "edit"},
     };
     // Words of the parser's own messages, none of which may reach the user.
     const std::vector<std::string> parser_words = {

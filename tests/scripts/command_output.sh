@@ -61,7 +61,7 @@ ln "$data" hard.txt
 ln -s "$data" soft.txt
 for name in "$data" "./$data" "$scratch/$data" hard.txt soft.txt; do
     expect "export -o $name" 2 \
-        "ugraph: -o $name is the data file $data (the same file); export never writes over it, so nothing was written" \
+        "ugraph: -o $name is the data file $data (the same file); -o never writes over it, so nothing was written" \
         "$binary" export all --to graph6 -o "$name"
 done
 cmp -s "$data" kept.txt || fail "export -o changed the data file"

@@ -9,14 +9,18 @@
 // was written, 1 when a data-input was refused, 2 on a usage error, a number
 // out of range, or a file that cannot be read or written.
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cctype>
 
 #include "cli/command.hpp"
 #include "cli/command_output.hpp"
 #include "cli/command_status.hpp"
 #include "cli/data_source.hpp"
 #include "cli/option_values.hpp"
+#include "cli/usage_error.hpp"
 #include "datainput/data_input_graph.hpp"
 #include "datainput/data_input_reader.hpp"
+#include "datainput/file_place.hpp"
 #include "storage/data_file.hpp"
 
 namespace ugraph {
@@ -71,9 +75,15 @@ int ExportCommand::run(CommandContext& context, const Parsed& parsed) {
     drawing_ = drawing.value();
     const std::optional<int> number = data_input_number(which_);
     if ((!number || *number < 1) && which_ != "all") {
+        // "ALL" or "All" is near "all" too, however many letters differ.
+        std::string lower = which_;
+        std::transform(lower.begin(), lower.end(), lower.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        const std::string near =
+            lower == "all" ? "; did you mean 'all'?" : did_you_mean(which_, {"all"});
         return parsed.usage(
             context.err,
-            "export takes a data-input number (1 or more) or all, not '" + which_ + "'");
+            "export takes a data-input number (1 or more) or all, not '" + which_ + "'" + near);
     }
     if (!number && !holds_several_graphs(format_)) {
         return parsed.usage(context.err, "an " + std::string(format_name(format_)) +
@@ -112,7 +122,8 @@ int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
         const auto which = [&] { return "data-input " + std::to_string(input.number); };
         const Result<> loaded = load();
         if (!loaded) {
-            tell_error(err, which() + ' ' + cannot_be_loaded(loaded.refusal()));
+            tell_error(err,
+                       which() + ' ' + placed_reason(cannot_be_loaded(loaded.refusal()), input));
             status = EXIT_NOT_LOADED;
             return;
         }

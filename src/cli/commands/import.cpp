@@ -1,8 +1,10 @@
 // ugraph import --from FORMAT [--name NAME] [--base 0|1] [INPUT]
-// [--append [-f FILE]]: every graph of INPUT (a GraphInput: standard input
-// when none or "-") as one data-input in the written form a line, to
-// standard output, or with --append added to the data file in one safe
-// replacement (the backup included), its other data-inputs kept. What the
+// [-o OUTFILE | --append [-f FILE]]: every graph of INPUT (a GraphInput:
+// standard input when none or "-") as one data-input in the written form a
+// line, to standard output or OUTFILE (a CommandOutput: never the data
+// file), or with --append added to the data file in one safe replacement
+// (the backup included), its other data-inputs kept. An INPUT without a
+// graph is told in one note. What the
 // graphs meet on the way is told as ImportedGraphs tells it; self-loops are
 // dropped, and the lines they stood on told. Gives 0 when every graph was
 // taken, 1 when one was refused, 2 on a usage error or a file that cannot be
@@ -37,6 +39,7 @@ public:
                       "add the graphs to the data file instead of printing them")
             ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
         file_option(command, file_, "with --append, the data file (default GraphDataFile2.txt)");
+        value_option(command, "-o,--output", output_, "OUTFILE", OUTPUT_HELP);
     }
 
     int run(CommandContext& context, const Parsed& parsed) override;
@@ -50,6 +53,7 @@ private:
     std::string base_;
     bool append_ = false;
     std::string file_ = GRAPH_DATA_FILE;
+    std::string output_;
 };
 
 int ImportCommand::run(CommandContext& context, const Parsed& parsed) {
@@ -69,6 +73,17 @@ int ImportCommand::run(CommandContext& context, const Parsed& parsed) {
     if (append_ && file_ == STANDARD_STREAM) {
         return parsed.usage(err, "--append writes to the data file, which '-f -' cannot be");
     }
+    if (append_ && parsed.given("--output")) {
+        return parsed.usage(err,
+                            "-o writes the data-inputs to OUTFILE, --append adds them to the "
+                            "data file; give one of them");
+    }
+    // OUTFILE is never the data file, under any name: a mistyped -o would
+    // replace the library with the imported graphs.
+    CommandOutput sink(context.platform, context.out, output_of(output_));
+    if (!append_ && !sink.open(path_from_utf8(file_), err)) {
+        return EXIT_USAGE;
+    }
     const std::unique_ptr<GraphInput> input = GraphInput::open_or_tell(input_, context);
     if (!input) {
         return EXIT_USAGE;
@@ -77,8 +92,11 @@ int ImportCommand::run(CommandContext& context, const Parsed& parsed) {
     const std::string name = parsed.given("--name") ? name_ : input->default_name();
     ImportedGraphs graphs(importer, name, input->source_name(),
                           ImportTelling{base.value(), true, true}, err);
-    std::string text;
-    std::ostream& out = context.out;
+    // Appended text goes in one replacement at the end; printed text flows
+    // out as it grows.
+    std::string appended;
+    std::string& text = append_ ? appended : sink.text();
+    long taken = 0;
     graphs.run([&](const ImportedGraph& imported) {
         if (imported.loops > 0) {
             graphs.tell(imported.loop_lines, counted(imported.loops, "self-loop") +
@@ -86,18 +104,20 @@ int ImportCommand::run(CommandContext& context, const Parsed& parsed) {
         }
         append_written_form(imported.graph, text);
         text += '\n';
-        if (!append_ && text.size() >= CommandOutput::FLUSH_AT) {
-            out.write(text.data(), static_cast<std::streamsize>(text.size()));
-            text.clear();
-        }
-        return !output_failed(out);
+        ++taken;
+        return append_ || sink.flush_if_full();
     });
     if (input->stream().bad()) {
         return input->tell_unreadable(err);
     }
+    if (taken == 0 && graphs.status() == EXIT_DONE) {
+        tell_error(err, input->source_name() + " holds no graph" +
+                            (append_ ? "; nothing was added to " + file_ : std::string()));
+    }
     if (!append_) {
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    } else if (const int status = append(context, text); status != EXIT_DONE) {
+        return sink.finish(err, graphs.status());
+    }
+    if (const int status = append(context, appended); status != EXIT_DONE) {
         return status;
     }
     return graphs.status();
@@ -125,7 +145,8 @@ int ImportCommand::append(CommandContext& context, const std::string& text) cons
 
 extern const CommandRow IMPORT_COMMAND = {
     "import", "turn graphs of another program's format into data-inputs",
-    "ugraph import --from FORMAT [--name NAME] [--base 0|1] [INPUT] [--append [-f FILE]]",
+    "ugraph import --from FORMAT [--name NAME] [--base 0|1] [INPUT] [-o OUTFILE | --append [-f "
+    "FILE]]",
     make_command<ImportCommand>};
 
 }  // namespace ugraph

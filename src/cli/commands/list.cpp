@@ -17,6 +17,7 @@
 #include "cli/quoted_name.hpp"
 #include "datainput/data_input_graph.hpp"
 #include "datainput/data_input_reader.hpp"
+#include "datainput/file_place.hpp"
 #include "storage/data_file.hpp"
 
 namespace ugraph {
@@ -44,7 +45,7 @@ public:
                 out << quoted_name(graph.name) << "  " << counted(graph.node_count(), "node")
                     << "  " << counted(graph.link_count(), "link") << '\n';
             } else {
-                out << cannot_be_loaded(loaded.refusal()) << '\n';
+                out << placed_reason(cannot_be_loaded(loaded.refusal()), input) << '\n';
                 status = EXIT_NOT_LOADED;
             }
         }

@@ -10,6 +10,7 @@
 #include "cli/option_values.hpp"
 #include "datainput/data_input_graph.hpp"
 #include "datainput/data_input_reader.hpp"
+#include "datainput/file_place.hpp"
 #include "graph/report.hpp"
 #include "storage/data_file.hpp"
 
@@ -56,7 +57,7 @@ private:
         const Result<> loaded = read_graph(input, graph);
         if (!loaded) {
             tell_error(context.err, "data-input " + std::to_string(number) + ' ' +
-                                        cannot_be_loaded(loaded.refusal()));
+                                        placed_reason(cannot_be_loaded(loaded.refusal()), input));
             return EXIT_NOT_LOADED;
         }
         context.out << summary_line(graph) << adjacency_report(graph);
