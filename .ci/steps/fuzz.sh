@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Fuzzes each target for half a minute (UGRAPH_FUZZ_SECONDS) on top of its
+# Fuzzes each target for a quarter of a minute (UGRAPH_FUZZ_SECONDS) on top of its
 # checked-in corpus, under AddressSanitizer, UndefinedBehaviorSanitizer and
 # the leak check. The corpus is copied first, so what the fuzzer adds stays in
 # the scratch folder. Any crash, broken check, sanitizer report, leak or
@@ -7,7 +7,7 @@
 # build/fuzz/artifacts/ and printed (Base64), for the corpus once it is fixed.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-seconds=${UGRAPH_FUZZ_SECONDS:-30}
+seconds=${UGRAPH_FUZZ_SECONDS:-15}
 
 cmake --workflow --preset fuzz
 

@@ -162,29 +162,27 @@ int edit_by_script(CommandContext& context, const fs::path& file, int number,
         if (!old.exists()) {
             return refused(cannot_read(file, context.platform.describe(ENOENT)));
         }
-        DataInputReader reader(old.stream());
-        DataInput input;
-        if (!seek_data_input(reader, number, input)) {
-            return refused(reader.failed() ? cannot_read_to_end(utf8_of(file))
-                                           : no_such_data_input(file, reader.count(), number));
-        }
-        UGraph graph;
-        if (const Result<> read = read_graph(input, graph); !read) {
-            status = EXIT_NOT_LOADED;
-            return refused(not_loaded(number, read.refusal(), input));
-        }
-        if (Result<> applied = apply_link_edits(graph, edits); !applied) {
-            return applied;
-        }
-        normalize_arcs(graph);
-        const std::string text = written_form(graph);
-        if (text.size() > MAX_DATA_INPUT_CHARS) {
-            return refused("data-input " + std::to_string(number) +
-                           " would be too large for one data-input (over " +
-                           std::to_string(MAX_DATA_INPUT_CHARS) + " characters)");
-        }
-        old.rewind();
-        return replace_data_input(old.stream(), out, number, text);
+        // The data-input is found, changed and put back in one pass of
+        // reading and one of copying, however large the file.
+        const auto changed = [&](const DataInput& input) -> Result<std::string> {
+            UGraph graph;
+            if (const Result<> read = read_graph(input, graph); !read) {
+                status = EXIT_NOT_LOADED;
+                return refused(not_loaded(number, read.refusal(), input));
+            }
+            if (Result<> applied = apply_link_edits(graph, edits); !applied) {
+                return applied.refusal();
+            }
+            normalize_arcs(graph);
+            std::string text = written_form(graph);
+            if (text.size() > MAX_DATA_INPUT_CHARS) {
+                return refused("data-input " + std::to_string(number) +
+                               " would be too large for one data-input (over " +
+                               std::to_string(MAX_DATA_INPUT_CHARS) + " characters)");
+            }
+            return text;
+        };
+        return replace_data_input(old.stream(), out, number, changed);
     };
     const Result<ReplaceReport> stored =
         rewrite_file(file, rewrite,

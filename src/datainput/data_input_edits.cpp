@@ -56,6 +56,14 @@ Result<> replace_data_input(std::istream& old_content, std::ostream& new_content
     if (!is_one_data_input(text)) {
         return refused("the new text is not one data-input from '[' to ']'");
     }
+    const std::string kept(text);
+    return replace_data_input(
+        old_content, new_content, number,
+        [&](const DataInput& /*old*/) -> Result<std::string> { return kept; }, loaded);
+}
+
+Result<> replace_data_input(std::istream& old_content, std::ostream& new_content, int number,
+                            const NewText& make, const std::optional<Fingerprint>& loaded) {
     // A content changed meanwhile is told as such, whatever it now holds.
     const std::array<int, 1> wanted{number};
     Result<Survey> seen = survey(old_content, wanted);
@@ -69,7 +77,14 @@ Result<> replace_data_input(std::istream& old_content, std::ostream& new_content
         return may;
     }
     const DataInput& input = found_input(seen.value(), number);
-    const std::array spans{old_bytes(0, input.start), new_text(text),
+    const Result<std::string> text = make(input);
+    if (!text) {
+        return text.refusal();
+    }
+    if (!is_one_data_input(text.value())) {
+        return refused("the new text is not one data-input from '[' to ']'");
+    }
+    const std::array spans{old_bytes(0, input.start), new_text(text.value()),
                            old_bytes(input.end, TO_THE_END)};
     return copy_spans(old_content, new_content, spans);
 }

@@ -25,6 +25,9 @@
 //                       last and nowhere else, no "[", CR or Ctrl-Z inside).
 //                       With `loaded`, refused when the content's
 //                       fingerprint is no longer that one (CHANGED_MEANWHILE).
+//                       Or the text is made from the old data-input N as
+//                       the content holds it, in the same pass that finds it
+//                       (a refusal of `make` stops the edit).
 //   delete_data_inputs  the data-inputs of these numbers go: a data-input
 //                       alone on its line takes its line with it; one with
 //                       free text or another data-input beside it goes
@@ -44,19 +47,29 @@
 //                       free text that stood around N stays where it was,
 //                       joined. No byte is added or lost.
 #include <cstdint>
+#include <functional>
 #include <istream>
 #include <optional>
 #include <ostream>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "common/result.hpp"
 #include "datainput/content_fingerprint.hpp"
+#include "datainput/data_input_reader.hpp"
 
 namespace ugraph {
 
 Result<> replace_data_input(std::istream& old_content, std::ostream& new_content, int number,
                             std::string_view text,
+                            const std::optional<Fingerprint>& loaded = std::nullopt);
+
+// Makes a data-input's new text from its old one.
+using NewText = std::function<Result<std::string>(const DataInput& old)>;
+
+Result<> replace_data_input(std::istream& old_content, std::ostream& new_content, int number,
+                            const NewText& make,
                             const std::optional<Fingerprint>& loaded = std::nullopt);
 
 Result<> delete_data_inputs(std::istream& old_content, std::ostream& new_content,

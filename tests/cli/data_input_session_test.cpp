@@ -116,6 +116,7 @@ TEST(EditSession, RefusesWhatCannotBeEditedAndWritesNothing) {
     const std::string f = d.file;
     const std::vector<Case> cases = {
         {{"edit", "9"}, 2, f + " holds 4 data-inputs; there is no data-input 9"},
+        {{"edit", "9", "--name", "x"}, 2, "there is no data-input 9; the data file holds 4"},
         {{"edit", "4"}, 1, "data-input 4 cannot be loaded"},
         {{"edit", "4", "--link", "1-2"}, 1, "data-input 4 cannot be loaded"},
         {{"edit", "2", "--link", "3-51"}, 2, "--link 3-51: node 51 in '3-51'"},

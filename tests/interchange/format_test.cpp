@@ -10,7 +10,11 @@ namespace {
 // The graph6 and sparse6 lines are nauty's (amtog).
 TEST(Format, WritesTheSameGraphInEachFormat) {
     EXPECT_EQ(format_named("adjlist"), Format::adjlist);
-    EXPECT_EQ(format_named("Graph6"), std::nullopt);
+    // Any case, and nauty's short names; nothing else near them.
+    EXPECT_EQ(format_named("Graph6"), Format::graph6);
+    EXPECT_EQ(format_named("S6"), Format::sparse6);
+    EXPECT_EQ(format_named("graph"), std::nullopt);
+    EXPECT_EQ(format_named("g6x"), std::nullopt);
     const UGraph graph = graph_of(4, "P", {{1, 2}, {2, 4}});
     const std::pair<Format, std::string> cases[] = {
         {Format::graph6, "Ca\n"},
