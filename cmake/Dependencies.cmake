@@ -62,15 +62,25 @@ if(NOT pugixml_FOUND)
     "pugixml not found: install the Debian package libpugixml-dev (or run bash .ci/setup app)")
 endif()
 
-# The pictures are laid out and drawn by Graphviz's library, in the picture
-# library alone; Debian has none for mingw-w64, so the Windows build goes
-# without pictures.
+# The pictures are laid out and drawn by Graphviz's library, and the PDFs of
+# several graphs joined into one by qpdf's, in the picture library alone;
+# Debian has no Graphviz for mingw-w64, so the Windows build goes without
+# pictures.
 if(NOT WIN32)
   pkg_check_modules(GRAPHVIZ QUIET IMPORTED_TARGET libgvc libcgraph)
   if(NOT GRAPHVIZ_FOUND)
     message(FATAL_ERROR
       "Graphviz's library not found: install the Debian package libgraphviz-dev (or run bash .ci/setup app)")
   endif()
+  pkg_check_modules(QPDF QUIET IMPORTED_TARGET libqpdf)
+  if(NOT QPDF_FOUND)
+    message(FATAL_ERROR
+      "qpdf's library not found: install the Debian package libqpdf-dev (or run bash .ci/setup app)")
+  endif()
+  # qpdf's headers ask which of its pointer types the program uses: its
+  # shared_ptr ones alone.
+  set_property(TARGET PkgConfig::QPDF APPEND PROPERTY INTERFACE_COMPILE_DEFINITIONS
+               POINTERHOLDER_TRANSITION=4)
 endif()
 
 if(UGRAPH_TESTS)

@@ -126,6 +126,16 @@ std::optional<std::filesystem::path> output_of(const std::string& typed) {
     return path_from_utf8(typed);
 }
 
+std::filesystem::path numbered_file(const std::filesystem::path& outfile, int number) {
+    std::filesystem::path name = outfile;
+    std::string file = utf8_of(outfile.stem());
+    file += '-';
+    file += std::to_string(number);
+    file += utf8_of(outfile.extension());
+    name.replace_filename(path_from_utf8(file));
+    return name;
+}
+
 std::optional<std::string> unwritten_nodes(Format format, const UGraph& graph, int added) {
     if (holds_isolated_nodes(format)) {
         return std::nullopt;

@@ -17,6 +17,8 @@
 //   data_input_number   a data-input number as typed (digits only, 1 or
 //                       more), or none.
 //   output_of           -o as typed: none for standard output ("" or "-").
+//   numbered_file       OUTFILE with "-N" before its extension: g.svg, 3
+//                       gives g-3.svg (in OUTFILE's folder).
 //   DrawingOptions      --layout and --standalone of export and convert,
 //                       and the Drawing they ask for; an unknown layout is
 //                       refused with the usage error's words.
@@ -73,6 +75,7 @@ Result<int> base_of(bool given, const std::string& typed, std::initializer_list<
 
 std::optional<int> data_input_number(std::string_view typed);
 std::optional<std::filesystem::path> output_of(const std::string& typed);
+std::filesystem::path numbered_file(const std::filesystem::path& outfile, int number);
 
 std::optional<std::string> unwritten_nodes(Format format, const UGraph& graph, int added = 0);
 

@@ -145,6 +145,8 @@ bool holds_isolated_nodes(Format format) { return format_row(format).holds_isola
 
 bool is_picture(Format format) { return format_row(format).draw != nullptr; }
 
+bool is_file_per_picture(Format format) { return format == Format::svg || format == Format::png; }
+
 Result<> append_in_format(Format format, const UGraph& graph, std::string& out, int base,
                           const Drawing& drawing) {
     const FormatRow& row = format_row(format);

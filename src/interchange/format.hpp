@@ -69,6 +69,8 @@ bool is_read(Format format);
 bool is_labelled(Format format);
 bool holds_isolated_nodes(Format format);
 bool is_picture(Format format);
+// The pictures whose file holds one graph and has no pages: SVG and PNG.
+bool is_file_per_picture(Format format);
 
 Result<> append_in_format(Format format, const UGraph& graph, std::string& out, int base = 1,
                           const Drawing& drawing = {});

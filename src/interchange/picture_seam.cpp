@@ -9,6 +9,8 @@ PictureMaker installed_maker =
     nullptr;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 LayoutMaker installed_layout =
     nullptr;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
+PageJoiner installed_joiner =
+    nullptr;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 
 Refusal no_pictures() {
     return refused(
@@ -18,9 +20,10 @@ Refusal no_pictures() {
 
 }  // namespace
 
-void install_pictures(PictureMaker maker, LayoutMaker layout) {
+void install_pictures(PictureMaker maker, LayoutMaker layout, PageJoiner joiner) {
     installed_maker = maker;
     installed_layout = layout;
+    installed_joiner = joiner;
 }
 
 Result<> draw_picture(const UGraph& graph, PictureKind kind, const Drawing& drawing,
@@ -36,6 +39,13 @@ Result<LaidOutGraph> lay_out(const UGraph& graph, const Drawing& drawing) {
         return no_pictures();
     }
     return installed_layout(graph, drawing);
+}
+
+Result<> join_pdf_pages(std::span<const std::string> documents, std::string& out) {
+    if (installed_joiner == nullptr) {
+        return no_pictures();
+    }
+    return installed_joiner(documents, out);
 }
 
 }  // namespace ugraph

@@ -10,10 +10,13 @@
 // names the pictures. LaidOutGraph gives every node 1..n its centre, in
 // centimetres, the origin at the bottom left.
 //
-// install_pictures sets the maker and the layout (null: none). draw_picture
-// appends one graph's picture to `out`; lay_out gives its positions. Both
-// refuse, `out` unchanged, when none is installed (with the way to a picture
-// that remains: DOT and Graphviz) or when the layout fails.
+// install_pictures sets the maker, the layout and the joiner of PDF pages
+// (null: none). draw_picture appends one graph's picture to `out`; lay_out
+// gives its positions; join_pdf_pages appends one PDF whose pages are those
+// of the PDFs given, in order, so that several graphs make one document a
+// viewer opens. Each refuses, `out` unchanged, when none is installed (with
+// the way to a picture that remains: DOT and Graphviz) or when it fails.
+#include <span>
 #include <string>
 #include <vector>
 
@@ -42,11 +45,14 @@ using PictureMaker = Result<> (*)(const UGraph& graph, PictureKind kind, const D
                                   std::string& out);
 using LayoutMaker = Result<LaidOutGraph> (*)(const UGraph& graph, const Drawing& drawing);
 
-void install_pictures(PictureMaker maker, LayoutMaker layout);
+using PageJoiner = Result<> (*)(std::span<const std::string> documents, std::string& out);
+
+void install_pictures(PictureMaker maker, LayoutMaker layout, PageJoiner joiner);
 
 Result<> draw_picture(const UGraph& graph, PictureKind kind, const Drawing& drawing,
                       std::string& out);
 Result<LaidOutGraph> lay_out(const UGraph& graph, const Drawing& drawing);
+Result<> join_pdf_pages(std::span<const std::string> documents, std::string& out);
 
 inline constexpr const char* LAYOUTS[] = {"neato", "circo", "fdp", "sfdp", "dot", "twopi"};
 

@@ -30,8 +30,18 @@ Result<LaidOutGraph> lay_out_through_module(const UGraph& graph, const Drawing& 
     return module.value()->lay_out(graph, drawing);
 }
 
+Result<> join_through_module(std::span<const std::string> documents, std::string& out) {
+    const Result<const PictureModule*> module = picture_module();
+    if (!module) {
+        return module.refusal();
+    }
+    return module.value()->join_pages(documents, out);
+}
+
 }  // namespace
 
-void install_module_pictures() { install_pictures(draw_through_module, lay_out_through_module); }
+void install_module_pictures() {
+    install_pictures(draw_through_module, lay_out_through_module, join_through_module);
+}
 
 }  // namespace ugraph

@@ -12,6 +12,7 @@
 
 #include "interchange/format.hpp"
 #include "interchange/tikz.hpp"
+#include "picture/pdf_pages.hpp"
 #include "picture/picture_check.hpp"
 #include "support/graph_of.hpp"
 
@@ -119,7 +120,7 @@ Seen seen_in(const std::string& svg) {
 }
 
 TEST(Picture, SvgShowsEveryNodeAndLinkApartAndTheName) {
-    install_pictures(draw_with_graphviz, lay_out_with_graphviz);
+    install_pictures(draw_with_graphviz, lay_out_with_graphviz, join_pdf_documents);
     for (const UGraph& graph : {petersen(), complete(6), ring(6), graph_of(3, "lone", {{1, 2}})}) {
         const std::string name(name_text(graph.name));
         const Seen seen = seen_in(drawn(graph, PictureKind::svg));
@@ -177,7 +178,7 @@ TEST(Picture, PngAndPdfOpen) {
 }
 
 TEST(Picture, TikzTakesTheLayoutsCoordinates) {
-    install_pictures(draw_with_graphviz, lay_out_with_graphviz);
+    install_pictures(draw_with_graphviz, lay_out_with_graphviz, join_pdf_documents);
     std::string tikz;
     ASSERT_TRUE(append_tikz(graph_of(3, "a_b", {{1, 2}, {3, 3}}), Drawing{"circo", false}, tikz));
     EXPECT_NE(tikz.find("\\node[vertex] (n3) at ("), std::string::npos);

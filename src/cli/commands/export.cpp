@@ -4,13 +4,17 @@
 // labelled from the base, to standard output or, with OUTFILE, as the whole
 // content of that file (see CommandOutput). A data-input that cannot be
 // loaded, or that the format cannot hold, is told; with "all" the others are
-// still written. "all" is only for the formats that hold several graphs. The
+// still written. "all" is for the formats that hold several graphs, for PDF
+// (a page per graph) and for SVG and PNG (a file per graph, named after
+// OUTFILE and the data-input's number, each told). The
 // isolated nodes an edge list cannot name are told. Gives 0 when everything
 // was written, 1 when a data-input was refused, 2 on a usage error, a number
 // out of range, or a file that cannot be read or written.
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cctype>
+#include <string>
+#include <vector>
 
 #include "cli/command.hpp"
 #include "cli/command_output.hpp"
@@ -30,7 +34,8 @@ class ExportCommand : public Command {
 public:
     void declare(CLI::App& command) override {
         value_option(command, "WHICH", which_, "",
-                     "N, or all (" + listed(several_graph_format_names(), " and ") + " only)");
+                     "N, or all (" + listed(several_graph_format_names(), ", ") +
+                         ", pdf a page each, svg and png a file each with -o)");
         value_option(command, "--to", to_, "FORMAT", listed(written_format_names()));
         drawing_options_.declare(command);
         base_option(command, base_, listed(labelled_format_names(), " and ") + " only");
@@ -42,6 +47,8 @@ public:
 
 private:
     int export_graphs(CommandContext& context, const Parsed& parsed, std::optional<int> number);
+    int write_numbered(CommandContext& context, const std::filesystem::path& data_file, int number,
+                       std::string& picture) const;
 
     std::string which_;
     std::string to_;
@@ -85,11 +92,36 @@ int ExportCommand::run(CommandContext& context, const Parsed& parsed) {
             context.err,
             "export takes a data-input number (1 or more) or all, not '" + which_ + "'" + near);
     }
-    if (!number && !holds_several_graphs(format_)) {
+    if (!number && is_file_per_picture(format_) && !output_of(output_)) {
+        return parsed.usage(context.err, "the pictures of all go to files of their own, so " +
+                                             std::string(format_name(format_)) +
+                                             " needs -o OUTFILE (g.svg gives g-1.svg, g-2.svg, "
+                                             "... by data-input number)");
+    }
+    if (!number && !holds_several_graphs(format_) && !is_file_per_picture(format_) &&
+        format_ != Format::pdf) {
         return parsed.usage(context.err, "an " + std::string(format_name(format_)) +
                                              " holds one graph; export the data-inputs one by one");
     }
     return export_graphs(context, parsed, number);
+}
+
+// One picture of several as a file of its own, named after -o and the
+// data-input's number; the name is told, so that the user learns it.
+int ExportCommand::write_numbered(CommandContext& context, const std::filesystem::path& data_file,
+                                  int number, std::string& picture) const {
+    const std::filesystem::path name = numbered_file(*output_of(output_), number);
+    CommandOutput one(context.platform, context.out, name);
+    if (!one.open(data_file, context.err)) {
+        return EXIT_USAGE;
+    }
+    one.text() = std::move(picture);
+    const int status = one.finish(context.err, EXIT_DONE);
+    if (status == EXIT_DONE) {
+        tell_error(context.err,
+                   "data-input " + std::to_string(number) + " is drawn in " + utf8_of(name));
+    }
+    return status;
 }
 
 int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
@@ -112,11 +144,32 @@ int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
     }
     UGraph graph;
     const auto load = [&] { return read_graph(input, graph); };
-    const auto write = [&] {
-        return append_in_format(format_, graph, sink.text(), first_label_, drawing_);
-    };
-    bool flowing = true;  // the output still takes the text
+    // Of all the data-inputs, a PDF takes each as a page of one document, an
+    // SVG or PNG goes to a file of its own; the other formats take them in turn.
+    const bool pages = !number && format_ == Format::pdf;
+    const bool file_each = !number && is_file_per_picture(format_);
+    std::vector<std::string> page_documents;
     int status = EXIT_DONE;
+    bool flowing = true;  // the output still takes the text
+    const auto write = [&]() -> Result<> {
+        if (!pages && !file_each) {
+            return append_in_format(format_, graph, sink.text(), first_label_, drawing_);
+        }
+        std::string picture;
+        if (Result<> drawn = append_in_format(format_, graph, picture, first_label_, drawing_);
+            !drawn) {
+            return drawn;
+        }
+        if (pages) {
+            page_documents.push_back(std::move(picture));
+        } else {
+            const int written = write_numbered(context, file, input.number, picture);
+            status = std::max(status, written);
+            // A file that cannot be written says why once: the next would too.
+            flowing = written == EXIT_DONE;
+        }
+        return Done{};
+    };
     const auto export_one = [&] {
         // Only a refusal or a note names the data-input: most are told nothing.
         const auto which = [&] { return "data-input " + std::to_string(input.number); };
@@ -135,7 +188,7 @@ int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
         } else if (const auto note = unwritten_nodes(format_, graph)) {
             tell_error(err, which() + ": " + *note);
         }
-        flowing = sink.flush_if_full();
+        flowing = flowing && sink.flush_if_full();
     };
     open_document(format_, sink.text(), drawing_);
     if (number) {
@@ -149,7 +202,16 @@ int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
         return data->tell_unreadable(err);
     }
     close_document(format_, sink.text(), drawing_);
+    if (pages && !page_documents.empty()) {
+        if (const Result<> joined = join_pdf_pages(page_documents, sink.text()); !joined) {
+            tell_error(err, joined.reason());
+            return EXIT_USAGE;
+        }
+    }
     data.reset();  // the data file's lock goes before OUTFILE's is taken
+    if (file_each) {
+        return status;  // every file is written already; -o names none of them
+    }
     return sink.finish(err, status);
 }
 
