@@ -9,15 +9,18 @@ extern const CommandRow LIST_COMMAND;
 extern const CommandRow SHOW_COMMAND;
 extern const CommandRow EXPORT_COMMAND;
 extern const CommandRow IMPORT_COMMAND;
+extern const CommandRow DELETE_COMMAND;
+extern const CommandRow RENAME_COMMAND;
+extern const CommandRow MOVE_COMMAND;
 extern const CommandRow CONVERT_COMMAND;
 extern const CommandRow COMPLETION_COMMAND;
 extern const CommandRow HELP_COMMAND;
 
 namespace {
 
-const std::array<const CommandRow*, 7> TABLE = {
-    &LIST_COMMAND,    &SHOW_COMMAND,       &EXPORT_COMMAND, &IMPORT_COMMAND,
-    &CONVERT_COMMAND, &COMPLETION_COMMAND, &HELP_COMMAND,
+const std::array<const CommandRow*, 10> TABLE = {
+    &LIST_COMMAND,   &SHOW_COMMAND, &EXPORT_COMMAND,  &IMPORT_COMMAND,     &DELETE_COMMAND,
+    &RENAME_COMMAND, &MOVE_COMMAND, &CONVERT_COMMAND, &COMPLETION_COMMAND, &HELP_COMMAND,
 };
 
 }  // namespace
