@@ -9,7 +9,12 @@
 //                 backup kept elsewhere or not at all; a refusal is told in
 //                 one line (see edit_data_file), nothing written. Gives
 //                 EXIT_DONE or EXIT_USAGE.
+//   look_or_tell  the same for an edit that would change nothing (move N
+//                 N): the data-inputs of `numbers` looked for under a shared
+//                 lock and refused as the edit would refuse them, nothing
+//                 written, so that no backup replaces the one there was.
 //   EDITED_FILE_HELP  the help of their -f.
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,5 +29,7 @@ inline constexpr const char* EDITED_FILE_HELP =
 
 int edit_or_tell(CommandContext& context, const Parsed& parsed, const std::string& file,
                  const DataFileEdit& edit, std::string_view undone);
+int look_or_tell(CommandContext& context, const Parsed& parsed, const std::string& file,
+                 std::span<const int> numbers, std::string_view undone);
 
 }  // namespace ugraph

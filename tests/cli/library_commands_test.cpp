@@ -178,7 +178,16 @@ TEST(LibraryCommands, MoveTakesLinesWhereBothStandAloneAndTextsElse) {
                   "\t[U \"Star\", (1),2,3,4] \r\n"
                   "[U \"K2\", (1),2][U \"Tri\", (1),2,3, (2),3, (3)] [D]\r\n"
                   "\x1a[U \"after the end\"]\r\n");
-    expect_edited({"move", "2", "2"}, LIBRARY);
+    {
+        // Nothing to move: the file untouched, the older backup kept.
+        const Library library;
+        const Ran r = run(library, {"move", "2", "2"});
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out + r.err, "");
+        library.expect_kept("move 2 2");
+    }
+    expect_refused({"move", "6", "6"},
+                   "nothing was moved in F: there is no data-input 6; the data file holds 5");
 
     expect_refused({"move", "1", "6"},
                    "nothing was moved in F: there is no data-input 6; the data file holds 5");

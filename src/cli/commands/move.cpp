@@ -1,10 +1,12 @@
 // ugraph move N M [-f FILE]: data-input N becomes number M, the others
 // keeping their order, in one safe replacement of the data file (the backup
 // included); no byte is added or lost (see move_data_input for where lines
-// and free text go). Silent when done; gives 2 on a usage error, a number
+// and free text go); data-input N moved to its own place leaves the file
+// untouched. Silent when done; gives 2 on a usage error, a number
 // the file holds no data-input of, or a file that cannot be read or
 // written, with nothing moved.
 #include <CLI/CLI.hpp>
+#include <array>
 #include <string>
 
 #include "cli/command.hpp"
@@ -35,6 +37,10 @@ public:
         if (!from || !to) {
             return parsed.usage(
                 err, "move takes numbers of data-inputs, not '" + (from ? to_ : from_) + "'");
+        }
+        if (*from == *to) {
+            const std::array<int, 1> number{*from};
+            return look_or_tell(context, parsed, parsed.data_file(file_), number, "moved in");
         }
         return edit_or_tell(
             context, parsed, parsed.data_file(file_),
