@@ -26,7 +26,7 @@ Result<ReplaceReport> edit_data_file(const std::filesystem::path& file, const Da
         if (!made) {
             return refused(edit_refused(file, undone, made.reason()));
         }
-        return made;
+        return Done{};
     };
     Result<ReplaceReport> replaced = rewrite_file(
         file, rewrite,
