@@ -6,17 +6,25 @@
 #include "storage/storage_messages.hpp"
 
 namespace ugraph {
+namespace {
+
+// How the rewrite is stopped, with nothing written, for an edit that
+// changes nothing; never told.
+constexpr const char* NOTHING_TO_CHANGE = "nothing to change";
+
+}  // namespace
 
 Result<ReplaceReport> edit_data_file(const std::filesystem::path& file, const DataFileEdit& edit,
                                      std::string_view undone, const Platform& platform,
                                      const std::function<void()>& waiting) {
     bool planned = false;
+    bool unchanged = false;
     const Rewrite rewrite = [&](OldContent& old, std::ostream& out) -> Result<> {
         if (!old.exists()) {
             // There is nothing to edit, and a file must not be made for it.
             return refused(cannot_read(file, platform.describe(ENOENT)));
         }
-        const Result<> made = edit(old.stream(), out);
+        const Result<> made = edit(old.stream(), out, unchanged);
         if (!made && out.bad()) {
             // The write that failed: the replacement refuses the rewrite for
             // it, told in the system's words rather than the edit's (a read
@@ -25,6 +33,9 @@ Result<ReplaceReport> edit_data_file(const std::filesystem::path& file, const Da
         }
         if (!made) {
             return refused(edit_refused(file, undone, made.reason()));
+        }
+        if (unchanged) {
+            return refused(NOTHING_TO_CHANGE);  // so that nothing is written
         }
         return Done{};
     };
@@ -35,6 +46,9 @@ Result<ReplaceReport> edit_data_file(const std::filesystem::path& file, const Da
         return replaced;
     }
     const Refusal& refusal = replaced.refusal();
+    if (unchanged && refusal.reason == NOTHING_TO_CHANGE) {
+        return ReplaceReport{};
+    }
     if (refusal.kind == Refusal::Kind::reason) {
         return replaced;  // the rewrite's own sentence, or the edit's
     }

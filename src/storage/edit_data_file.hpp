@@ -5,7 +5,9 @@
 // (`waiting` is told once if another program makes it wait), the content it
 // replaces kept as the file's ".bak". The edit reads the old content (the
 // raw bytes, able to seek) and writes the new one, so memory does not grow
-// with the file.
+// with the file. An edit that finds nothing to change sets `unchanged` and
+// writes nothing: the file is then left untouched, and no backup replaces
+// the one there was.
 //
 // Gives how the file was replaced; refused, the file kept and nothing
 // written, with the whole sentence to tell (see storage_messages.hpp): a
@@ -24,7 +26,8 @@
 
 namespace ugraph {
 
-using DataFileEdit = std::function<Result<>(std::istream& old_content, std::ostream& new_content)>;
+using DataFileEdit =
+    std::function<Result<>(std::istream& old_content, std::ostream& new_content, bool& unchanged)>;
 
 Result<ReplaceReport> edit_data_file(const std::filesystem::path& file, const DataFileEdit& edit,
                                      std::string_view undone, const Platform& platform,

@@ -133,6 +133,14 @@ TEST(LibraryCommands, RenameChangesOnlyTheCharactersBetweenTheQuotes) {
     expect_edited({"rename", "4", ""}, replaced(LIBRARY, "\"K2\"", "\"\""));
     expect_edited({"rename", "3", "fifteen_chars_x"},
                   replaced(LIBRARY, "\"Star\"", "\"fifteen_chars_x\""));
+    {
+        // The name it holds already: the file untouched, the older backup kept.
+        const Library library;
+        const Ran r = run(library, {"rename", "3", "Star"});
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out + r.err, "");
+        library.expect_kept("rename 3 Star");
+    }
 
     expect_refused({"rename", "2", "sixteen_chars_xx"},
                    "rename refuses the name 'sixteen_chars_xx': the name has 16 characters; a "

@@ -41,7 +41,7 @@ public:
         }
         return edit_or_tell(
             context, parsed, parsed.data_file(file_),
-            [&](std::istream& old, std::ostream& out) {
+            [&](std::istream& old, std::ostream& out, bool& /*unchanged*/) {
                 return delete_data_inputs(old, out, numbers);
             },
             "deleted from");

@@ -44,7 +44,7 @@ public:
         }
         return edit_or_tell(
             context, parsed, parsed.data_file(file_),
-            [&](std::istream& old, std::ostream& out) {
+            [&](std::istream& old, std::ostream& out, bool& /*unchanged*/) {
                 return move_data_input(old, out, *from, *to);
             },
             "moved in");

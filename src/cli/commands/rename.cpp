@@ -2,9 +2,10 @@
 // between its first two double quotes, becomes NAME in one safe replacement
 // of the data file (the backup included), every other byte kept, its node
 // groups as they were written. NAME is kept exactly or refused (see
-// check_given_name), never cut. Silent when done; gives 2 on a usage error,
-// a refused name, no data-input N or one without two double quotes, or a
-// file that cannot be read or written, with nothing renamed.
+// check_given_name), never cut; the name it holds already leaves the file
+// untouched. Silent when done; gives 2 on a usage error, a refused name, no
+// data-input N or one without two double quotes, or a file that cannot be
+// read or written, with nothing renamed.
 #include <CLI/CLI.hpp>
 #include <string>
 
@@ -45,8 +46,8 @@ public:
         }
         return edit_or_tell(
             context, parsed, parsed.data_file(file_),
-            [&](std::istream& old, std::ostream& out) {
-                return rename_data_input(old, out, *number, name_);
+            [&](std::istream& old, std::ostream& out, bool& unchanged) {
+                return rename_data_input(old, out, *number, name_, &unchanged);
             },
             "renamed in");
     }
