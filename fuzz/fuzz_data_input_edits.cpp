@@ -138,6 +138,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::istringstream in(old);
     std::ostringstream out_stream;
     Result<> done;
+    bool unchanged = false;
     bool expected = usable(before, n);
     const std::array both{n, m};
     switch (edit) {
@@ -149,7 +150,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             expected = expected && usable(before, m);
             break;
         case 2:
-            done = rename_data_input(in, out_stream, n, name);
+            done = rename_data_input(in, out_stream, n, name, &unchanged);
             if (expected) {
                 const std::string text = raw(old, before[static_cast<std::size_t>(n - 1)]);
                 expected = std::count(text.begin(), text.end(), '"') >= 2;
@@ -161,6 +162,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_CHECK(done.ok() == expected);
     if (!done) {
+        return 0;
+    }
+    if (unchanged) {
+        // Told so, nothing is written; the rename done anyway is the old
+        // content, byte for byte.
+        FUZZ_CHECK(out_stream.str().empty());
+        std::istringstream again(old);
+        std::ostringstream whole;
+        FUZZ_CHECK(rename_data_input(again, whole, n, name).ok() && whole.str() == old);
         return 0;
     }
     const std::string out = out_stream.str();

@@ -9,6 +9,9 @@ extern const CommandRow LIST_COMMAND;
 extern const CommandRow SHOW_COMMAND;
 extern const CommandRow EXPORT_COMMAND;
 extern const CommandRow IMPORT_COMMAND;
+extern const CommandRow DELETE_COMMAND;
+extern const CommandRow RENAME_COMMAND;
+extern const CommandRow MOVE_COMMAND;
 extern const CommandRow CONVERT_COMMAND;
 extern const CommandRow EDIT_COMMAND;
 extern const CommandRow ADD_COMMAND;
@@ -17,9 +20,10 @@ extern const CommandRow HELP_COMMAND;
 
 namespace {
 
-const std::array<const CommandRow*, 9> TABLE = {
-    &LIST_COMMAND, &SHOW_COMMAND, &EXPORT_COMMAND,     &IMPORT_COMMAND, &CONVERT_COMMAND,
-    &EDIT_COMMAND, &ADD_COMMAND,  &COMPLETION_COMMAND, &HELP_COMMAND,
+const std::array<const CommandRow*, 12> TABLE = {
+    &LIST_COMMAND,    &SHOW_COMMAND, &EXPORT_COMMAND,     &IMPORT_COMMAND,
+    &CONVERT_COMMAND, &EDIT_COMMAND, &ADD_COMMAND,        &DELETE_COMMAND,
+    &RENAME_COMMAND,  &MOVE_COMMAND, &COMPLETION_COMMAND, &HELP_COMMAND,
 };
 
 }  // namespace

@@ -21,13 +21,14 @@ struct Completed {
     std::vector<std::string> names;  // "-f", "--file"; none for an argument
     std::string help;
     Value value;
+    bool repeated = false;  // an argument that takes every word left (N...)
 };
 
 struct CompletedCommand {
     std::string name;  // empty for the program itself
     std::string summary;
     std::vector<Completed> options;
-    std::optional<Completed> argument;
+    std::vector<Completed> arguments;  // in the order they are typed
 };
 
 // The help's first clause: enough to tell the options apart in a menu.
@@ -70,7 +71,10 @@ CompletedCommand completed(const CLI::App& app) {
     command.name = app.get_parent() == nullptr ? "" : app.get_name();
     command.summary = app.get_description();
     for (const CLI::Option* option : app.get_options()) {
-        Completed done{{}, short_help(option->get_description()), value_of(*option)};
+        Completed done{{},
+                       short_help(option->get_description()),
+                       value_of(*option),
+                       option->get_expected_max() > 1};
         for (const std::string& name : option->get_snames()) {
             done.names.push_back("-" + name);
         }
@@ -78,7 +82,7 @@ CompletedCommand completed(const CLI::App& app) {
             done.names.push_back("--" + name);
         }
         if (option->get_positional()) {
-            command.argument = done;
+            command.arguments.push_back(done);
         } else {
             command.options.push_back(done);
         }
@@ -138,8 +142,10 @@ std::string bash_case_of(const CompletedCommand& command) {
         }
     }
     text += "        esac\n";
-    if (command.argument) {
-        const Value& value = command.argument->value;
+    // bash offers the first argument's values wherever an argument stands:
+    // the commands with several arguments have no values to offer for any.
+    if (!command.arguments.empty()) {
+        const Value& value = command.arguments.front().value;
         text += "        if [[ $cur != -* ]]; then\n";
         text += value.kind == Value::Kind::file ? "            _ugraph_files\n"
                 : value.kind == Value::Kind::choices
@@ -173,8 +179,9 @@ std::string bash_script() {
     return text + "    esac\n}\ncomplete -o filenames -F _ugraph ugraph\n";
 }
 
-// One option as zsh's _arguments takes it.
-std::string zsh_spec(const Completed& option) {
+// One option as zsh's _arguments takes it; an argument at `position`
+// (from 1), or at every one from there when it is repeated.
+std::string zsh_spec(const Completed& option, std::size_t position = 1) {
     std::string help = short_help(option.help);
     std::string escaped;
     for (const char c : help) {
@@ -189,7 +196,8 @@ std::string zsh_spec(const Completed& option) {
         action = ":value:";
     }
     if (option.names.empty()) {
-        return single_quoted("1:" + escaped + action.substr(action.find(':', 1)), false);
+        const std::string at = option.repeated ? "*" : std::to_string(position);
+        return single_quoted(at + ":" + escaped + action.substr(action.find(':', 1)), false);
     }
     const std::string names =
         option.names.size() == 1 ? option.names.front() : "{" + joined(option.names, ",") + "}";
@@ -203,8 +211,8 @@ std::string zsh_arguments(const CompletedCommand& command, const std::string& in
     for (const Completed& option : command.options) {
         text += " \\\n" + indent + "    " + zsh_spec(option);
     }
-    if (command.argument) {
-        text += " \\\n" + indent + "    " + zsh_spec(*command.argument);
+    for (std::size_t k = 0; k < command.arguments.size(); ++k) {
+        text += " \\\n" + indent + "    " + zsh_spec(command.arguments[k], k + 1);
     }
     return text;
 }
@@ -265,8 +273,8 @@ std::string fish_script() {
         for (const Completed& option : command.options) {
             text += fish_line(condition, option);
         }
-        if (command.argument) {
-            text += fish_line(condition, *command.argument);
+        for (const Completed& argument : command.arguments) {
+            text += fish_line(condition, argument);
         }
     }
     return text;

@@ -157,7 +157,9 @@ std::optional<UsageError> repeated_option(const CLI::App& program, const CLI::Ap
             const CLI::Option* before = program.get_option_no_throw(option->get_name());
             count += before != nullptr ? before->count() : 0;
         }
-        if (count <= 1) {
+        // An argument that takes every word left (delete's N...) is meant
+        // to be given many times.
+        if (count <= 1 || (option->get_positional() && option->get_expected_max() > 1)) {
             continue;
         }
         const std::vector<std::string> names = names_of(*option);

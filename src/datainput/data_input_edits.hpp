@@ -35,6 +35,8 @@
 //   rename_data_input   only the bytes between data-input N's first two
 //                       double quotes become `name` (not checked here, see
 //                       name_rules.hpp); refused when it has no two quotes.
+//                       With `unchanged`, told whether the data-input holds
+//                       the name already, and then nothing is written.
 //   move_data_input     data-input N becomes number M, the others keeping
 //                       their order. When both N and M stand alone on their
 //                       lines, N's line goes before M's line (M < N) or after
@@ -76,7 +78,7 @@ Result<> delete_data_inputs(std::istream& old_content, std::ostream& new_content
                             std::span<const int> numbers);
 
 Result<> rename_data_input(std::istream& old_content, std::ostream& new_content, int number,
-                           std::string_view name);
+                           std::string_view name, bool* unchanged = nullptr);
 
 Result<> move_data_input(std::istream& old_content, std::ostream& new_content, int from, int to);
 

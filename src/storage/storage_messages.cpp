@@ -88,4 +88,14 @@ std::string not_closed_at_end(const std::filesystem::path& file) {
            " ends inside a data-input that is not closed by ']'; nothing was appended";
 }
 
+std::string edit_refused(const std::filesystem::path& file, std::string_view undone,
+                         const std::string& reason) {
+    std::string text = "nothing was ";
+    text += undone;
+    text += ' ';
+    text += utf8_of(file);
+    text += ": ";
+    return text + reason;
+}
+
 }  // namespace ugraph

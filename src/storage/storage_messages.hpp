@@ -16,9 +16,11 @@
 //  - rewrite_not_undone: a rewrite in place that failed and whose old
 //    content is in its journal, for the next run to put back.
 //  - cannot_read: why the data file cannot be read; not_closed_at_end: why
-//    nothing was appended to it.
+//    nothing was appended to it; edit_refused: why an edit of its
+//    data-inputs changed nothing.
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "common/result.hpp"
 
@@ -62,5 +64,10 @@ std::string cannot_read(const std::filesystem::path& file, const std::string& re
 
 // The file's last data-input has no "]", so nothing could go after it.
 std::string not_closed_at_end(const std::filesystem::path& file);
+
+// "nothing was deleted from F: there is no data-input 7; the data file
+// holds 5", from what was undone and the edit's reason.
+std::string edit_refused(const std::filesystem::path& file, std::string_view undone,
+                         const std::string& reason);
 
 }  // namespace ugraph

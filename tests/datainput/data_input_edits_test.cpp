@@ -178,6 +178,18 @@ TEST(RenameDataInput, ChangesOnlyTheBytesBetweenTheQuotes) {
               "data-input 1 has no name between two double quotes");
 }
 
+TEST(RenameDataInput, WritesNothingForTheNameItHoldsAlready) {
+    for (const auto& [name, same] : {std::pair{"four", true}, {"fouR", false}, {"fou", false}}) {
+        std::istringstream in(LIBRARY);
+        std::ostringstream out;
+        bool unchanged = !same;
+        ASSERT_TRUE(rename_data_input(in, out, 4, name, &unchanged)) << name;
+        EXPECT_EQ(unchanged, same) << name;
+        EXPECT_EQ(out.str(),
+                  same ? "" : replaced(LIBRARY, "\"four\"", '"' + std::string(name) + '"'));
+    }
+}
+
 TEST(MoveDataInput, MovesALineAloneOnItsLineBeforeOrAfterTheOtherLine) {
     const std::string one = "[U \"one\", (1),2]\r\n";
     const std::string two = "  [U \"two\", (1),2,3, (2)]\t\r\n";

@@ -11,7 +11,7 @@ fail() { echo "FAIL: $*"; failed=1; }
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-commands=(list show export import convert completion help)
+commands=(list show export import delete rename move convert completion help)
 "$ugraph" completion bash >"$scratch/ugraph.bash" || fail "ugraph completion bash failed"
 "$ugraph" completion zsh >"$scratch/_ugraph" || fail "ugraph completion zsh failed"
 "$ugraph" completion fish >"$scratch/ugraph.fish" || fail "ugraph completion fish failed"
@@ -51,6 +51,11 @@ if command -v fish >/dev/null; then
 else
     echo "fish is missing: its script is not parsed"
 fi
+# Arguments by their place: delete takes numbers one after another, rename
+# a number and then a name.
+grep -q "'\*:the numbers the data-inputs" "$scratch/_ugraph" ||
+    fail "the zsh script does not take delete's numbers one after another"
+grep -q "'2:its new name" "$scratch/_ugraph" || fail "the zsh script does not take rename's NAME second"
 for command in "${commands[@]}"; do
     grep -q "'$command:" "$scratch/_ugraph" || fail "the zsh script does not name $command"
     grep -q -- "-a $command " "$scratch/ugraph.fish" || fail "the fish script does not name $command"

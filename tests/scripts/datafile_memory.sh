@@ -10,7 +10,9 @@
 # by a second link to it (the same inode), not by a copy.
 # import --append streams the data file too: one graph added to the 200 MB
 # file of "many" takes no more memory than one added to a one-line file, and
-# the file keeps every byte it had, the graph after them.
+# the file keeps every byte it had, the graph after them; and delete of the
+# first data-input of that file, alone on its line, takes no more memory
+# than on a two-line file, and takes that line and nothing else.
 #
 # The sanitizers keep memory of their own, so with UGRAPH_SANITIZED=1 the
 # peaks are printed but not compared.
@@ -92,7 +94,25 @@ fi
     [ "$(stat -c %s "$scratch/append/$data")" = $((size_before + ${#added} + 1)) ] &&
     cmp -s -n "$size_before" "$scratch/append/$data" "$scratch/append/$data.bak" ||
     fail "import --append: the 200 MB file did not keep its bytes with the graph after them"
-rm -rf "$scratch/append"
+
+# delete takes its data-input out of the same file, as the edits stream it.
+deleted() {
+    (cd "$1" && /usr/bin/time -o "$scratch/time" -f '%M %e' "$binary" delete 1 2>"$scratch/stderr")
+    [ $? -eq 0 ] && [ ! -s "$scratch/stderr" ] || fail "delete 1 in $1: $(head -c 300 "$scratch/stderr")"
+    read -r peak seconds < <(tail -1 "$scratch/time")
+}
+mkdir "$scratch/two"
+printf '%s\n%s\n' "$loaded" "$added" >"$scratch/two/$data"
+deleted "$scratch/two"
+delete_baseline=$peak
+deleted "$scratch/append"
+echo "many, delete 1: peak ${peak} kB (${delete_baseline} kB for two lines), ${seconds} s"
+if [ "$compare" = 1 ] && [ "$peak" -gt $((delete_baseline + 2048)) ]; then
+    fail "delete: peak ${peak} kB, more than 2048 kB above the two-line file's ${delete_baseline} kB"
+fi
+tail -c +$((${#loaded} + 2)) "$scratch/append/$data.bak" | cmp -s - "$scratch/append/$data" ||
+    fail "delete: the 200 MB file did not keep every byte but its first line's"
+rm -rf "$scratch/append" "$scratch/two"
 
 measure many many yes
 measure text text yes

@@ -22,15 +22,19 @@ typed=$'K\nNew\n3\n2\n3\n\nN\n\n\n'
 printf '[U "New", (1),2, (2),3, (3)]' >new-save.txt
 { cat old.txt; printf '[U "a", (1),5, (2),5, (3),5, (4),5, (5)]\n'; } >new-append.txt
 sed '3s/.*/[U "g", (1),2,3, (2), (3)]/' old.txt >new-edit.txt
+sed '2d' old.txt >new-delete.txt
+sed '2s/"Old"/"Renamed"/' old.txt >new-rename.txt
 trials=0 mixed=0 lost=0 left=0 undone=0
 
-# The four rewrites: a save, an append, an edit of data-input 2, an export
-# onto the OUTFILE.
+# The rewrites: a save, an append, an edit of data-input 2, a delete and a
+# rename of data-input 1, an export onto the OUTFILE.
 rewrite() {
     case $1 in
         save) printf '%s' "$typed" | "${@:2}" "$binary" >/dev/null 2>&1 ;;
         append) "${@:2}" "$binary" import --from graph6 --append ../a.g6 >/dev/null 2>&1 ;;
         edit) "${@:2}" "$binary" edit 2 --link 1-3 >/dev/null 2>&1 ;;
+        delete) "${@:2}" "$binary" delete 1 >/dev/null 2>&1 ;;
+        rename) "${@:2}" "$binary" rename 1 Renamed >/dev/null 2>&1 ;;
         export) "${@:2}" "$binary" convert --from graph6 --to graph6 -o "$data" ../a.g6 >/dev/null 2>&1 ;;
     esac
 }
@@ -66,7 +70,7 @@ judge() {
         { left=$((left + 1)) && fail "$what: hidden files after a save: $(ls -A w | grep '^\.')"; }
 }
 
-for way in save append edit export; do
+for way in save append edit delete rename export; do
     new=new-$way.txt
     [ "$way" = export ] && printf '%s\n' 'D?{' >"$new"
     for call in write pwrite64 fsync fdatasync ftruncate rename link; do
