@@ -10,14 +10,17 @@ extern const CommandRow SHOW_COMMAND;
 extern const CommandRow EXPORT_COMMAND;
 extern const CommandRow IMPORT_COMMAND;
 extern const CommandRow CONVERT_COMMAND;
+extern const CommandRow INFO_COMMAND;
+extern const CommandRow CLASSES_COMMAND;
+extern const CommandRow FIND_COMMAND;
 extern const CommandRow COMPLETION_COMMAND;
 extern const CommandRow HELP_COMMAND;
 
 namespace {
 
-const std::array<const CommandRow*, 7> TABLE = {
-    &LIST_COMMAND,    &SHOW_COMMAND,       &EXPORT_COMMAND, &IMPORT_COMMAND,
-    &CONVERT_COMMAND, &COMPLETION_COMMAND, &HELP_COMMAND,
+const std::array<const CommandRow*, 10> TABLE = {
+    &LIST_COMMAND, &SHOW_COMMAND,    &EXPORT_COMMAND, &IMPORT_COMMAND,     &CONVERT_COMMAND,
+    &INFO_COMMAND, &CLASSES_COMMAND, &FIND_COMMAND,   &COMPLETION_COMMAND, &HELP_COMMAND,
 };
 
 }  // namespace

@@ -13,14 +13,17 @@
 // An input of more than one graph into a format that holds one is refused
 // before anything is written. Gives 0 when every graph was converted, 1 when
 // one was refused, 2 on a usage error or a file that cannot be read or
+// written. With --where only the graphs meeting its conditions are
 // written.
 #include <CLI/CLI.hpp>
 
 #include "cli/command.hpp"
 #include "cli/command_output.hpp"
 #include "cli/command_status.hpp"
+#include "cli/graph_feeds.hpp"
 #include "cli/graph_input.hpp"
 #include "cli/option_values.hpp"
+#include "cli/progress.hpp"
 
 namespace ugraph {
 namespace {
@@ -37,6 +40,7 @@ public:
                      "INPUT's file name without its extension, or graph)");
         base_option(command, base_,
                     "for " + listed(labelled_format_names(), " and ") + " on either side");
+        where_.declare(command);
         value_option(command, "-o,--output", output_, "OUTFILE", OUTPUT_HELP);
     }
 
@@ -53,6 +57,7 @@ private:
     std::string output_;
     DrawingOptions drawing_options_;
     Drawing drawing_;
+    Where where_;
 };
 
 int ConvertCommand::run(CommandContext& context, const Parsed& parsed) {
@@ -73,6 +78,9 @@ int ConvertCommand::run(CommandContext& context, const Parsed& parsed) {
         return parsed.usage(context.err, drawing.reason());
     }
     drawing_ = drawing.value();
+    if (const std::optional<int> stop = where_.take(context, parsed)) {
+        return *stop;
+    }
     return convert(context, parsed, from.value(), to.value(), base.value());
 }
 
@@ -97,8 +105,14 @@ int ConvertCommand::convert(CommandContext& context, const Parsed& parsed, Forma
         return EXIT_USAGE;
     }
     int status = EXIT_DONE;
+    // A filter over many graphs may take a while.
+    Progress progress(context.err, context.err_is_terminal && where_.given());
     open_document(to, sink.text(), drawing_);
     graphs.run([&](const ImportedGraph& imported) {
+        progress.step();
+        if (!where_.keeps(imported.graph, graphs.position())) {
+            return true;
+        }
         const Result<> written = append_in_format(to, imported.graph, sink.text(), base, drawing_);
         if (!written) {
             graphs.tell(imported.line,
@@ -109,6 +123,7 @@ int ConvertCommand::convert(CommandContext& context, const Parsed& parsed, Forma
         }
         return sink.flush_if_full();
     });
+    progress.finish();
     if (input->stream().bad()) {
         return input->tell_unreadable(context.err);
     }
@@ -121,7 +136,7 @@ int ConvertCommand::convert(CommandContext& context, const Parsed& parsed, Forma
 extern const CommandRow CONVERT_COMMAND = {
     "convert", "turn graphs of one format into another, without a data file",
     "ugraph convert --from FORMAT --to FORMAT [--layout LAYOUT] [--standalone] [--name NAME] "
-    "[--base 0|1] [INPUT] [-o OUTFILE]",
+    "[--base 0|1] [--where EXPR] [INPUT] [-o OUTFILE]",
     make_command<ConvertCommand>};
 
 }  // namespace ugraph
