@@ -191,7 +191,8 @@ TEST_F(WithDataFile, WhereOnListShowAndExport) {
 
     const Ran exported = run(
         {"export", "all", "--to", "graph6", "--where", "max_degree=2..,bipartite", "-f", file()});
-    EXPECT_EQ(exported.out, "");  // only paths and odd cycles here: none both
+    EXPECT_EQ(exported.out, "Bg\nBW\n");  // the paths; the cycle is odd
+    EXPECT_EQ(exported.status, 1);        // data-input 3
     const Ran paths =
         run({"export", "all", "--to", "graph6", "--where", "diameter=2", "-f", file()});
     EXPECT_EQ(paths.out, "Bg\nBW\nDhc\n");
