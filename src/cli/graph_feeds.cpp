@@ -91,9 +91,8 @@ void DataFileFeed::operator()(const EachGraph& each) {
 void ImportedFeed::operator()(const EachGraph& each) {
     graphs_.run([&](const ImportedGraph& imported) {
         const UGraph& graph = imported.graph;
-        const LinkSet links = LinkSet::of(graph);
-        return each(
-            GraphItem{graphs_.position(), name_text(graph.name), graph.node_count(), links});
+        return each(GraphItem{graphs_.position(), name_text(graph.name), graph.node_count(),
+                              imported.links});
     });
 }
 

@@ -110,7 +110,9 @@ int ConvertCommand::convert(CommandContext& context, const Parsed& parsed, Forma
     open_document(to, sink.text(), drawing_);
     graphs.run([&](const ImportedGraph& imported) {
         progress.step();
-        if (!where_.keeps(imported.graph, graphs.position())) {
+        if (where_.given() &&
+            !where_.keeps(GraphItem{graphs.position(), name_text(imported.graph.name),
+                                    imported.graph.node_count(), imported.links})) {
             return true;
         }
         const Result<> written = append_in_format(to, imported.graph, sink.text(), base, drawing_);
