@@ -84,5 +84,19 @@ nauty-planarg -q "$scratch/seven.g6" >"$scratch/planar.want"
 cmp -s "$scratch/planar.want" "$scratch/planar.got" ||
     fail "--where planar does not keep planarg's graphs"
 
+# An output that fails is told once, as every command tells it; a reader
+# that goes away ends the run quietly.
+"$binary" info --from graph6 --format jsonl "$scratch/mixed.g6" 2>"$scratch/err" | head -1 >/dev/null
+status=${PIPESTATUS[0]}
+[ "$status" -eq 141 ] && [ ! -s "$scratch/err" ] ||
+    fail "info into a pipe closed early gave status $status and: $(head -3 "$scratch/err")"
+if [ -w /dev/full ]; then
+    "$binary" classes --from graph6 "$scratch/seven.g6" >/dev/full 2>"$scratch/err"
+    status=$?
+    [ "$status" -eq 2 ] && [ "$(wc -l <"$scratch/err")" -eq 1 ] &&
+        grep -q '^ugraph: cannot write to standard output (' "$scratch/err" ||
+        fail "classes into /dev/full gave status $status and: $(head -3 "$scratch/err")"
+fi
+
 [ "$failed" -eq 0 ] && echo "invariants against nauty passed: 1044 classes of four, find, --where, canonical and planar"
 exit "$failed"
