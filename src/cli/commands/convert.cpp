@@ -1,5 +1,5 @@
 // ugraph convert --from FORMAT --to FORMAT [--name NAME] [--base 0|1]
-// [INPUT] [-o OUTFILE]: every graph of INPUT (a GraphInput: standard input
+// [--where EXPR] [INPUT] [-o OUTFILE]: every graph of INPUT (a GraphInput: standard input
 // when none or "-") from one format that import reads into one that export
 // writes, graph by graph, without a data file: what import would make a
 // data-input of is what export would write of it, through the same limits

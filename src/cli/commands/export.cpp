@@ -1,4 +1,5 @@
-// ugraph export (N | all) --to FORMAT [--base 0|1] [-f FILE] [-o OUTFILE]:
+// ugraph export (N | all) --to FORMAT [--base 0|1] [-f FILE] [--where EXPR]
+// [-o OUTFILE]:
 // data-input N, or with "all" every data-input in file order in one pass, of
 // the data file (a DataSource: "-" is standard input) in FORMAT, the lists
 // labelled from the base, to standard output or, with OUTFILE, as the whole

@@ -1,5 +1,5 @@
-// ugraph list [-f FILE]: one line per data-input in file order, numbered as
-// the dialogue lists them:
+// ugraph list [--where EXPR] [-f FILE]: one line per data-input in file
+// order, numbered as the dialogue lists them:
 //   1  "Path"  4 nodes  3 links
 //   4  cannot be loaded: <reason>
 // (the same reasons the dialogue gives; a data-input without links is listed
