@@ -1,11 +1,11 @@
 // ugraph convert --from FORMAT --to FORMAT [--name NAME] [--base 0|1]
-// [--where EXPR] [INPUT] [-o OUTFILE]: every graph of INPUT (a GraphInput: standard input
-// when none or "-") from one format that import reads into one that export
-// writes, graph by graph, without a data file: what import would make a
-// data-input of is what export would write of it, through the same limits
-// (50 nodes, 624 links) and told in the same lines, "line L of INPUT: ...".
-// As no data-input stands between, a self-loop stays where the format to
-// holds one (graph6 refuses the graph, as export does). The graphs get the
+// [--where EXPR] [INPUT] [-o OUTFILE]: every graph of INPUT (a GraphInput:
+// standard input when none or "-") from one format that import reads into one
+// that export writes, graph by graph, without a data file: what import would
+// make a data-input of is what export would write of it, through the same
+// limits (50 nodes, 624 links) and told in the same lines, "line L of INPUT:
+// ...". As no data-input stands between, a self-loop stays where the format
+// to holds one (graph6 refuses the graph, as export does). The graphs get the
 // names import would give them (for DOT, the only format that writes them).
 // The lists on either side are labelled from the base. Output goes to
 // standard output, or as the whole content of OUTFILE, replaced in one piece.

@@ -1,16 +1,15 @@
 // ugraph export (N | all) --to FORMAT [--base 0|1] [-f FILE] [--where EXPR]
-// [-o OUTFILE]:
-// data-input N, or with "all" every data-input in file order in one pass, of
-// the data file (a DataSource: "-" is standard input) in FORMAT, the lists
-// labelled from the base, to standard output or, with OUTFILE, as the whole
-// content of that file (see CommandOutput). A data-input that cannot be
-// loaded, or that the format cannot hold, is told; with "all" the others are
-// still written. "all" is only for the formats that hold several graphs. The
-// isolated nodes an edge list cannot name are told. Gives 0 when everything
-// was written, 1 when a data-input was refused, 2 on a usage error, a number
-// out of range, or a file that cannot be read or written. With --where
-// only the data-inputs meeting its conditions are written; data-input N
-// that does not is told, and gives 1.
+// [-o OUTFILE]: data-input N, or with "all" every data-input in file order in
+// one pass, of the data file (a DataSource: "-" is standard input) in FORMAT,
+// the lists labelled from the base, to standard output or, with OUTFILE, as
+// the whole content of that file (see CommandOutput). A data-input that
+// cannot be loaded, or that the format cannot hold, is told; with "all" the
+// others are still written. "all" is only for the formats that hold several
+// graphs. The isolated nodes an edge list cannot name are told. Gives 0 when
+// everything was written, 1 when a data-input was refused, 2 on a usage
+// error, a number out of range, or a file that cannot be read or written.
+// With --where only the data-inputs meeting its conditions are written;
+// data-input N that does not is told, and gives 1.
 #include <CLI/CLI.hpp>
 
 #include "cli/command.hpp"

@@ -1,9 +1,9 @@
-// ugraph show N [--where EXPR] [-f FILE]: the summary line and the report
-// of data-input N, the lines the dialogue prints after loading it. Gives 1
-// when it cannot be loaded, 2 when the file holds no data-input N or cannot be read. The data
-// file is read as a DataSource ("-" is standard input). With --where,
-// a data-input that does not meet its conditions is not shown: that is
-// told, and gives 1.
+// ugraph show N [--where EXPR] [-f FILE]: the summary line and the report of
+// data-input N, the lines the dialogue prints after loading it. Gives 1 when
+// it cannot be loaded, 2 when the file holds no data-input N or cannot be
+// read. The data file is read as a DataSource ("-" is standard input). With
+// --where, a data-input that does not meet its conditions is not shown: that
+// is told, and gives 1.
 #include <CLI/CLI.hpp>
 
 #include "cli/command.hpp"
