@@ -11,6 +11,7 @@
 
 #include "cli/command_line.hpp"
 #include "console/line_editor.hpp"
+#include "invariants/invariants_module.hpp"
 #include "picture/picture_module.hpp"
 #include "storage/output_buffer.hpp"
 #include "storage/platform.hpp"
@@ -48,7 +49,13 @@ int main(int argc, char** argv) {
     std::ostream out(&standard_output);
     int status = 2;
     try {
-        ugraph::CommandContext context{platform, std::cin, out, std::cerr, dialogue_console};
+        ugraph::CommandContext context{platform,
+                                       std::cin,
+                                       out,
+                                       std::cerr,
+                                       dialogue_console,
+                                       ugraph::standard_error_is_a_terminal(),
+                                       ugraph::load_invariants_module};
         status =
             ugraph::run_command_line(static_cast<int>(pointers.size()), pointers.data(), context);
     } catch (const std::bad_alloc&) {

@@ -25,6 +25,9 @@ grep -qE '^\./usr/lib/.*/ugraph_line_editor\.so$' <<<"$contents" ||
 # The line editor's module links libedit, which only dpkg-shlibdeps' reading
 # of the module itself can declare.
 dpkg-deb -f "$deb" Depends | grep -q 'libedit2' || { echo "FAIL: libedit2 not declared"; exit 1; }
+grep -qE '^\./usr/lib/.*/ugraph_invariants\.so$' <<<"$contents" ||
+    { echo "FAIL: the package lacks the invariants module"; exit 1; }
+dpkg-deb -f "$deb" Depends | grep -q 'libnauty' || { echo "FAIL: nauty's library not declared"; exit 1; }
 
 # lintian says it would rather not run as root, on standard error; its tags
 # go to standard output.

@@ -3,8 +3,11 @@
 // implements and the row that names it in the command table.
 //
 //   CommandContext  the platform storage calls go through, the standard
-//                   streams, and the maker of the dialogue's line editor;
-//                   main builds it once and every command gets it.
+//                   streams, whether standard error is a terminal (a
+//                   person watching, to whom a long run shows its
+//                   progress), the maker of the dialogue's line editor and
+//                   the opener of the invariants engine; main builds it
+//                   once and every command gets it.
 //   Parsed          what the parse saw beside the command's own members:
 //                   which options were given, and the -f typed before the
 //                   command's name.
@@ -23,6 +26,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/result.hpp"
 #include "console/line_editor.hpp"
 #include "storage/platform.hpp"
 
@@ -32,9 +36,15 @@ class App;
 
 namespace ugraph {
 
+struct InvariantsModule;
+
 // Gives the line editor the dialogue reads through, or nothing for the plain
 // stream; asked only when the dialogue starts.
 using LineEditorMaker = std::unique_ptr<LineEditor> (*)();
+// Gives the invariants engine (invariants/invariants_module.hpp), or why
+// it cannot be had; asked only by the commands that need it. None: this
+// run has no engine.
+using InvariantsOpener = Result<const InvariantsModule*> (*)();
 
 struct CommandContext {
     const Platform& platform;
@@ -42,6 +52,8 @@ struct CommandContext {
     std::ostream& out;
     std::ostream& err;
     LineEditorMaker line_editor = nullptr;
+    bool err_is_terminal = false;
+    InvariantsOpener invariants = nullptr;
 };
 
 struct Parsed {

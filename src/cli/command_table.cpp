@@ -15,15 +15,18 @@ extern const CommandRow MOVE_COMMAND;
 extern const CommandRow CONVERT_COMMAND;
 extern const CommandRow EDIT_COMMAND;
 extern const CommandRow ADD_COMMAND;
+extern const CommandRow INFO_COMMAND;
+extern const CommandRow CLASSES_COMMAND;
+extern const CommandRow FIND_COMMAND;
 extern const CommandRow COMPLETION_COMMAND;
 extern const CommandRow HELP_COMMAND;
 
 namespace {
 
-const std::array<const CommandRow*, 12> TABLE = {
-    &LIST_COMMAND,    &SHOW_COMMAND, &EXPORT_COMMAND,     &IMPORT_COMMAND,
-    &CONVERT_COMMAND, &EDIT_COMMAND, &ADD_COMMAND,        &DELETE_COMMAND,
-    &RENAME_COMMAND,  &MOVE_COMMAND, &COMPLETION_COMMAND, &HELP_COMMAND,
+const std::array<const CommandRow*, 15> TABLE = {
+    &LIST_COMMAND, &SHOW_COMMAND,    &EXPORT_COMMAND, &IMPORT_COMMAND,     &CONVERT_COMMAND,
+    &EDIT_COMMAND, &ADD_COMMAND,     &DELETE_COMMAND, &RENAME_COMMAND,     &MOVE_COMMAND,
+    &INFO_COMMAND, &CLASSES_COMMAND, &FIND_COMMAND,   &COMPLETION_COMMAND, &HELP_COMMAND,
 };
 
 }  // namespace

@@ -44,11 +44,14 @@ Value value_of(const CLI::Option& option) {
     }
     const std::string type = option.get_type_name();
     const std::string name = option.get_name();
-    if (type == "FILE" || type == "OUTFILE" || name == "INPUT") {
+    if (type == "FILE" || type == "OUTFILE" || name == "INPUT" || name == "QUERY") {
         return {Value::Kind::file, {}};
     }
     if (type == "0|1") {
         return {Value::Kind::choices, {"0", "1"}};
+    }
+    if (type == "table|tsv|jsonl") {
+        return {Value::Kind::choices, {"table", "tsv", "jsonl"}};
     }
     if (type == "FORMAT") {
         return {Value::Kind::choices,

@@ -100,6 +100,7 @@ public:
     void run(Take&& take) {
         several();
         for (long index = 1; have_; ++index) {
+            position_ = index;
             if (admit(*current_, several_ ? std::optional<long>(index) : std::nullopt) &&
                 !take(*current_)) {
                 return;
@@ -115,6 +116,9 @@ public:
     void tell(const std::vector<std::size_t>& lines, const std::string& what) const;
     void tell(std::size_t line, const std::string& what) const;
     int status() const { return status_; }
+    // The place in the input of the graph take() has, from 1, the refused
+    // graphs counted.
+    long position() const { return position_; }
 
 private:
     bool admit(ImportedGraph& imported, std::optional<long> number);
@@ -136,6 +140,7 @@ private:
     bool several_ = false;
     bool cut_told_ = false;
     int status_ = 0;
+    long position_ = 0;
 };
 
 }  // namespace ugraph

@@ -61,6 +61,7 @@ bool GraphImporter::next(ImportedGraph& into) {
 
 void GraphImporter::take(ImportedGraph& into, int vertices) const {
     links_.write_arcs(into.graph);
+    into.links = links_;
     into.graph.set_node_count(vertices);
     into.loops = links_.loops();
 }

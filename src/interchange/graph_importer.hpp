@@ -41,6 +41,7 @@ struct ImportedGraph {
     std::size_t line = 0;
     Result<> taken;
     UGraph graph;                         // when taken
+    LinkSet links;                        // its links as read, self-loops included
     int loops = 0;                        // of them, self-loops, which a data-input cannot hold
     std::vector<std::size_t> loop_lines;  // the lines the self-loops stand on, ascending
     int added_nodes = 0;                  // nodes a list did not name, held as isolated nodes

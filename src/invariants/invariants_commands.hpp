@@ -4,7 +4,9 @@
 // module of its own that only these commands open.
 //
 // Each run takes its graphs from a GraphFeed (graph_item.hpp), writes on
-// `out` and tells what it meets on `err` in one line each.
+// `out` and tells what it meets on `err` in one line each; an output that
+// failed gives 1 and is left for the caller to tell, which knows a closed
+// pipe from a full disk.
 // - run_info: every key of each graph (that meets `where`, when given) in
 //   the chosen form; 1 when a chromatic number was not found within its
 //   budget (written unknown, never a guess) or the output failed.

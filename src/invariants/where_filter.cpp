@@ -151,4 +151,9 @@ bool WhereFilter::holds(GraphRecord& record) const {
     return true;
 }
 
+bool meets_where(const WhereFilter& where, const GraphItem& graph) {
+    GraphRecord record(graph);
+    return where.holds(record);
+}
+
 }  // namespace ugraph

@@ -6,7 +6,8 @@
 // parse_where takes the expression and gives the filter, or refuses naming
 // the unknown key or the malformed condition. holds() asks the record only
 // the keys the conditions name; an unknown value (a chromatic number whose
-// search ran out of budget) meets no condition.
+// search ran out of budget) meets no condition. meets_where asks it of
+// one graph as a feed lends it.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,5 +36,7 @@ private:
 };
 
 Result<WhereFilter> parse_where(std::string_view expression);
+
+bool meets_where(const WhereFilter& where, const GraphItem& graph);
 
 }  // namespace ugraph

@@ -17,6 +17,9 @@
 //   standard_streams_are_a_terminal  whether standard input and output are
 //                        both a terminal (a console on Windows): a person
 //                        typing, whose lines a line editor may edit.
+//   standard_error_is_a_terminal  whether standard error is a terminal (a
+//                        console on Windows): a person watching, who may be
+//                        shown how far a long run has come.
 #include <string>
 #include <vector>
 
@@ -29,5 +32,7 @@ void streams_for_commands();
 void streams_for_dialogue();
 
 bool standard_streams_are_a_terminal();
+
+bool standard_error_is_a_terminal();
 
 }  // namespace ugraph

@@ -11,7 +11,7 @@ fail() { echo "FAIL: $*"; failed=1; }
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-commands=(list show export import delete rename move convert completion help)
+commands=(list show export import convert edit add delete rename move info classes find completion help)
 "$ugraph" completion bash >"$scratch/ugraph.bash" || fail "ugraph completion bash failed"
 "$ugraph" completion zsh >"$scratch/_ugraph" || fail "ugraph completion zsh failed"
 "$ugraph" completion fish >"$scratch/ugraph.fish" || fail "ugraph completion fish failed"
@@ -33,6 +33,8 @@ expect --to ugraph export --t
 expect sparse6 ugraph convert --from graph6 --to sp
 expect "graph6 sparse6 edgelist adjlist graphml gml" ugraph import --from ""
 expect "0 1" ugraph export 1 --base ""
+expect "tsv" ugraph info all --format ts
+expect --where ugraph classes --wh
 expect "bash" ugraph completion b
 expect list ugraph -f data.txt li
 expect show ugraph help sh

@@ -61,6 +61,17 @@ if [ -x "$program" ] && [ -n "$module" ]; then
     esac
 fi
 
+# nauty's library, the planarity suite and JSON are the invariants module's
+# alone; the installed program finds it for info.
+engine=$(find "$prefix" -path '*/lib*/ugraph/ugraph_invariants.so')
+[ -n "$engine" ] || fail "no lib/ugraph/ugraph_invariants.so under the prefix"
+if [ -x "$program" ] && [ -n "$engine" ]; then
+    readelf -d "$program" | grep -q 'NEEDED.*nauty' && fail "bin/ugraph itself links nauty"
+    readelf -d "$engine" | grep -q 'NEEDED.*nauty' || fail "the invariants module links no nauty"
+    triangle=$(printf 'Bw\n' | "$program" info --from graph6 --format tsv | cut -f 23 | tail -1)
+    [ "$triangle" = Bw ] || fail "the installed ugraph's info of a triangle gives '$triangle'"
+fi
+
 if [ -f "$page" ]; then
     # Every warning groff knows is asked for; the text is kept, with its
     # overstruck bold undone, to look for the sections.

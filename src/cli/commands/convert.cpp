@@ -1,11 +1,11 @@
 // ugraph convert --from FORMAT --to FORMAT [--name NAME] [--base 0|1]
-// [INPUT] [-o OUTFILE]: every graph of INPUT (a GraphInput: standard input
-// when none or "-") from one format that import reads into one that export
-// writes, graph by graph, without a data file: what import would make a
-// data-input of is what export would write of it, through the same limits
-// (50 nodes, 624 links) and told in the same lines, "line L of INPUT: ...".
-// As no data-input stands between, a self-loop stays where the format to
-// holds one (graph6 refuses the graph, as export does). The graphs get the
+// [--where EXPR] [INPUT] [-o OUTFILE]: every graph of INPUT (a GraphInput:
+// standard input when none or "-") from one format that import reads into one
+// that export writes, graph by graph, without a data file: what import would
+// make a data-input of is what export would write of it, through the same
+// limits (50 nodes, 624 links) and told in the same lines, "line L of INPUT:
+// ...". As no data-input stands between, a self-loop stays where the format
+// to holds one (graph6 refuses the graph, as export does). The graphs get the
 // names import would give them (for DOT, the only format that writes them).
 // The lists on either side are labelled from the base. Output goes to
 // standard output, or as the whole content of OUTFILE, replaced in one piece.
@@ -13,14 +13,17 @@
 // An input of more than one graph into a format that holds one is refused
 // before anything is written. Gives 0 when every graph was converted, 1 when
 // one was refused, 2 on a usage error or a file that cannot be read or
+// written. With --where only the graphs meeting its conditions are
 // written.
 #include <CLI/CLI.hpp>
 
 #include "cli/command.hpp"
 #include "cli/command_output.hpp"
 #include "cli/command_status.hpp"
+#include "cli/graph_feeds.hpp"
 #include "cli/graph_input.hpp"
 #include "cli/option_values.hpp"
+#include "cli/progress.hpp"
 
 namespace ugraph {
 namespace {
@@ -37,6 +40,7 @@ public:
                      "INPUT's file name without its extension, or graph)");
         base_option(command, base_,
                     "for " + listed(labelled_format_names(), " and ") + " on either side");
+        where_.declare(command);
         value_option(command, "-o,--output", output_, "OUTFILE", OUTPUT_HELP);
     }
 
@@ -53,6 +57,7 @@ private:
     std::string output_;
     DrawingOptions drawing_options_;
     Drawing drawing_;
+    Where where_;
 };
 
 int ConvertCommand::run(CommandContext& context, const Parsed& parsed) {
@@ -73,6 +78,9 @@ int ConvertCommand::run(CommandContext& context, const Parsed& parsed) {
         return parsed.usage(context.err, drawing.reason());
     }
     drawing_ = drawing.value();
+    if (const std::optional<int> stop = where_.take(context, parsed)) {
+        return *stop;
+    }
     return convert(context, parsed, from.value(), to.value(), base.value());
 }
 
@@ -97,8 +105,16 @@ int ConvertCommand::convert(CommandContext& context, const Parsed& parsed, Forma
         return EXIT_USAGE;
     }
     int status = EXIT_DONE;
+    // A filter over many graphs may take a while.
+    Progress progress(context.err, context.err_is_terminal && where_.given());
     open_document(to, sink.text(), drawing_);
     graphs.run([&](const ImportedGraph& imported) {
+        progress.step();
+        if (where_.given() &&
+            !where_.keeps(GraphItem{graphs.position(), name_text(imported.graph.name),
+                                    imported.graph.node_count(), imported.links})) {
+            return true;
+        }
         const Result<> written = append_in_format(to, imported.graph, sink.text(), base, drawing_);
         if (!written) {
             graphs.tell(imported.line,
@@ -109,6 +125,7 @@ int ConvertCommand::convert(CommandContext& context, const Parsed& parsed, Forma
         }
         return sink.flush_if_full();
     });
+    progress.finish();
     if (input->stream().bad()) {
         return input->tell_unreadable(context.err);
     }
@@ -121,7 +138,7 @@ int ConvertCommand::convert(CommandContext& context, const Parsed& parsed, Forma
 extern const CommandRow CONVERT_COMMAND = {
     "convert", "turn graphs of one format into another, without a data file",
     "ugraph convert --from FORMAT --to FORMAT [--layout LAYOUT] [--standalone] [--name NAME] "
-    "[--base 0|1] [INPUT] [-o OUTFILE]",
+    "[--base 0|1] [--where EXPR] [INPUT] [-o OUTFILE]",
     make_command<ConvertCommand>};
 
 }  // namespace ugraph

@@ -1,15 +1,17 @@
-// ugraph export (N | all) --to FORMAT [--base 0|1] [-f FILE] [-o OUTFILE]:
-// data-input N, or with "all" every data-input in file order in one pass, of
-// the data file (a DataSource: "-" is standard input) in FORMAT, the lists
-// labelled from the base, to standard output or, with OUTFILE, as the whole
-// content of that file (see CommandOutput). A data-input that cannot be
-// loaded, or that the format cannot hold, is told; with "all" the others are
-// still written. "all" is for the formats that hold several graphs, for PDF
-// (a page per graph) and for SVG and PNG (a file per graph, named after
-// OUTFILE and the data-input's number, each told). The
-// isolated nodes an edge list cannot name are told. Gives 0 when everything
-// was written, 1 when a data-input was refused, 2 on a usage error, a number
-// out of range, or a file that cannot be read or written.
+// ugraph export (N | all) --to FORMAT [--base 0|1] [-f FILE] [--where EXPR]
+// [-o OUTFILE]: data-input N, or with "all" every data-input in file order in
+// one pass, of the data file (a DataSource: "-" is standard input) in FORMAT,
+// the lists labelled from the base, to standard output or, with OUTFILE, as
+// the whole content of that file (see CommandOutput). A data-input that
+// cannot be loaded, or that the format cannot hold, is told; with "all" the
+// others are still written. "all" is for the formats that hold several
+// graphs, for PDF (a page per graph) and for SVG and PNG (a file per graph,
+// named after OUTFILE and the data-input's number, each told). The isolated
+// nodes an edge list cannot name are told. Gives 0 when everything was
+// written, 1 when a data-input was refused, 2 on a usage error, a number out
+// of range, or a file that cannot be read or written. With --where only the
+// data-inputs meeting its conditions are written; data-input N that does not
+// is told, and gives 1.
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cctype>
@@ -20,7 +22,9 @@
 #include "cli/command_output.hpp"
 #include "cli/command_status.hpp"
 #include "cli/data_source.hpp"
+#include "cli/graph_feeds.hpp"
 #include "cli/option_values.hpp"
+#include "cli/progress.hpp"
 #include "cli/usage_error.hpp"
 #include "datainput/data_input_graph.hpp"
 #include "datainput/data_input_reader.hpp"
@@ -39,6 +43,7 @@ public:
         value_option(command, "--to", to_, "FORMAT", listed(written_format_names()));
         drawing_options_.declare(command);
         base_option(command, base_, listed(labelled_format_names(), " and ") + " only");
+        where_.declare(command);
         file_option(command, file_, READ_FILE_HELP);
         value_option(command, "-o,--output", output_, "OUTFILE", OUTPUT_HELP);
     }
@@ -57,6 +62,7 @@ private:
     std::string output_;
     DrawingOptions drawing_options_;
     Drawing drawing_;
+    Where where_;
     Format format_ = Format::graph6;
     int first_label_ = 1;
 };
@@ -102,6 +108,9 @@ int ExportCommand::run(CommandContext& context, const Parsed& parsed) {
         format_ != Format::pdf) {
         return parsed.usage(context.err, "an " + std::string(format_name(format_)) +
                                              " holds one graph; export the data-inputs one by one");
+    }
+    if (const std::optional<int> stop = where_.take(context, parsed)) {
+        return *stop;
     }
     return export_graphs(context, parsed, number);
 }
@@ -170,7 +179,10 @@ int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
         }
         return Done{};
     };
+    // A filter over many graphs may take a while.
+    Progress progress(err, context.err_is_terminal && where_.given());
     const auto export_one = [&] {
+        progress.step();
         // Only a refusal or a note names the data-input: most are told nothing.
         const auto which = [&] { return "data-input " + std::to_string(input.number); };
         const Result<> loaded = load();
@@ -178,6 +190,13 @@ int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
             tell_error(err,
                        which() + ' ' + placed_reason(cannot_be_loaded(loaded.refusal()), input));
             status = EXIT_NOT_LOADED;
+            return;
+        }
+        if (!where_.keeps(graph, input.number)) {
+            if (number) {
+                tell_error(err, which() + " does not meet the conditions of --where");
+                status = EXIT_NOT_LOADED;
+            }
             return;
         }
         const Result<> written = write();
@@ -198,6 +217,7 @@ int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
             export_one();
         }
     }
+    progress.finish();
     if (reader.failed()) {
         return data->tell_unreadable(err);
     }
@@ -220,7 +240,7 @@ int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
 extern const CommandRow EXPORT_COMMAND = {
     "export", "write data-input N, or all of them, in another program's format",
     "ugraph export (N | all) --to FORMAT [--layout LAYOUT] [--standalone] [--base 0|1] [-f FILE] "
-    "[-o OUTFILE]",
+    "[--where EXPR] [-o OUTFILE]",
     make_command<ExportCommand>};
 
 }  // namespace ugraph

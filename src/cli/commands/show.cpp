@@ -1,12 +1,15 @@
-// ugraph show N [-f FILE]: the summary line and the report of data-input N,
-// the lines the dialogue prints after loading it. Gives 1 when it cannot be
-// loaded, 2 when the file holds no data-input N or cannot be read. The data
-// file is read as a DataSource ("-" is standard input).
+// ugraph show N [--where EXPR] [-f FILE]: the summary line and the report of
+// data-input N, the lines the dialogue prints after loading it. Gives 1 when
+// it cannot be loaded, 2 when the file holds no data-input N or cannot be
+// read. The data file is read as a DataSource ("-" is standard input). With
+// --where, a data-input that does not meet its conditions is not shown: that
+// is told, and gives 1.
 #include <CLI/CLI.hpp>
 
 #include "cli/command.hpp"
 #include "cli/command_status.hpp"
 #include "cli/data_source.hpp"
+#include "cli/graph_feeds.hpp"
 #include "cli/option_values.hpp"
 #include "datainput/data_input_graph.hpp"
 #include "datainput/data_input_reader.hpp"
@@ -21,6 +24,7 @@ class ShowCommand : public Command {
 public:
     void declare(CLI::App& command) override {
         value_option(command, "N", number_, "", "the number the data-input is listed under");
+        where_.declare(command);
         file_option(command, file_, READ_FILE_HELP);
     }
 
@@ -33,11 +37,14 @@ public:
             return parsed.usage(context.err,
                                 "show takes the number of a data-input, not '" + number_ + "'");
         }
+        if (const std::optional<int> stop = where_.take(context, parsed)) {
+            return *stop;
+        }
         return show(context, path_from_utf8(parsed.data_file(file_)), *number);
     }
 
 private:
-    static int show(CommandContext& context, const std::filesystem::path& file, int number) {
+    int show(CommandContext& context, const std::filesystem::path& file, int number) {
         const std::unique_ptr<DataSource> data = DataSource::open_or_tell(file, context);
         if (!data) {
             return EXIT_USAGE;
@@ -60,17 +67,24 @@ private:
                                         placed_reason(cannot_be_loaded(loaded.refusal()), input));
             return EXIT_NOT_LOADED;
         }
+        if (!where_.keeps(graph, number)) {
+            tell_error(context.err, "data-input " + std::to_string(number) +
+                                        " does not meet the conditions of --where");
+            return EXIT_NOT_LOADED;
+        }
         context.out << summary_line(graph) << adjacency_report(graph);
         return EXIT_DONE;
     }
 
     std::string number_;
     std::string file_ = GRAPH_DATA_FILE;
+    Where where_;
 };
 
 }  // namespace
 
 extern const CommandRow SHOW_COMMAND = {"show", "show the summary line and report of data-input N",
-                                        "ugraph show N [-f FILE]", make_command<ShowCommand>};
+                                        "ugraph show N [--where EXPR] [-f FILE]",
+                                        make_command<ShowCommand>};
 
 }  // namespace ugraph

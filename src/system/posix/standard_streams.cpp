@@ -16,4 +16,6 @@ bool standard_streams_are_a_terminal() {
     return isatty(STDIN_FILENO) == 1 && isatty(STDOUT_FILENO) == 1;
 }
 
+bool standard_error_is_a_terminal() { return isatty(STDERR_FILENO) == 1; }
+
 }  // namespace ugraph

@@ -53,4 +53,10 @@ bool standard_streams_are_a_terminal() {
            GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0;
 }
 
+bool standard_error_is_a_terminal() {
+    // Not _isatty, which also says yes for NUL and every other character device.
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode) != 0;
+}
+
 }  // namespace ugraph
