@@ -90,9 +90,13 @@ int load_for_edit(CommandContext& context, const fs::path& file, int number, Loa
 }
 
 // The refusal of a rewrite told in the commands' words.
-std::string rewrite_refusal(const fs::path& file, const Refusal& refusal, bool reached) {
+std::string rewrite_refusal(const fs::path& file, const Refusal& refusal, bool reached,
+                            const Platform& platform) {
     if (!reached && refusal.kind == Refusal::Kind::file) {
         return cannot_read(file, refusal.reason);  // it could not even be opened
+    }
+    if (FileStatus status; platform.status(file, status) == ENOENT) {
+        return cannot_read(file, platform.describe(ENOENT));  // nothing there to edit
     }
     return replace_failure(file, refusal);
 }
@@ -191,7 +195,7 @@ int edit_by_script(CommandContext& context, const fs::path& file, int number,
                       .reached = [&] { reached = true; }},
                      context.platform);
     if (!stored) {
-        tell_error(context.err, rewrite_refusal(file, stored.refusal(), reached));
+        tell_error(context.err, rewrite_refusal(file, stored.refusal(), reached, context.platform));
         return status;
     }
     if (stored.value().backup_refused_by_folder) {

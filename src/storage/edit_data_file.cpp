@@ -49,6 +49,11 @@ Result<ReplaceReport> edit_data_file(const std::filesystem::path& file, const Da
     if (unchanged && refusal.reason == NOTHING_TO_CHANGE) {
         return ReplaceReport{};
     }
+    if (FileStatus status; platform.status(file, status) == ENOENT) {
+        // Nothing stands at the name, maybe not even a folder to make it in:
+        // there was nothing to edit, and that is the reason that fits.
+        return refused(cannot_read(file, platform.describe(ENOENT)));
+    }
     if (refusal.kind == Refusal::Kind::reason) {
         return replaced;  // the rewrite's own sentence, or the edit's
     }
