@@ -7,6 +7,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -96,6 +97,11 @@ TEST(Progress, ShowsNothingOffATerminalNorInARunsFirstSecondAndWipesItsLine) {
 
 #ifdef UGRAPH_INVARIANTS_LINKED
 
+std::string content_of(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
 struct Folder {
     Folder() : path(fresh_folder("ugraph-invariants-")) {}
     ~Folder() { fs::remove_all(path); }
@@ -137,6 +143,30 @@ TEST_F(WithDataFile, ClassesGroupTheDataInputsAndTellTheOneNotLoaded) {
     EXPECT_EQ(run({"classes", "--where", "girth=3", "-f", file()}).out, "1 4\n");
     // The -f typed before the command is the data file too.
     EXPECT_EQ(run({"-f", file(), "classes", "--where", "bipartite=false,nodes=5"}).out, "6\n");
+}
+
+TEST_F(WithDataFile, DeleteDuplicatesKeepsTheFirstOfEachClassAndEveryOtherByte) {
+    const std::string before = content_of(file());
+    const Ran deleted = run({"delete", "--duplicates", "-f", file()});
+    EXPECT_EQ(deleted.status, 0) << deleted.err;
+    EXPECT_EQ(deleted.err,
+              std::string(REFUSED_3) + "ugraph: 2 duplicates deleted from " + file() + "\n");
+    EXPECT_EQ(content_of(file()),
+              "Kept for the tests.\n"
+              "[U \"Tri\", (1),2,3, (2),3]\n"
+              "[U \"P3\", (1),2, (2),3]\n"
+              "[D \"Directed\", (1),2]\n"
+              "[U \"C5\", (1),2, (2),3, (3),4, (4),5, (5),1]\n");
+    EXPECT_EQ(content_of(std::string(file()) + ".bak"), before);
+
+    // Nothing left to delete: the file and its backup stay as they are.
+    const Ran again = run({"delete", "--duplicates", "-f", file()});
+    EXPECT_EQ(again.status, 0);
+    EXPECT_TRUE(
+        again.err.ends_with("no duplicates in " + std::string(file()) + "; nothing was deleted\n"))
+        << again.err;
+    EXPECT_EQ(content_of(std::string(file()) + ".bak"), before);
+    EXPECT_EQ(run({"delete", "2", "--duplicates", "-f", file()}).status, 2);
 }
 
 TEST_F(WithDataFile, InfoOfOneOrEveryDataInput) {

@@ -39,6 +39,14 @@ cmp -s "$scratch/classes.want" "$scratch/classes.got" ||
     fail "classes -f gave status $? and: $(head -3 "$scratch/err")"
 cmp -s "$scratch/classes.want" "$scratch/data.got" ||
     fail "classes --duplicates -f is not geng's 1044 classes of four"
+# delete --duplicates keeps the first of each class: geng's own 1044 lines.
+cp "$scratch/mixed.txt" "$scratch/kept.txt"
+"$binary" delete --duplicates -f "$scratch/kept.txt" 2>"$scratch/err" ||
+    fail "delete --duplicates gave status $? and: $(head -3 "$scratch/err")"
+[ "$(cat "$scratch/err")" = "ugraph: 3132 duplicates deleted from $scratch/kept.txt" ] ||
+    fail "delete --duplicates told: $(head -3 "$scratch/err")"
+head -n 1044 "$scratch/mixed.txt" | cmp -s - "$scratch/kept.txt" ||
+    fail "delete --duplicates did not leave geng's 1044 data-inputs, first of each class"
 
 # find: relabelled queries, then a graph of eight vertices the file lacks.
 {
