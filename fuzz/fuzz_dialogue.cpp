@@ -15,7 +15,7 @@ using namespace ugraph_fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzSession run(data, size);
-    run_dialogue(run.console, scratch().data_file(), system_platform());
+    run_dialogue(run.console, run.notes, scratch().data_file(), system_platform());
 
     scratch().check_leftovers(run.input.file);
     const std::optional<std::string> after = scratch().read_data_file();

@@ -177,7 +177,8 @@ inline void check_written_form(std::string_view text) {
 }
 
 // One fuzz input laid out for a run: its data file in the scratch folder,
-// its typed answers behind a console whose output is kept.
+// its typed answers behind a console whose output is kept, and the notes
+// told beside it.
 struct FuzzSession {
     FuzzSession(const std::uint8_t* data, std::size_t size)
         : input(split_input(data, size)), typed(input.typed) {
@@ -186,6 +187,7 @@ struct FuzzSession {
     FuzzInput input;
     std::istringstream typed;
     std::ostringstream shown;
+    std::ostringstream notes;
     Console console{typed, shown};
 };
 

@@ -31,7 +31,7 @@ int start_dialogue(CommandContext& context, const std::string& file) {
     const std::unique_ptr<LineEditor> editor =
         context.line_editor != nullptr ? context.line_editor() : nullptr;
     Console console(context.in, context.out, editor.get());
-    run_dialogue(console, path_from_utf8(file), context.platform);
+    run_dialogue(console, context.err, path_from_utf8(file), context.platform);
     return EXIT_DONE;
 }
 

@@ -128,7 +128,7 @@ int edit_at_console(CommandContext& context, const fs::path& file, int number) {
             line += utf8_of(file);
             line += " was left as it was";
             console.write_line(line);
-        } else if (tell_stored(console, file, stored)) {
+        } else if (tell_stored(console, context.err, file, stored)) {
             status = EXIT_DONE;
         }
     }
@@ -147,7 +147,7 @@ int add_at_console(CommandContext& context, const fs::path& file) {
         status = EXIT_USAGE;
         if (std::optional<std::string> text = show_written_form(console, graph, file)) {
             text->push_back('\n');
-            if (tell_stored(console, file,
+            if (tell_stored(console, context.err, file,
                             append_data_inputs(file, *text, context.platform,
                                                waiting_told(console, file)))) {
                 status = EXIT_DONE;

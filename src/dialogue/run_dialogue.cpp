@@ -39,12 +39,12 @@ bool obtain_graph(Console& console, UGraph& graph, const std::filesystem::path& 
 
 }  // namespace
 
-void run_dialogue(Console& console, const std::filesystem::path& data_file,
+void run_dialogue(Console& console, std::ostream& notes, const std::filesystem::path& data_file,
                   const Platform& platform) {
     UGraph graph;
     if (obtain_graph(console, graph, data_file, platform)) {
         review_graph(console, graph);
-        save_data_input(console, graph, data_file, platform);
+        save_data_input(console, notes, graph, data_file, platform);
     }
     console.wait_for_char();
 }

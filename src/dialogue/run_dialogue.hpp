@@ -14,8 +14,10 @@
 // before a graph is complete (at the first question or during keyboard
 // entry); the session then goes straight to its last key. End of input at
 // "Change data?" counts as no, as any other answer does. The data file is
-// read and saved through `platform`.
+// read and saved through `platform`; what the save tells beside the
+// dialogue's own texts goes to `notes` (see save_data_input).
 #include <filesystem>
+#include <ostream>
 
 #include "console/console.hpp"
 #include "graph/ugraph.hpp"
@@ -24,7 +26,7 @@
 
 namespace ugraph {
 
-void run_dialogue(Console& console, const std::filesystem::path& data_file,
+void run_dialogue(Console& console, std::ostream& notes, const std::filesystem::path& data_file,
                   const Platform& platform);
 
 }  // namespace ugraph

@@ -37,7 +37,7 @@ std::function<void()> waiting_told(Console& console, const std::filesystem::path
     };
 }
 
-bool tell_stored(Console& console, const std::filesystem::path& file,
+bool tell_stored(Console& console, std::ostream& notes, const std::filesystem::path& file,
                  const Result<ReplaceReport>& stored) {
     if (!stored) {
         console.write_line("Error: " + replace_failure(file, stored.refusal()));
@@ -47,19 +47,24 @@ bool tell_stored(Console& console, const std::filesystem::path& file,
         console.write_line("Note: " + no_backup_note(file));
     }
     if (!stored.value().backup_elsewhere.empty()) {
-        console.write_line("Note: " + backup_elsewhere_note(file, stored.value().backup_elsewhere));
+        console.flush();
+        // One write, so that the lines of two programs never interleave.
+        std::string line = "ugraph: ";
+        line += backup_elsewhere_note(file, stored.value().backup_elsewhere);
+        line += '\n';
+        notes << line << std::flush;
     }
     return true;
 }
 
-bool save_data_input(Console& console, const UGraph& graph, const std::filesystem::path& file,
-                     const Platform& platform) {
+bool save_data_input(Console& console, std::ostream& notes, const UGraph& graph,
+                     const std::filesystem::path& file, const Platform& platform) {
     const std::optional<std::string> text = show_written_form(console, graph, file);
     if (!text) {
         return false;
     }
     const ReplaceOptions options{.keep_backup = true, .waiting = waiting_told(console, file)};
-    return tell_stored(console, file, replace_file_contents(file, *text, options, platform));
+    return tell_stored(console, notes, file, replace_file_contents(file, *text, options, platform));
 }
 
 }  // namespace ugraph

@@ -27,9 +27,14 @@
 //   waiting_told       the callback that tells the one "Note:" line of a wait.
 //   tell_stored        the notes of a replacement that went ahead, or its
 //                      failure behind "Error: "; gives whether it went.
+// Where the previous content went under a name of the user's own, because
+// another user's ".bak" stands in a sticky folder, that is told on `notes`
+// (standard error) in the program's voice, so that the dialogue's own
+// output stays as it always is.
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "common/result.hpp"
@@ -44,10 +49,10 @@ namespace ugraph {
 std::optional<std::string> show_written_form(Console& console, const UGraph& graph,
                                              const std::filesystem::path& file);
 std::function<void()> waiting_told(Console& console, const std::filesystem::path& file);
-bool tell_stored(Console& console, const std::filesystem::path& file,
+bool tell_stored(Console& console, std::ostream& notes, const std::filesystem::path& file,
                  const Result<ReplaceReport>& stored);
 
-bool save_data_input(Console& console, const UGraph& graph, const std::filesystem::path& file,
-                     const Platform& platform);
+bool save_data_input(Console& console, std::ostream& notes, const UGraph& graph,
+                     const std::filesystem::path& file, const Platform& platform);
 
 }  // namespace ugraph

@@ -57,12 +57,29 @@ void BackupSwap::undo() {
     swapped_ = moved_ = false;
 }
 
+// Whether this user may rename over the older backup, and so remove a
+// second name of it again: in a sticky folder only the file's owner, the
+// folder's owner and the superuser may.
+bool BackupSwap::may_replace(const FileStatus& older) const {
+    FileStatus folder;
+    if (platform_.status(folder_, folder) != 0 || (folder.mode & MODE_STICKY) == 0) {
+        return true;
+    }
+    const std::uint32_t user = platform_.user();
+    return user == 0 || older.owner == user || folder.owner == user;
+}
+
 // A second name for the older backup; where the file system has no hard
-// links, it is moved.
+// links, it is moved. Another user's backup in a sticky folder is refused
+// as the rename over it would be, before a second name is made that this
+// user could never remove.
 int BackupSwap::keep_older() {
     FileStatus status;
     if (platform_.link_status(backup_, status) != 0) {
         return 0;  // nothing to keep
+    }
+    if (!may_replace(status)) {
+        return EPERM;
     }
     int error = 0;
     aside_ = link_to_fresh_name(

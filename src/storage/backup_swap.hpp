@@ -4,7 +4,8 @@
 // the replacement is over, so that the backup's name never stands empty.
 //  - check: 0, or EISDIR when a folder stands at the backup's name.
 //  - swap_in: renames the file at `fresh`, a hidden name, to NAME.bak; 0 or
-//    the error, `fresh` then left to the caller.
+//    the error, `fresh` then left to the caller. Another user's NAME.bak in
+//    a sticky folder is refused (EPERM) before anything is made.
 //  - commit: the replacement succeeded; what was kept aside goes.
 //  - undo: it failed; what was kept aside is put back. A swap neither
 //    committed nor undone is undone when it goes.
@@ -30,6 +31,7 @@ public:
 
 private:
     int keep_older();
+    bool may_replace(const FileStatus& older) const;
 
     std::filesystem::path folder_;
     std::string name_;

@@ -82,6 +82,35 @@ for mode in 777 1777; do
     [ "$(stat -c %a "$data.bak" 2>/dev/null)" = 666 ] || fail "the backup has not the file's mode"
 done
 
+# root and nobody take turns in a sticky world-writable folder, saving and
+# appending, three rounds: each gets through every time, the other's ".bak"
+# never blocks a save (the previous content then goes to a name of the
+# saver's own, told on standard error), and no hidden file is left.
+what="root and nobody in turn in a sticky folder"
+folder turns 1777
+printf '%s' "$old" >"$data" && chmod 666 "$data"
+: >"$scratch/notes"
+for round in 1 2 3; do
+    for who in root nobody; do
+        runner=(env)
+        [ "$who" = nobody ] && runner=("${as_nobody[@]}")
+        out=$(printf '%s' "$typed_graph" | timeout 10 "${runner[@]}" "$binary" 2>>"$scratch/notes") ||
+            fail "$who's save in round $round: status $?"
+        [ "$(tail -1 <<<"$out")" = "$shown" ] || fail "$who's save in round $round: $(tail -1 <<<"$out")"
+        holds "$data" "$written" || fail "$who's save in round $round: the graph is not there"
+        printf 'D?{\n' | timeout 10 "${runner[@]}" "$binary" import --from graph6 --append \
+            2>>"$scratch/notes" || fail "$who's append in round $round: status $?"
+        grep -qF '[U "graph", (1),5, (2),5, (3),5, (4),5, (5)]' "$data" ||
+            fail "$who's append in round $round: nothing appended"
+        [ -z "$(find . -name ".$data.*")" ] ||
+            fail "hidden files after $who in round $round: $(find . -name ".$data.*")"
+    done
+done
+unexpected=$(grep -v "^ugraph: $data.bak belongs to another user and cannot be replaced, so the previous content of $data was kept as $data.bak-[0-9]*\$" "$scratch/notes")
+[ -z "$unexpected" ] || fail "told: $(head -3 <<<"$unexpected")"
+grep -q "kept as $data.bak-$(id -u nobody)\$" "$scratch/notes" ||
+    fail "nobody was never told where the previous content went"
+
 what="root's file in a 555 folder"
 folder closed 777
 printf '%s' "$old" >"$data" && chmod 666 "$data" && chmod 555 .

@@ -172,7 +172,7 @@ TEST(RewriteJournal, AnotherUsersBackupNeverBlocksASave) {
         const std::string own =
             "GraphDataFile2.txt.bak-" + std::to_string(system_platform().user());
         EXPECT_EQ(d.save(BackupOfAnotherUser()),
-                  "savedNote: GraphDataFile2.txt.bak belongs to another user and cannot be "
+                  "savedugraph: GraphDataFile2.txt.bak belongs to another user and cannot be "
                   "replaced, so the previous content of GraphDataFile2.txt was kept as " +
                       own + "\n");
         EXPECT_EQ(found(d.file), SAVED);

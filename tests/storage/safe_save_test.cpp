@@ -155,8 +155,9 @@ TEST(SafeSave, RefusesAGraphWithoutNodesAfterShowingIt) {
     none.set_node_count(-3);
     std::istringstream typed("\n");
     std::ostringstream shown;
+    std::ostringstream noted;
     Console console(typed, shown);
-    EXPECT_FALSE(save_data_input(console, none, d.file, system_platform()));
+    EXPECT_FALSE(save_data_input(console, noted, none, d.file, system_platform()));
     EXPECT_EQ(shown.str(),
               "[U \"neg\"]\nError: a Ugraph without nodes is not saved, because it "
               "could not be loaded back; " +

@@ -43,18 +43,21 @@ struct SaveFolder {
     void lay(const std::string& content) const { std::ofstream(file, std::ios::binary) << content; }
 
     // Saves the graph of SAVED with Enter typed at the pause; gives "saved"
-    // and any note, or what the user saw when the save failed.
+    // and any note, then what went to standard error; or what the user saw
+    // when the save failed.
     std::string save(const Platform& platform = system_platform()) const {
         const UGraph graph = graph_of(3, "new", {{1, 2}, {1, 3}});
         std::istringstream typed("\n");
         std::ostringstream shown;
+        std::ostringstream noted;
         Console console(typed, shown);
         // Relative to the folder, so that messages name the file as the dialogue does.
         const std::filesystem::path here = std::filesystem::current_path();
         std::filesystem::current_path(path);
-        const bool saved = save_data_input(console, graph, "GraphDataFile2.txt", platform);
+        const bool saved = save_data_input(console, noted, graph, "GraphDataFile2.txt", platform);
         std::filesystem::current_path(here);
-        return saved ? "saved" + shown.str().substr(SAVED.size() + 1) : shown.str();
+        return saved ? "saved" + shown.str().substr(SAVED.size() + 1) + noted.str()
+                     : shown.str() + noted.str();
     }
 
     std::filesystem::path path, file;
