@@ -67,7 +67,8 @@ Result<> replace_data_input(std::istream& old_content, std::ostream& new_content
                             const NewText& make, const std::optional<Fingerprint>& loaded) {
     // A content changed meanwhile is told as such, whatever it now holds.
     const std::array<int, 1> wanted{number};
-    Result<Survey> seen = survey(old_content, wanted);
+    Result<Survey> seen =
+        survey(old_content, wanted, loaded ? Fingerprinted::yes : Fingerprinted::no);
     if (!seen) {
         return seen.refusal();
     }

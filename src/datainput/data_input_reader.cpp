@@ -60,12 +60,12 @@ bool DataInputReader::skip_free_text() {
     }
 }
 
-void DataInputReader::take(DataInput& into, std::string_view piece, const Echo& echo) {
+void DataInputReader::take(DataInput& into, std::string_view piece, const Echo& echo) const {
     if (piece.empty()) {
         return;
     }
     constexpr std::size_t kept = MAX_DATA_INPUT_CHARS + 1;
-    if (into.text.size() < kept) {
+    if (keep_text_ && into.text.size() < kept) {
         into.text.append(piece.substr(0, kept - into.text.size()));
     }
     into.length += piece.size();
@@ -127,7 +127,8 @@ void DataInputReader::read_body(DataInput& into, const Echo& echo) {
     }
 }
 
-bool DataInputReader::next(DataInput& into, const Echo& echo) {
+bool DataInputReader::next(DataInput& into, const Echo& echo, bool keep_text) {
+    keep_text_ = keep_text;
     if (ended_ && pos_ == end_) {
         return false;
     }

@@ -44,8 +44,10 @@ public:
     explicit DataInputReader(std::istream& in);
 
     // Reads on to the next data-input and fills `into`; gives false when the
-    // file (or its Ctrl-Z) ends first.
-    bool next(DataInput& into, const Echo& echo = nullptr);
+    // file (or its Ctrl-Z) ends first. Without `keep_text` its text is
+    // passed over (left empty), for a reader that needs only where the
+    // data-inputs stand.
+    bool next(DataInput& into, const Echo& echo = nullptr, bool keep_text = true);
 
     // True when reading stopped on an error of the stream, not at its end.
     bool failed() const { return failed_; }
@@ -64,7 +66,7 @@ private:
     void stop_at_mark();
     bool skip_free_text();
     void read_body(DataInput& into, const Echo& echo);
-    static void take(DataInput& into, std::string_view piece, const Echo& echo);
+    void take(DataInput& into, std::string_view piece, const Echo& echo) const;
 
     std::istream& in_;
     std::vector<char> buffer_;
@@ -77,6 +79,7 @@ private:
     int count_ = 0;
     bool ended_ = false;
     bool failed_ = false;
+    bool keep_text_ = true;
 };
 
 // Reads on to the data-input of that number; gives false when the file

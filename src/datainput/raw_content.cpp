@@ -97,24 +97,36 @@ Result<std::optional<std::pair<std::uint64_t, std::uint64_t>>> alone_line_end(st
 
 }  // namespace
 
-Result<Survey> survey(std::istream& content, std::span<const int> wanted) {
+Result<Survey> survey(std::istream& content, std::span<const int> wanted, Fingerprinted taken) {
     Survey seen;
     FingerprintBuffer buffer(*content.rdbuf());
+    const bool fingerprinted = taken == Fingerprinted::yes;
     {
-        std::istream through(&buffer);
+        std::istream through(fingerprinted ? static_cast<std::streambuf*>(&buffer)
+                                           : content.rdbuf());
         DataInputReader reader(through);
         DataInput input;
-        while (reader.next(input)) {
+        // Only the data-inputs asked for keep their text: the others are
+        // counted and placed, which is all an edit needs of them.
+        const auto asked = [&](int number) {
+            return std::binary_search(wanted.begin(), wanted.end(), number);
+        };
+        while (reader.next(input, nullptr, asked(reader.count() + 1))) {
             seen.last_open = !input.closed;
-            if (std::binary_search(wanted.begin(), wanted.end(), input.number)) {
+            if (asked(input.number)) {
                 seen.found.push_back(input);
             }
         }
         seen.count = reader.count();
+        if (!fingerprinted && reader.failed()) {
+            return cannot_read();
+        }
     }
-    seen.fingerprint = buffer.drain();
-    if (buffer.failed()) {
-        return cannot_read();
+    if (fingerprinted) {
+        seen.fingerprint = buffer.drain();
+        if (buffer.failed()) {
+            return cannot_read();
+        }
     }
     content.clear();
     content.seekg(0);

@@ -5,7 +5,8 @@
 //
 //   survey          reads the content once: the data-inputs of the numbers
 //                   asked for (ascending), how many there are, whether the
-//                   last is left open, and the fingerprint; then rewinds.
+//                   last is left open, and where asked the fingerprint (a
+//                   second pass over every byte, in memory); then rewinds.
 //                   Refused when a read fails or the stream cannot rewind.
 //   line_of         the line a data-input stands alone on (see
 //                   data_input_edits.hpp), or nothing when it has company.
@@ -47,10 +48,13 @@ struct Survey {
     std::vector<DataInput> found;  // the ones asked for that the content holds, ascending
     int count = 0;
     bool last_open = false;
-    Fingerprint fingerprint;
+    Fingerprint fingerprint;  // where asked for
 };
 
-Result<Survey> survey(std::istream& content, std::span<const int> wanted);
+enum class Fingerprinted { no, yes };
+
+Result<Survey> survey(std::istream& content, std::span<const int> wanted,
+                      Fingerprinted taken = Fingerprinted::no);
 
 struct AloneLine {
     std::uint64_t start = 0;        // the line's first byte

@@ -51,7 +51,7 @@ DataFileBuffer::pos_type DataFileBuffer::seekoff(off_type offset, std::ios_base:
     }
     next_ = start_ + static_cast<std::uint64_t>(target);
     setg(nullptr, nullptr, nullptr);
-    return pos_type(target);
+    return {target};
 }
 
 DataFileBuffer::pos_type DataFileBuffer::seekpos(pos_type position, std::ios_base::openmode which) {
