@@ -72,6 +72,18 @@ if [ -x "$program" ] && [ -n "$engine" ]; then
     [ "$triangle" = Bw ] || fail "the installed ugraph's info of a triangle gives '$triangle'"
 fi
 
+# pugixml is the GraphML module's alone; the installed program finds it to
+# write and read GraphML.
+xml=$(find "$prefix" -path '*/lib*/ugraph/ugraph_graphml.so')
+[ -n "$xml" ] || fail "no lib/ugraph/ugraph_graphml.so under the prefix"
+if [ -x "$program" ] && [ -n "$xml" ]; then
+    readelf -d "$program" | grep -q 'NEEDED.*pugixml' && fail "bin/ugraph itself links pugixml"
+    readelf -d "$xml" | grep -q 'NEEDED.*pugixml' || fail "the GraphML module links no pugixml"
+    path=$(printf 'Bg\n' | "$program" convert --from graph6 --to graphml |
+        "$program" convert --from graphml --to graph6)
+    [ "$path" = Bg ] || fail "the installed ugraph's GraphML of a path reads back as '$path'"
+fi
+
 if [ -f "$page" ]; then
     # Every warning groff knows is asked for; the text is kept, with its
     # overstruck bold undone, to look for the sections.
