@@ -2,8 +2,9 @@
 # Installs the build tree that holds the given ugraph into a scratch prefix
 # and checks the package: the program under bin/, runnable from there, the
 # line editor's module under lib/ugraph/, found by the installed program at
-# a terminal, the manual page under share/man/man1/, rendering without a
-# single warning, and the shells' completion scripts under share/.
+# a terminal, GraphML's module there, which alone links pugixml, the manual
+# page under share/man/man1/, rendering without a single warning, and the
+# shells' completion scripts under share/.
 #
 #   install_check.sh <ugraph>
 #
