@@ -11,6 +11,7 @@
 
 #include "cli/command_line.hpp"
 #include "console/line_editor.hpp"
+#include "graphml/graphml_module.hpp"
 #include "invariants/invariants_module.hpp"
 #include "picture/picture_module.hpp"
 #include "storage/output_buffer.hpp"
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     ugraph::streams_for_commands();
     ugraph::install_module_pictures();
+    ugraph::install_module_graphml();
     const std::vector<std::string> arguments = ugraph::utf8_arguments(argc, argv);
     std::vector<const char*> pointers;
     pointers.reserve(arguments.size());

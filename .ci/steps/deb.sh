@@ -28,6 +28,9 @@ dpkg-deb -f "$deb" Depends | grep -q 'libedit2' || { echo "FAIL: libedit2 not de
 grep -qE '^\./usr/lib/.*/ugraph_invariants\.so$' <<<"$contents" ||
     { echo "FAIL: the package lacks the invariants module"; exit 1; }
 dpkg-deb -f "$deb" Depends | grep -q 'libnauty' || { echo "FAIL: nauty's library not declared"; exit 1; }
+grep -qE '^\./usr/lib/.*/ugraph_graphml\.so$' <<<"$contents" ||
+    { echo "FAIL: the package lacks the GraphML module"; exit 1; }
+dpkg-deb -f "$deb" Depends | grep -q 'libpugixml' || { echo "FAIL: pugixml not declared"; exit 1; }
 
 # lintian says it would rather not run as root, on standard error; its tags
 # go to standard output.

@@ -13,13 +13,15 @@ constexpr char END_OF_FILE_MARK = '\x1a';
 
 }  // namespace
 
-DataInputReader::DataInputReader(std::istream& in) : in_(in), buffer_(CHUNK) {}
+// The buffer is not zeroed: only the bytes a read put in it are ever taken.
+DataInputReader::DataInputReader(std::istream& in)
+    : in_(in), buffer_(new char[CHUNK]) {}  // NOLINT(modernize-make-unique)
 
 bool DataInputReader::refill() {
     if (ended_) {
         return false;
     }
-    in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    in_.read(buffer_.get(), static_cast<std::streamsize>(CHUNK));
     consumed_ += end_;
     pos_ = 0;
     end_ = static_cast<std::size_t>(in_.gcount());
@@ -96,8 +98,8 @@ void DataInputReader::read_body(DataInput& into, const Echo& echo) {
             into.end = offset();
             return;
         }
-        const char* from = buffer_.data() + pos_;
-        const char* stop = run_end(from, buffer_.data() + end_);
+        const char* from = buffer_.get() + pos_;
+        const char* stop = run_end(from, buffer_.get() + end_);
         take(into, std::string_view(from, static_cast<std::size_t>(stop - from)), echo);
         pos_ += static_cast<std::size_t>(stop - from);
         if (pos_ == end_) {

@@ -20,9 +20,9 @@
 #include <cstdint>
 #include <functional>
 #include <istream>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace ugraph {
 
@@ -69,7 +69,7 @@ private:
     void take(DataInput& into, std::string_view piece, const Echo& echo) const;
 
     std::istream& in_;
-    std::vector<char> buffer_;
+    std::unique_ptr<char[]> buffer_;  // CHUNK bytes, left unset until read into
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     std::uint64_t line_ = 1;

@@ -66,7 +66,7 @@ constexpr std::array<FormatRow, 11> FORMATS = {{
      always<from_one<append_adjacency_list>>, nullptr, read_adjacency_list_line,
      append_adjacency_list, true, nullptr, nullptr, nullptr, nullptr},
     {Format::graphml, "graphml", "yEd's, Gephi's and Cytoscape's XML, several graphs", true,
-     always<append_graphml>, nullptr, nullptr, nullptr, true, read_graphml, undrawn<open_graphml>,
+     append_graphml, nullptr, nullptr, nullptr, true, read_graphml, undrawn<open_graphml>,
      undrawn<close_graphml>, nullptr},
     {Format::gml, "gml", "NetworkX's and igraph's GML, one graph", false, always<append_gml>,
      nullptr, nullptr, nullptr, true, read_gml, nullptr, nullptr, nullptr},

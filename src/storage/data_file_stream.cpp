@@ -9,8 +9,13 @@ namespace ugraph {
 // As much as a reader takes at a time; a longer file streams through it.
 constexpr std::size_t BUFFER_BYTES = std::size_t{64} * 1024;
 
+// The buffer is not zeroed: only the bytes a read put in it are ever taken.
 DataFileBuffer::DataFileBuffer(const Platform& platform, FileHandle file, std::uint64_t start)
-    : platform_(platform), file_(file), buffer_(BUFFER_BYTES), start_(start), next_(start) {}
+    : platform_(platform),
+      file_(file),
+      buffer_(new char[BUFFER_BYTES]),  // NOLINT(modernize-make-unique)
+      start_(start),
+      next_(start) {}
 
 void DataFileBuffer::rewind() {
     next_ = start_;
@@ -22,7 +27,7 @@ DataFileBuffer::int_type DataFileBuffer::underflow() {
         return traits_type::to_int_type(*gptr());
     }
     std::size_t got = 0;
-    if (const int error = platform_.read_at(file_, next_, buffer_.data(), buffer_.size(), got);
+    if (const int error = platform_.read_at(file_, next_, buffer_.get(), BUFFER_BYTES, got);
         error != 0) {
         error_ = error;
         // The stream catches it and turns bad, as on any failed read.
@@ -32,7 +37,7 @@ DataFileBuffer::int_type DataFileBuffer::underflow() {
         return traits_type::eof();
     }
     next_ += got;
-    setg(buffer_.data(), buffer_.data(), buffer_.data() + got);
+    setg(buffer_.get(), buffer_.get(), buffer_.get() + got);
     return traits_type::to_int_type(*gptr());
 }
 

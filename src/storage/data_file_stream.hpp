@@ -22,7 +22,6 @@
 #include <istream>
 #include <memory>
 #include <streambuf>
-#include <vector>
 
 #include "common/result.hpp"
 #include "storage/file_lock.hpp"
@@ -46,7 +45,7 @@ protected:
 private:
     const Platform& platform_;
     FileHandle file_;
-    std::vector<char> buffer_;
+    std::unique_ptr<char[]> buffer_;  // BUFFER_BYTES, left unset until read into
     std::uint64_t start_;
     std::uint64_t next_;  // the offset of the byte after the buffer's
     int error_ = 0;

@@ -8,9 +8,13 @@ namespace ugraph {
 
 constexpr std::size_t OUTPUT_BYTES = std::size_t{64} * 1024;
 
+// The buffer is not zeroed: every command builds one at its start, and only
+// the bytes written into it are ever read.
 OutputBuffer::OutputBuffer(const Platform& platform, FileHandle file)
-    : platform_(platform), file_(file), buffer_(OUTPUT_BYTES) {
-    setp(buffer_.data(), buffer_.data() + buffer_.size());
+    : platform_(platform),
+      file_(file),
+      buffer_(new char[OUTPUT_BYTES]) {  // NOLINT(modernize-make-unique)
+    setp(buffer_.get(), buffer_.get() + OUTPUT_BYTES);
 }
 
 OutputBuffer::~OutputBuffer() { (void)drain(); }
@@ -22,10 +26,10 @@ bool OutputBuffer::drain() {
                            &written_);
     }
     if (error_ != 0) {
-        setp(buffer_.data(), buffer_.data());  // every further write fails
+        setp(buffer_.get(), buffer_.get());  // every further write fails
         return false;
     }
-    setp(buffer_.data(), buffer_.data() + buffer_.size());
+    setp(buffer_.get(), buffer_.get() + OUTPUT_BYTES);
     return true;
 }
 

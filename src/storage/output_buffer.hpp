@@ -6,8 +6,8 @@
 // still buffered is written when the buffer goes.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <streambuf>
-#include <vector>
 
 #include "storage/platform.hpp"
 
@@ -35,7 +35,7 @@ private:
 
     const Platform& platform_;
     FileHandle file_;
-    std::vector<char> buffer_;
+    std::unique_ptr<char[]> buffer_;  // OUTPUT_BYTES, left unset until written
     int error_ = 0;
     std::uint64_t written_ = 0;
 };

@@ -2,8 +2,9 @@
 # Installs the build tree that holds the given ugraph into a scratch prefix
 # and checks the package: the program under bin/, runnable from there, the
 # line editor's module under lib/ugraph/, found by the installed program at
-# a terminal, the manual page under share/man/man1/, rendering without a
-# single warning, and the shells' completion scripts under share/.
+# a terminal, GraphML's module there, which alone links pugixml, the manual
+# page under share/man/man1/, rendering without a single warning, and the
+# shells' completion scripts under share/.
 #
 #   install_check.sh <ugraph>
 #
@@ -70,6 +71,18 @@ if [ -x "$program" ] && [ -n "$engine" ]; then
     readelf -d "$engine" | grep -q 'NEEDED.*nauty' || fail "the invariants module links no nauty"
     triangle=$(printf 'Bw\n' | "$program" info --from graph6 --format tsv | cut -f 23 | tail -1)
     [ "$triangle" = Bw ] || fail "the installed ugraph's info of a triangle gives '$triangle'"
+fi
+
+# pugixml is the GraphML module's alone; the installed program finds it to
+# write and read GraphML.
+xml=$(find "$prefix" -path '*/lib*/ugraph/ugraph_graphml.so')
+[ -n "$xml" ] || fail "no lib/ugraph/ugraph_graphml.so under the prefix"
+if [ -x "$program" ] && [ -n "$xml" ]; then
+    readelf -d "$program" | grep -q 'NEEDED.*pugixml' && fail "bin/ugraph itself links pugixml"
+    readelf -d "$xml" | grep -q 'NEEDED.*pugixml' || fail "the GraphML module links no pugixml"
+    path=$(printf 'Bg\n' | "$program" convert --from graph6 --to graphml |
+        "$program" convert --from graphml --to graph6)
+    [ "$path" = Bg ] || fail "the installed ugraph's GraphML of a path reads back as '$path'"
 fi
 
 if [ -f "$page" ]; then
