@@ -28,8 +28,6 @@ set(UGRAPH_WINE_SKIPS
     "replaces the locked data file by std::filesystem::rename, which on Windows (MoveFileExW) refuses a file held open, where a Windows program replaces it by ReplaceFileW as ugraph does"
   transcript file_save_through_symlink
     "makes a symbolic link, which Wine shows as the plain file it leads to"
-  script invariants_nauty
-    "the Windows build has no nauty's library yet, so info, classes, find and --where refuse there in one line"
   script completions
     "checks the completion scripts of bash, zsh and fish, which the Windows package does not install"
   script rewrite_faults
