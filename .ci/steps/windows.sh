@@ -51,7 +51,8 @@ check_zip() (
     listed=$(cd "$scratch" && find . -type f | sort | tr '\n' ' ')
     echo "$zip: $listed"
     local folder=$scratch/$(basename "$zip" .zip)
-    for file in ugraph.exe README.md GraphDataFile2.txt ugraph.txt; do
+    for file in ugraph.exe README.md GraphDataFile2.txt ugraph.txt licenses/nauty.txt \
+                licenses/planarity.txt; do
         [ -s "$folder/$file" ] || { echo "FAIL: the zip lacks $file"; return 1; }
     done
     grep -q 'ugraph' "$folder/ugraph.txt" || { echo "FAIL: ugraph.txt is no manual"; return 1; }
