@@ -59,5 +59,8 @@ check_zip() (
     # The program runs alone, without mingw's DLLs beside it.
     (cd "$folder" && wine ugraph.exe list) | grep -q '"Path"' ||
         { echo "FAIL: the zip's ugraph.exe does not list its example"; return 1; }
+    # The invariants engine is linked in: a triangle's canonical line is Bw.
+    (cd "$folder" && printf 'Bw\n' >triangle.g6 && wine ugraph.exe info --from graph6 triangle.g6) |
+        grep -q 'Bw$' || { echo "FAIL: the zip's ugraph.exe has no invariants engine"; return 1; }
 )
 timed check_zip
