@@ -122,9 +122,109 @@ if(UGRAPH_BENCH)
 endif()
 
 # The invariants engine asks nauty (canonical labelling, automorphisms),
-# the edge-addition planarity suite and nlohmann-json (the jsonl form). The
-# Windows build has none of them from Debian yet and leaves the engine out.
-if(NOT WIN32)
+# the edge-addition planarity suite and nlohmann-json (the jsonl form).
+if(WIN32)
+  # Debian has neither nauty nor the planarity suite for mingw-w64: the
+  # Windows build compiles their C libraries from the Debian source packages
+  # that bash .ci/setup windows fetches, as it does pugixml.
+  set(UGRAPH_NAUTY_SOURCE_DIR ${PROJECT_SOURCE_DIR}/build/sources/nauty CACHE PATH
+      "nauty's sources, for the Windows build")
+  set(UGRAPH_PLANARITY_SOURCE_DIR ${PROJECT_SOURCE_DIR}/build/sources/planarity CACHE PATH
+      "the planarity suite's sources, for the Windows build")
+  if(NOT EXISTS ${UGRAPH_NAUTY_SOURCE_DIR}/nauty-h.in)
+    message(FATAL_ERROR
+      "nauty's sources not found in ${UGRAPH_NAUTY_SOURCE_DIR}: run bash .ci/setup windows")
+  endif()
+  if(NOT EXISTS ${UGRAPH_PLANARITY_SOURCE_DIR}/c/graph.h)
+    message(FATAL_ERROR
+      "the planarity suite's sources not found in ${UGRAPH_PLANARITY_SOURCE_DIR}: run bash .ci/setup windows")
+  endif()
+  enable_language(C)
+
+  # nauty.h is written by nauty's configure from nauty-h.in; these are its
+  # answers for mingw-w64's x86-64 gcc. The library is the one Linux's
+  # libnauty is: 64-bit setwords (long is 32 bits on Windows, so the size is
+  # set rather than guessed from it), sizes chosen at run time (MAXN 0), and
+  # thread-local work areas, since info labels graphs on every core.
+  set(PACKAGE_VERSION 2.8.6)
+  set(configure_input "Written by ugraph's cmake/Dependencies.cmake from nauty-h.in.")
+  set(edit_msg "")
+  foreach(header unistd_h sys_types_h stddef_h stdlib_h string_h limits_h stdint_h)
+    set(header_${header} 1)
+  endforeach()
+  set(malloc_dec 1)
+  set(has_math_inf 1)
+  set(have_flockfile 0)  # mingw-w64's C runtime has _lock_file, not flockfile
+  set(stdio_nolock 0)
+  set(default_wordsize 64)
+  set(tls_supported 1)
+  set(use_tls "#define USE_TLS")
+  set(ac_cv_tls _Thread_local)
+  set(have_ansicontrols 0)
+  set(flex_array_ok 1)
+  set(ac_cv_sys_file_offset_bits 0)
+  foreach(builtin hwlzcnt clz clzl clzll hwpopcnt popcnt popcntl popcntll)
+    set(have_${builtin} 1)
+  endforeach()
+  set(have_mmpop32 0)
+  set(have_mmpop64 0)
+  set(is_ARM64 0)
+  set(ac_cv_sizeof_int 4)
+  set(ac_cv_sizeof_long 4)
+  set(ac_cv_sizeof___int128_t 16)
+  set(ac_cv_sizeof___int128 16)
+  set(ac_cv_sizeof_voidp 8)
+  set(nauty_include ${PROJECT_BINARY_DIR}/nauty)
+  configure_file(${UGRAPH_NAUTY_SOURCE_DIR}/nauty-h.in ${nauty_include}/nauty.h @ONLY)
+  # naututil.h, which nauty's random numbers include, asks which clocks the
+  # C runtime has: mingw-w64's has no times() nor getrusage().
+  set(have_isatty 1)
+  set(have_times 0)
+  set(have_time 1)
+  set(have_getrusage 0)
+  set(have_gettimeofday 1)
+  set(have_clock_gettime 0)
+  set(have_clock 1)
+  configure_file(${UGRAPH_NAUTY_SOURCE_DIR}/naututil-h.in ${nauty_include}/naututil.h @ONLY)
+  # The pieces of nauty's own libnauty that densenauty needs.
+  set(nauty_sources "")
+  foreach(source nauty nautil naugraph schreier naurng)
+    list(APPEND nauty_sources ${UGRAPH_NAUTY_SOURCE_DIR}/${source}.c)
+  endforeach()
+  add_library(ugraph_nauty STATIC ${nauty_sources})
+  target_include_directories(ugraph_nauty SYSTEM PUBLIC ${nauty_include}
+                             PRIVATE ${UGRAPH_NAUTY_SOURCE_DIR})
+  add_library(PkgConfig::NAUTY ALIAS ugraph_nauty)
+
+  # The planarity suite's library, as its Makefile.am lists it; its headers
+  # are included as <planarity/...>, where Debian installs them.
+  file(GLOB planarity_headers ${UGRAPH_PLANARITY_SOURCE_DIR}/c/*.h)
+  file(COPY ${planarity_headers} DESTINATION ${PROJECT_BINARY_DIR}/planarity_include/planarity)
+  set(planarity_sources "")
+  foreach(source graphDFSUtils graphDrawPlanar graphDrawPlanar_Extensions graphEmbed
+                 graphExtensions graphIO graphIsolator graphK23Search graphK23Search_Extensions
+                 graphK33Search graphK33Search_Extensions graphK4Search graphK4Search_Extensions
+                 graphNonplanar graphOuterplanarObstruction graphTests graphUtils listcoll
+                 planarityRandomGraphs planaritySpecificGraph planarityUtils stack strbuf)
+    list(APPEND planarity_sources ${UGRAPH_PLANARITY_SOURCE_DIR}/c/${source}.c)
+  endforeach()
+  add_library(ugraph_planarity STATIC ${planarity_sources})
+  set(UGRAPH_PLANARITY_LIBRARY ugraph_planarity)
+  set(UGRAPH_PLANARITY_INCLUDE ${PROJECT_BINARY_DIR}/planarity_include)
+
+  # nlohmann-json is header-only; as for CLI11, the Windows build takes a
+  # copy of its headers alone, never -isystem /usr/include.
+  find_path(UGRAPH_NLOHMANN_JSON_INCLUDE nlohmann/json.hpp PATHS /usr/include
+            NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+  if(NOT UGRAPH_NLOHMANN_JSON_INCLUDE)
+    message(FATAL_ERROR
+      "nlohmann-json not found: install the Debian package nlohmann-json3-dev (or run bash .ci/setup windows)")
+  endif()
+  file(COPY ${UGRAPH_NLOHMANN_JSON_INCLUDE}/nlohmann DESTINATION ${PROJECT_BINARY_DIR}/nlohmann_json)
+  add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED)
+  set_target_properties(nlohmann_json::nlohmann_json PROPERTIES
+    INTERFACE_INCLUDE_DIRECTORIES ${PROJECT_BINARY_DIR}/nlohmann_json)
+else()
   find_package(PkgConfig QUIET)
   pkg_check_modules(NAUTY QUIET IMPORTED_TARGET nauty)
   if(NOT NAUTY_FOUND)

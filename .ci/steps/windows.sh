@@ -51,12 +51,16 @@ check_zip() (
     listed=$(cd "$scratch" && find . -type f | sort | tr '\n' ' ')
     echo "$zip: $listed"
     local folder=$scratch/$(basename "$zip" .zip)
-    for file in ugraph.exe README.md GraphDataFile2.txt ugraph.txt; do
+    for file in ugraph.exe README.md GraphDataFile2.txt ugraph.txt licenses/nauty.txt \
+                licenses/planarity.txt; do
         [ -s "$folder/$file" ] || { echo "FAIL: the zip lacks $file"; return 1; }
     done
     grep -q 'ugraph' "$folder/ugraph.txt" || { echo "FAIL: ugraph.txt is no manual"; return 1; }
     # The program runs alone, without mingw's DLLs beside it.
     (cd "$folder" && wine ugraph.exe list) | grep -q '"Path"' ||
         { echo "FAIL: the zip's ugraph.exe does not list its example"; return 1; }
+    # The invariants engine is linked in: a triangle's canonical line is Bw.
+    (cd "$folder" && printf 'Bw\n' >triangle.g6 && wine ugraph.exe info --from graph6 triangle.g6) |
+        grep -q 'Bw$' || { echo "FAIL: the zip's ugraph.exe has no invariants engine"; return 1; }
 )
 timed check_zip

@@ -5,7 +5,8 @@
 #include "interchange/graph6.hpp"
 
 // nauty's dense graphs of up to 64 vertices fit one setword (m = 1) when
-// its words are 64 bits wide, which pkg-config's libnauty is.
+// its words are 64 bits wide, which pkg-config's libnauty is, and the one
+// the Windows build compiles too.
 #define WORDSIZE 64
 #define MAXN 0
 #include <nauty.h>

@@ -1,16 +1,10 @@
-// The program's side of the invariants engine: its module, where this build
-// has one. The Windows build has no nauty yet, and says so in one clause.
+// The program's side of the invariants engine: its module, opened the first
+// time a command asks for it.
 #include "invariants/invariants_module.hpp"
 #include "modules/module.hpp"
 
 namespace ugraph {
 
-Result<const InvariantsModule*> load_invariants_module() {
-#ifdef UGRAPH_INVARIANTS_MODULE
-    return load_module<InvariantsModule>();
-#else
-    return refused("this build of ugraph lacks nauty's library");
-#endif
-}
+Result<const InvariantsModule*> load_invariants_module() { return load_module<InvariantsModule>(); }
 
 }  // namespace ugraph

@@ -115,13 +115,14 @@ struct Folder {
 class WithDataFile : public testing::Test {
 protected:
     WithDataFile() {
-        std::ofstream(data_) << "Kept for the tests.\n"
-                                "[U \"Tri\", (1),2,3, (2),3]\n"
-                                "[U \"P3\", (1),2, (2),3]\n"
-                                "[D \"Directed\", (1),2]\n"
-                                "[U \"Tri again\", (1),3, (2),1,3]\n"
-                                "[U \"P3 again\", (1),3, (3),2]\n"
-                                "[U \"C5\", (1),2, (2),3, (3),4, (4),5, (5),1]\n";
+        // Binary: the data file's lines end in LF on every system.
+        std::ofstream(data_, std::ios::binary) << "Kept for the tests.\n"
+                                                  "[U \"Tri\", (1),2,3, (2),3]\n"
+                                                  "[U \"P3\", (1),2, (2),3]\n"
+                                                  "[D \"Directed\", (1),2]\n"
+                                                  "[U \"Tri again\", (1),3, (2),1,3]\n"
+                                                  "[U \"P3 again\", (1),3, (3),2]\n"
+                                                  "[U \"C5\", (1),2, (2),3, (3),4, (4),5, (5),1]\n";
     }
     const char* file() const { return data_.c_str(); }
 

@@ -93,7 +93,8 @@ int error_number(DWORD error) {
             return EOPNOTSUPP;  // a hard link on FAT, say
         case ERROR_BROKEN_PIPE:
         case ERROR_NO_DATA:
-            return EPIPE;  // the reader of a pipe went away
+        case ERROR_PIPE_NOT_CONNECTED:  // Wine's word for it
+            return EPIPE;               // the reader of a pipe went away
         case ERROR_SHARING_VIOLATION:
         case ERROR_LOCK_VIOLATION:
         case ERROR_USER_MAPPED_FILE:
@@ -419,9 +420,15 @@ public:
             // Through the C runtime, whose mode of its standard output sets
             // the line ends: text for the dialogue's console, binary for the
             // commands (see system/standard_streams.hpp).
+            SetLastError(ERROR_SUCCESS);
             const int wrote = _write(STANDARD_OUTPUT, data, asked);
             written = wrote < 0 ? 0 : static_cast<std::size_t>(wrote);
-            return wrote < 0 ? errno : 0;
+            if (wrote >= 0) {
+                return 0;
+            }
+            // The C runtime calls a pipe whose reader went away EINVAL;
+            // WriteFile's own error tells it apart.
+            return last_error() == EPIPE ? EPIPE : errno;
         }
         DWORD wrote = 0;
         const BOOL done = WriteFile(handle_of(file), data, asked, &wrote, nullptr);
