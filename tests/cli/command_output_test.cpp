@@ -80,8 +80,9 @@ TEST(CommandOutput, ExportNeverWritesOverTheDataFileAndTakesDashForStandardOutpu
     const Ran refused =
         run({"export", "all", "--to", "graph6", "-f", data.c_str(), "-o", link.c_str()});
     EXPECT_EQ(refused.status, 2);
-    EXPECT_EQ(refused.err, "ugraph: -o " + link + " is the data file " + data +
-                               " (the same file); -o never writes over it, so nothing was written\n");
+    EXPECT_EQ(refused.err,
+              "ugraph: -o " + link + " is the data file " + data +
+                  " (the same file); -o never writes over it, so nothing was written\n");
     EXPECT_EQ(std::ifstream(data).rdbuf() != nullptr, true);
     std::ifstream kept(data);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "[U \"a\", (1),2, (2)]\n");
