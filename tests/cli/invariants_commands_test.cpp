@@ -254,7 +254,9 @@ TEST(InvariantsCommands, AnInputsGraphsAreNumberedByTheirPlaceRefusedOnesCounted
     EXPECT_EQ(info.status, 1);
     EXPECT_NE(info.err.find("line 2 of standard input: "), std::string::npos);
     std::istringstream rows(info.out);
-    std::string header, first, second;
+    std::string header;
+    std::string first;
+    std::string second;
     std::getline(rows, header);
     std::getline(rows, first);
     std::getline(rows, second);
