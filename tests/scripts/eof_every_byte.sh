@@ -2,9 +2,10 @@
 # Input that ends anywhere: each session below is run again and again with
 # its standard input cut after every byte in turn (0 bytes, 1 byte, ... the
 # whole session), each time in a fresh folder with the data file the session
-# starts from. Every run must end by itself within a few seconds with status
-# 0, leave no temporary file, and leave the data file either as it was (still
-# missing, if it was) or holding one complete data-input in the written form:
+# starts from. Every run must end by itself (within 20 s: Wine can be slow
+# to start a process on a busy machine) with status 0, leave no temporary
+# file, and leave the data file either as it was (still missing, if it was)
+# or holding one complete data-input in the written form:
 #
 #   - the text matches "[U "name"" and node groups ", (i)" with ",j"
 #     neighbours, headers numbered 1, 2, ... in order, ending in "]" with no
@@ -53,7 +54,7 @@ is_written_form() {
 reads_back() {
     local folder=$scratch/reload
     rm -rf "$folder" && mkdir "$folder" && cp "$1" "$folder/$data"
-    (cd "$folder" && printf 'F\n1\nN\n\n\n' | timeout 5 "$binary" >"$scratch/reload.out") &&
+    (cd "$folder" && printf 'F\n1\nN\n\n\n' | timeout 20 "$binary" >"$scratch/reload.out") &&
         grep -q '^Ufile ' "$scratch/reload.out" && cmp -s "$1" "$folder/$data"
 }
 
@@ -68,7 +69,7 @@ session() {
         rm -rf "$work" && mkdir "$work"
         [ -f "$before" ] && cp "$before" "$work/$data"
         printf '%s' "${typed:0:cut}" >"$scratch/typed"
-        (cd "$work" && timeout 5 "$binary" <"$scratch/typed" >/dev/null 2>&1)
+        (cd "$work" && timeout 20 "$binary" <"$scratch/typed" >/dev/null 2>&1)
         status=$?
         [ "$status" -eq 0 ] || fail "$name" "$cut" "exit status $status (124: it hung)"
         [ -z "$(find "$work" -name ".$data.*")" ] || fail "$name" "$cut" "temporary file left"
