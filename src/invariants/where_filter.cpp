@@ -10,8 +10,9 @@ Refusal malformed(std::string_view condition) {
     return refused("malformed condition \"" + std::string(condition) + "\"");
 }
 
+// Within 64 bits on every system (long has 32 on Windows).
 bool is_integer(std::string_view text) {
-    long parsed = 0;
+    long long parsed = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
     return error == std::errc{} && end == text.data() + text.size();
 }
