@@ -108,6 +108,27 @@ std::optional<int> GraphSource::open_data_file(CommandContext& context,
     return std::nullopt;
 }
 
+std::optional<int> GraphSource::open_from(CommandContext& context, const Parsed& parsed,
+                                          const FromInput& given, Where& where) {
+    const std::string command(given.command);
+    if (parsed.given("--file") || parsed.program_file) {
+        return parsed.usage(
+            context.err, "-f names the data file, which " + command + " does not read with --from");
+    }
+    const Result<Format> from = format_of(given.format, "--from", read_format_names(), command);
+    if (!from) {
+        return parsed.usage(context.err, from.reason());
+    }
+    const Result<int> base = base_of(parsed.given("--base"), given.base, {from.value()});
+    if (!base) {
+        return parsed.usage(context.err, base.reason());
+    }
+    if (const std::optional<int> stop = where.take(context, parsed)) {
+        return stop;
+    }
+    return open_input(context, given.input, from.value(), base.value());
+}
+
 std::optional<int> GraphSource::open_input(CommandContext& context, const std::string& input,
                                            Format from, int base) {
     err_ = &context.err;

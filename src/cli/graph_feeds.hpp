@@ -25,6 +25,10 @@
 //                    the status to end with after telling why not; feed()
 //                    gives the graphs once; status() then tells what the
 //                    reading met (1 a graph refused, 2 an unreadable file).
+//                    open_from() is the open of INPUT as `command` takes
+//                    it with --from FORMAT [--base 0|1]: -f beside it, an
+//                    unknown format and a base the format has no use for
+//                    are usage errors; --where is taken last.
 // Each feed lends a graph only for the call it is handed to.
 #include <filesystem>
 #include <memory>
@@ -86,8 +90,18 @@ private:
     ImportedGraphs& graphs_;
 };
 
+// What a command was given for INPUT read with --from.
+struct FromInput {
+    std::string_view command;
+    const std::string& format;
+    const std::string& base;
+    const std::string& input;
+};
+
 class GraphSource {
 public:
+    std::optional<int> open_from(CommandContext& context, const Parsed& parsed,
+                                 const FromInput& given, Where& where);
     std::optional<int> open_data_file(CommandContext& context, const std::filesystem::path& file,
                                       std::optional<int> number);
     std::optional<int> open_input(CommandContext& context, const std::string& input, Format from,

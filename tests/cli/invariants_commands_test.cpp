@@ -21,25 +21,14 @@ namespace ugraph {
 namespace {
 namespace fs = std::filesystem;
 
-struct Ran {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 Ran run_with(InvariantsOpener engine, std::vector<const char*> args,
              const std::string& input = "") {
-    args.insert(args.begin(), "ugraph");
     std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    CommandContext context{system_platform(), in, out, err, nullptr, false, engine};
-    const int status = run_command_line(static_cast<int>(args.size()), args.data(), context);
-    return {status, out.str(), err.str()};
+    return run_ugraph(std::move(args), in, system_platform(), engine);
 }
 
 Ran run(std::vector<const char*> args, const std::string& input = "") {
-    return run_with(linked_engine(), std::move(args), input);
+    return run_ugraph(std::move(args), input);
 }
 
 TEST(InvariantsCommands, WithoutTheEngineTheyRefuseInOneLineAndTheOthersRunAsEver) {
@@ -96,11 +85,6 @@ TEST(Progress, ShowsNothingOffATerminalNorInARunsFirstSecondAndWipesItsLine) {
 }
 
 #ifdef UGRAPH_INVARIANTS_LINKED
-
-std::string content_of(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 struct Folder {
     Folder() : path(fresh_folder("ugraph-invariants-")) {}
@@ -229,6 +213,24 @@ TEST_F(WithDataFile, WhereOnListShowAndExport) {
     EXPECT_EQ(paths.out, "Bg\nBW\nDhc\n");
     EXPECT_EQ(run({"export", "1", "--to", "graph6", "--where", "girth=4..", "-f", file()}).err,
               "ugraph: data-input 1 does not meet the conditions of --where\n");
+}
+
+// info and classes read INPUT with --from alike, each naming itself.
+TEST(InvariantsCommands, FromRefusesADataFileBesideItAndAnUnknownFormat) {
+    for (const char* command : {"info", "classes"}) {
+        const std::string name = command;
+        const Ran with_file = run({command, "--from", "graph6", "-f", "lib.txt"}, "Bw\n");
+        EXPECT_EQ(with_file.status, 2) << name;
+        EXPECT_EQ(with_file.out, "") << name;
+        std::string told = "ugraph: -f names the data file, which ";
+        told.append(name).append(" does not read with --from (see 'ugraph ").append(name);
+        EXPECT_EQ(with_file.err, told.append(" --help')\n"));
+        const Ran unknown = run({command, "--from", "dimacs"}, "Bw\n");
+        EXPECT_EQ(unknown.status, 2) << name;
+        EXPECT_NE(unknown.err.find("'dimacs'"), std::string::npos) << unknown.err;
+        const std::string help = "'ugraph " + name + " --help'";
+        EXPECT_NE(unknown.err.find(help), std::string::npos) << unknown.err;
+    }
 }
 
 TEST(WhereOption, AnUnknownKeyOrAMalformedConditionIsAUsageErrorNamingIt) {

@@ -80,22 +80,7 @@ std::optional<int> ClassesCommand::open(CommandContext& context, const Parsed& p
         return source_.open_data_file(context, path_from_utf8(parsed.data_file(file_)),
                                       std::nullopt);
     }
-    if (parsed.given("--file") || parsed.program_file) {
-        return parsed.usage(context.err,
-                            "-f names the data file, which classes does not read with --from");
-    }
-    const Result<Format> from = format_of(from_, "--from", read_format_names(), "classes");
-    if (!from) {
-        return parsed.usage(context.err, from.reason());
-    }
-    const Result<int> base = base_of(parsed.given("--base"), base_, {from.value()});
-    if (!base) {
-        return parsed.usage(context.err, base.reason());
-    }
-    if (const std::optional<int> stop = where_.take(context, parsed)) {
-        return stop;
-    }
-    return source_.open_input(context, input_, from.value(), base.value());
+    return source_.open_from(context, parsed, {"classes", from_, base_, input_}, where_);
 }
 
 }  // namespace

@@ -91,22 +91,7 @@ int InfoCommand::run(CommandContext& context, const Parsed& parsed) {
 // status to end with when that fails.
 std::optional<int> InfoCommand::open(CommandContext& context, const Parsed& parsed) {
     if (parsed.given("--from")) {
-        if (parsed.given("--file") || parsed.program_file) {
-            return parsed.usage(context.err,
-                                "-f names the data file, which info does not read with --from");
-        }
-        const Result<Format> from = format_of(from_, "--from", read_format_names(), "info");
-        if (!from) {
-            return parsed.usage(context.err, from.reason());
-        }
-        const Result<int> base = base_of(parsed.given("--base"), base_, {from.value()});
-        if (!base) {
-            return parsed.usage(context.err, base.reason());
-        }
-        if (const std::optional<int> stop = where_.take(context, parsed)) {
-            return stop;
-        }
-        return source_.open_input(context, which_, from.value(), base.value());
+        return source_.open_from(context, parsed, {"info", from_, base_, which_}, where_);
     }
     if (parsed.given("--base")) {
         return parsed.usage(context.err, "--base counts the labels of --from's lists");
