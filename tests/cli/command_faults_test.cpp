@@ -43,12 +43,6 @@ struct InputReadsFail : PassingPlatform {
     }
 };
 
-struct Ran {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 // The command line with standard output written through the platform, as
 // main writes it.
 Ran run_through(const Platform& platform, std::vector<const char*> args,
@@ -71,11 +65,6 @@ Ran run_caught(const Platform& platform, std::vector<const char*> args,
     std::ostringstream err;
     const int status = run_in_context(args, in, out, err, platform);
     return {status, out.str(), err.str()};
-}
-
-std::string content_of(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 struct Folder {

@@ -48,20 +48,7 @@ TEST(CommandOutput, AWriteThatFailsIsAFailureAndAClosedPipeEndsQuietly) {
     EXPECT_EQ(err.str(), "");
 }
 
-struct Ran {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Ran run(std::vector<const char*> args) {
-    args.insert(args.begin(), "ugraph");
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = run_in_context(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
+Ran run(std::vector<const char*> args) { return run_ugraph(std::move(args)); }
 
 struct Folder {
     Folder() : path(fresh_folder("ugraph-output-")) {}

@@ -24,11 +24,6 @@ constexpr const char* LIBRARY =
     "Graphs\r\n[U \"a\", (1),2, (2)]\r\nx [U \"b\", (1),2, (2),3, (3)] y\r\n"
     "[U \"nodes\", (1), (2)]\r\n[D \"other\", (1),2]\r\n\x1a[U \"after\", (1),2]\r\n";
 
-std::string content_of(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 struct Library {
     Library() : path(fresh_folder("ugraph-session-")), data(path / "lib.txt") { lay(LIBRARY); }
     ~Library() { fs::remove_all(path); }
@@ -41,24 +36,13 @@ struct Library {
     std::string file = data.string();
 };
 
-struct Ran {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 Ran run(std::vector<const char*> args, std::istream& in,
         const Platform& platform = system_platform()) {
-    args.insert(args.begin(), "ugraph");
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = run_in_context(args, in, out, err, platform);
-    return {status, out.str(), err.str()};
+    return run_ugraph(std::move(args), in, platform);
 }
 
 Ran run(const std::vector<const char*>& args, const std::string& typed = "") {
-    std::istringstream in(typed);
-    return run(args, in);
+    return run_ugraph(args, typed);
 }
 
 // The answers of a user, and before the first of them is read another

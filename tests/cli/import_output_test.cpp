@@ -19,24 +19,8 @@ namespace ugraph {
 namespace {
 namespace fs = std::filesystem;
 
-struct Ran {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 Ran run(std::vector<const char*> args, const std::string& typed = "") {
-    args.insert(args.begin(), "ugraph");
-    std::istringstream in(typed);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = run_in_context(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::string content_of(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    return run_ugraph(std::move(args), typed);
 }
 
 struct Folder {

@@ -32,11 +32,6 @@ const std::string LIBRARY =
     "\x1a[U \"after the end\"]\r\n";
 const std::string OLDER_BACKUP = "an older backup\n";
 
-std::string content_of(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // `text` with the first `from` in it made `to`.
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
     return text.replace(text.find(from), from.size(), to);
@@ -63,23 +58,13 @@ struct Library {
     std::string file = data.string();
 };
 
-struct Ran {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 // The command with `-f FILE` of a fresh library added.
 Ran run(const Library& library, std::vector<const char*> args,
         const Platform& platform = system_platform()) {
-    args.insert(args.begin(), "ugraph");
     args.push_back("-f");
     args.push_back(library.file.c_str());
     std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = run_in_context(args, in, out, err, platform);
-    return {status, out.str(), err.str()};
+    return run_ugraph(std::move(args), in, platform);
 }
 
 // Done silently, the file then `after` and the backup the old content.

@@ -24,25 +24,9 @@ namespace fs = std::filesystem;
 constexpr const char* LIBRARY =
     "[U \"Path\", (1),2, (2),3, (3)]\n[U \"Bad\", (1),x]\n[U \"Ring\", (1),2,3, (2),3, (3)]\n";
 
-struct Ran {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 Ran run(std::vector<const char*> args) {
     install_pictures(draw_with_graphviz, lay_out_with_graphviz, join_pdf_documents);
-    args.insert(args.begin(), "ugraph");
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = run_in_context(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::string content_of(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    return run_ugraph(std::move(args));
 }
 
 struct Folder {
