@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "datainput/data_input_text.hpp"
 
@@ -21,21 +22,46 @@ bool DataInputReader::refill() {
     if (ended_) {
         return false;
     }
+    count_lines_to(end_);
     in_.read(buffer_.get(), static_cast<std::streamsize>(CHUNK));
     consumed_ += end_;
     pos_ = 0;
-    end_ = static_cast<std::size_t>(in_.gcount());
-    if (end_ == 0) {
+    counted_ = 0;
+    const auto got = static_cast<std::size_t>(in_.gcount());
+    end_ = got;
+    if (got == 0) {
         ended_ = true;
         failed_ = in_.bad();
+        return false;
+    }
+    // Nothing after a Ctrl-Z is read, not even what is already buffered:
+    // the buffer ends there, and so does the file.
+    if (const void* mark = std::memchr(buffer_.get(), END_OF_FILE_MARK, got); mark != nullptr) {
+        end_ = static_cast<std::size_t>(static_cast<const char*>(mark) - buffer_.get());
+        ended_ = true;
     }
     return end_ > 0;
 }
 
-// Nothing after a Ctrl-Z is read, not even what is already buffered.
-void DataInputReader::stop_at_mark() {
-    pos_ = end_;
-    ended_ = true;
+// Brings the line, its first byte and its carriage returns so far up to
+// `upto` in the buffer, from where they were last brought.
+void DataInputReader::count_lines_to(std::size_t upto) {
+    if (upto <= counted_) {
+        return;
+    }
+    const char* from = buffer_.get() + counted_;
+    const char* to = buffer_.get() + upto;
+    counted_ = upto;
+    const auto lines = static_cast<std::uint64_t>(std::count(from, to, '\n'));
+    if (lines == 0) {
+        line_crs_ += static_cast<std::uint64_t>(std::count(from, to, '\r'));
+        return;
+    }
+    line_ += lines;
+    const char* last =
+        std::find(std::make_reverse_iterator(to), std::make_reverse_iterator(from), '\n').base();
+    line_start_ = consumed_ + static_cast<std::uint64_t>(last - buffer_.get());
+    line_crs_ = static_cast<std::uint64_t>(std::count(last, to, '\r'));
 }
 
 // Passes over free text up to and including the next "["; gives false when
@@ -45,20 +71,12 @@ bool DataInputReader::skip_free_text() {
         if (pos_ == end_ && !refill()) {
             return false;
         }
-        for (; pos_ < end_; ++pos_) {
-            const char c = buffer_[pos_];
-            if (c == '\n') {
-                new_line(offset() + 1);
-            } else if (c == '\r') {
-                ++line_crs_;
-            } else if (c == '[') {
-                ++pos_;
-                return true;
-            } else if (c == END_OF_FILE_MARK) {
-                stop_at_mark();
-                return false;
-            }
+        const char* from = buffer_.get() + pos_;
+        if (const void* open = std::memchr(from, '[', end_ - pos_); open != nullptr) {
+            pos_ += static_cast<std::size_t>(static_cast<const char*>(open) - from) + 1;
+            return true;
         }
+        pos_ = end_;
     }
 }
 
@@ -78,20 +96,15 @@ void DataInputReader::take(DataInput& into, std::string_view piece, const Echo& 
 
 namespace {
 
-// The first of the characters that end a run of a data-input's text: its
-// "]", a carriage return to drop, the Ctrl-Z that ends the file, or a line
-// end to count.
-const char* run_end(const char* from, const char* to) {
-    for (const char stop : {']', '\r', END_OF_FILE_MARK, '\n'}) {
-        const void* found = std::memchr(from, stop, static_cast<std::size_t>(to - from));
-        to = found != nullptr ? static_cast<const char*>(found) : to;
-    }
-    return to;
+const char* find_or_end(const char* from, const char* to, char wanted) {
+    const void* found = std::memchr(from, wanted, static_cast<std::size_t>(to - from));
+    return found != nullptr ? static_cast<const char*>(found) : to;
 }
 
 }  // namespace
 
-// Reads the data-input after its "[" up to its "]" or the end of the file.
+// Reads the data-input after its "[" up to its "]" or the end of the file,
+// its carriage returns dropped.
 void DataInputReader::read_body(DataInput& into, const Echo& echo) {
     for (;;) {
         if (pos_ == end_ && !refill()) {
@@ -99,33 +112,39 @@ void DataInputReader::read_body(DataInput& into, const Echo& echo) {
             return;
         }
         const char* from = buffer_.get() + pos_;
-        const char* stop = run_end(from, buffer_.get() + end_);
-        take(into, std::string_view(from, static_cast<std::size_t>(stop - from)), echo);
-        pos_ += static_cast<std::size_t>(stop - from);
-        if (pos_ == end_) {
-            continue;
+        const char* close = find_or_end(from, buffer_.get() + end_, ']');
+        while (from != close) {
+            const char* carriage_return = find_or_end(from, close, '\r');
+            take(into, std::string_view(from, static_cast<std::size_t>(carriage_return - from)),
+                 echo);
+            from = carriage_return == close ? close : carriage_return + 1;
         }
-        const char stopped_at = buffer_[pos_++];
-        if (stopped_at == '\n') {
-            new_line(offset());
-            take(into, "\n", echo);
-            continue;
-        }
-        if (stopped_at == '\r') {
-            ++line_crs_;
-            continue;
-        }
-        if (stopped_at == END_OF_FILE_MARK) {
-            into.end = offset() - 1;
-            stop_at_mark();
-            return;
-        }
-        if (stopped_at == ']') {
+        pos_ = static_cast<std::size_t>(close - buffer_.get());
+        if (pos_ < end_) {
+            ++pos_;
             into.closed = true;
             into.end = offset();
             take(into, "]", nullptr);
             return;
         }
+    }
+}
+
+// Finds the data-input's "]" or the end of the file, and no more.
+void DataInputReader::pass_body(DataInput& into) {
+    for (;;) {
+        if (pos_ == end_ && !refill()) {
+            into.end = offset();
+            return;
+        }
+        const char* from = buffer_.get() + pos_;
+        if (const void* close = std::memchr(from, ']', end_ - pos_); close != nullptr) {
+            pos_ += static_cast<std::size_t>(static_cast<const char*>(close) - from) + 1;
+            into.closed = true;
+            into.end = offset();
+            return;
+        }
+        pos_ = end_;
     }
 }
 
@@ -138,19 +157,26 @@ bool DataInputReader::next(DataInput& into, const Echo& echo, bool keep_text) {
         return false;
     }
     into.number = ++count_;
-    into.line = line_;
     into.start = offset() - 1;
-    into.column = into.start - line_start_ - line_crs_ + 1;
     into.text.clear();
     into.length = 0;
     into.closed = false;
+    if (!keep_text && !echo) {
+        into.line = 0;
+        into.column = 0;
+        pass_body(into);
+        return true;
+    }
+    count_lines_to(pos_ - 1);
+    into.line = line_;
+    into.column = into.start - line_start_ - line_crs_ + 1;
     take(into, "[", echo);
     read_body(into, echo);
     return true;
 }
 
 bool seek_data_input(DataInputReader& reader, int number, DataInput& into) {
-    while (reader.next(into)) {
+    while (reader.next(into, nullptr, reader.count() + 1 == number)) {
         if (into.number == number) {
             return true;
         }

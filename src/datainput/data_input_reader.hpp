@@ -16,7 +16,13 @@
 //
 // Each data-input also tells where it stands among the file's raw bytes (its
 // carriage returns counted), for the edits that copy every other byte as it
-// was, and the column of its "[", for messages that point into the file.
+// was, and the line and column of its "[", for messages that point into the
+// file.
+//
+// A reader that only counts and places data-inputs (a seek, the survey of an
+// edit) passes over the others without keeping their text: it then finds
+// each one's "]" in a single search, and the lines are counted a buffer at a
+// time, which keeps a seek in a large library near the speed of a copy.
 #include <cstdint>
 #include <functional>
 #include <istream>
@@ -44,9 +50,10 @@ public:
     explicit DataInputReader(std::istream& in);
 
     // Reads on to the next data-input and fills `into`; gives false when the
-    // file (or its Ctrl-Z) ends first. Without `keep_text` its text is
-    // passed over (left empty), for a reader that needs only where the
-    // data-inputs stand.
+    // file (or its Ctrl-Z) ends first. Without `keep_text` (and no `echo`)
+    // the data-input is passed over, for a reader that needs only where the
+    // data-inputs stand: its number, `closed`, `start` and `end` are set, its
+    // text is left empty and its line, column and length 0.
     bool next(DataInput& into, const Echo& echo = nullptr, bool keep_text = true);
 
     // True when reading stopped on an error of the stream, not at its end.
@@ -58,20 +65,17 @@ public:
 private:
     bool refill();
     std::uint64_t offset() const { return consumed_ + pos_; }
-    void new_line(std::uint64_t first_byte) {
-        ++line_;
-        line_start_ = first_byte;
-        line_crs_ = 0;
-    }
-    void stop_at_mark();
+    void count_lines_to(std::size_t upto);
     bool skip_free_text();
     void read_body(DataInput& into, const Echo& echo);
+    void pass_body(DataInput& into);
     void take(DataInput& into, std::string_view piece, const Echo& echo) const;
 
     std::istream& in_;
     std::unique_ptr<char[]> buffer_;  // CHUNK bytes, left unset until read into
     std::size_t pos_ = 0;
-    std::size_t end_ = 0;
+    std::size_t end_ = 0;      // the bytes read, or those before the Ctrl-Z among them
+    std::size_t counted_ = 0;  // the lines below are counted up to here in the buffer
     std::uint64_t line_ = 1;
     std::uint64_t consumed_ = 0;    // raw bytes of the buffers before this one
     std::uint64_t line_start_ = 0;  // raw offset of the current line's first byte
