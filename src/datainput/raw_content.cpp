@@ -111,10 +111,17 @@ Result<Survey> survey(std::istream& content, std::span<const int> wanted, Finger
         const auto asked = [&](int number) {
             return std::binary_search(wanted.begin(), wanted.end(), number);
         };
+        // Once the last one asked for is read, every other one is found, so
+        // long as none lies before the first data-input.
+        const auto every_one_found = [&](int number) {
+            return !wanted.empty() && wanted.front() >= 1 && number == wanted.back();
+        };
         while (reader.next(input, nullptr, asked(reader.count() + 1))) {
-            seen.last_open = !input.closed;
             if (asked(input.number)) {
                 seen.found.push_back(input);
+            }
+            if (every_one_found(input.number)) {
+                break;  // the rest is copied as it is, and needs no reading now
             }
         }
         seen.count = reader.count();

@@ -4,9 +4,11 @@
 // raw content, able to seek; every read goes a buffer at a time.
 //
 //   survey          reads the content once: the data-inputs of the numbers
-//                   asked for (ascending), how many there are, whether the
-//                   last is left open, and where asked the fingerprint (a
-//                   second pass over every byte, in memory); then rewinds.
+//                   asked for (ascending), how many there are, and where
+//                   asked the fingerprint (a second pass over every byte, in
+//                   memory); then rewinds. It stops at the last number asked
+//                   for when every one is found: `count` is then that
+//                   number, and only a missing one needs the true count.
 //                   Refused when a read fails or the stream cannot rewind.
 //   line_of         the line a data-input stands alone on (see
 //                   data_input_edits.hpp), or nothing when it has company.
@@ -46,9 +48,8 @@ inline constexpr std::uint64_t TO_THE_END = UINT64_MAX;
 
 struct Survey {
     std::vector<DataInput> found;  // the ones asked for that the content holds, ascending
-    int count = 0;
-    bool last_open = false;
-    Fingerprint fingerprint;  // where asked for
+    int count = 0;                 // exact when a number asked for is missing
+    Fingerprint fingerprint;       // where asked for
 };
 
 enum class Fingerprinted { no, yes };

@@ -298,6 +298,69 @@ TEST(DataInputEdits, RefuseContentThatCannotBeReadOrSoughtOrWritten) {
     EXPECT_EQ(rename_data_input(in, full, 1, "x").reason(), "the new content could not be written");
 }
 
+// A content whose reads fail past a given byte, as a disk with a bad block
+// far into a library: it seeks, so only the reads there fail.
+class BadBlockBuffer : public std::streambuf {
+public:
+    BadBlockBuffer(std::string text, std::size_t bad_from)
+        : text_(std::move(text)), bad_from_(bad_from) {}
+
+protected:
+    int_type underflow() override {
+        if (at_ >= bad_from_) {
+            throw std::ios_base::failure("input/output error");
+        }
+        if (at_ == text_.size()) {
+            return traits_type::eof();
+        }
+        const std::size_t piece = std::min<std::size_t>(4096, text_.size() - at_);
+        setg(text_.data() + at_, text_.data() + at_, text_.data() + at_ + piece);
+        at_ += piece;
+        return traits_type::to_int_type(*gptr());
+    }
+    pos_type seekoff(off_type offset, std::ios_base::seekdir way,
+                     std::ios_base::openmode which) override {
+        if (way != std::ios_base::beg) {
+            return {off_type(-1)};
+        }
+        return seekpos(offset, which);
+    }
+    pos_type seekpos(pos_type position, std::ios_base::openmode /*which*/) override {
+        at_ = std::min<std::size_t>(static_cast<std::size_t>(position), text_.size());
+        setg(nullptr, nullptr, nullptr);
+        return position;
+    }
+
+private:
+    std::string text_;
+    std::size_t bad_from_;
+    std::size_t at_ = 0;
+};
+
+// The edits read a library only as far as the data-inputs they change; what
+// lies beyond is read while it is copied, and a read that fails there still
+// refuses the edit rather than cutting the library short.
+TEST(DataInputEdits, RefuseABadReadBeyondTheDataInputsTheyChange) {
+    const std::string tail(300000, 'z');
+    const std::string file = "[U \"a\"]\r\n[U \"b\"]\r\n" + tail + "[U \"c\"]\r\n";
+    const std::size_t bad_from = 200000;
+    const auto on_bad_disk = [&](const Edit& edit) {
+        BadBlockBuffer bad(file, bad_from);
+        std::istream in(&bad);
+        std::ostringstream out;
+        return edit(in, out);
+    };
+    EXPECT_EQ(on_bad_disk(replace(2, "[U \"x\"]")).reason(), "the data file could not be read");
+    EXPECT_EQ(on_bad_disk(remove({1})).reason(), "the data file could not be read");
+    EXPECT_EQ(on_bad_disk(rename(1, "y")).reason(), "the data file could not be read");
+    // A number beyond the last is told with the true count, read to the end.
+    BadBlockBuffer whole(file, file.size() + 1);
+    std::istream in(&whole);
+    std::ostringstream out;
+    EXPECT_EQ(replace_data_input(in, out, 4, "[U]").reason(),
+              "there is no data-input 4; the data file holds 3");
+}
+
 // A stream that gives its bytes a few at a time, as a pipe or a slow disk may.
 class TrickleBuffer : public std::streambuf {
 public:
