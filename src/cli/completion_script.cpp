@@ -11,7 +11,7 @@ namespace ugraph {
 namespace {
 
 // What may follow an option, or stand as a command's argument.
-struct Value {
+struct CompletedValue {
     enum class Kind { none, file, choices, free };
     Kind kind = Kind::none;
     std::vector<std::string> choices;
@@ -20,7 +20,7 @@ struct Value {
 struct Completed {
     std::vector<std::string> names;  // "-f", "--file"; none for an argument
     std::string help;
-    Value value;
+    CompletedValue value;
     bool repeated = false;  // an argument that takes every word left (N...)
 };
 
@@ -38,35 +38,35 @@ std::string short_help(const std::string& help) {
 
 std::vector<std::string> shell_names() { return {"bash", "zsh", "fish"}; }
 
-Value value_of(const CLI::Option& option) {
+CompletedValue value_of(const CLI::Option& option) {
     if (option.get_expected_max() == 0) {
         return {};
     }
     const std::string type = option.get_type_name();
     const std::string name = option.get_name();
     if (type == "FILE" || type == "OUTFILE" || name == "INPUT" || name == "QUERY") {
-        return {Value::Kind::file, {}};
+        return {CompletedValue::Kind::file, {}};
     }
     if (type == "0|1") {
-        return {Value::Kind::choices, {"0", "1"}};
+        return {CompletedValue::Kind::choices, {"0", "1"}};
     }
     if (type == "table|tsv|jsonl") {
-        return {Value::Kind::choices, {"table", "tsv", "jsonl"}};
+        return {CompletedValue::Kind::choices, {"table", "tsv", "jsonl"}};
     }
     if (type == "FORMAT") {
-        return {Value::Kind::choices,
+        return {CompletedValue::Kind::choices,
                 option.check_lname("from") ? read_format_names() : written_format_names()};
     }
     if (name == "COMMAND") {
-        return {Value::Kind::choices, command_names()};
+        return {CompletedValue::Kind::choices, command_names()};
     }
     if (name == "SHELL") {
-        return {Value::Kind::choices, shell_names()};
+        return {CompletedValue::Kind::choices, shell_names()};
     }
     if (name == "WHICH") {
-        return {Value::Kind::choices, {"all"}};
+        return {CompletedValue::Kind::choices, {"all"}};
     }
-    return {Value::Kind::free, {}};
+    return {CompletedValue::Kind::free, {}};
 }
 
 CompletedCommand completed(const CLI::App& app) {
@@ -135,12 +135,12 @@ std::string bash_case_of(const CompletedCommand& command) {
     }
     for (const Completed& option : command.options) {
         words.insert(words.end(), option.names.begin(), option.names.end());
-        if (option.value.kind == Value::Kind::file) {
+        if (option.value.kind == CompletedValue::Kind::file) {
             text += "        " + joined(option.names, "|") + ") _ugraph_files; return ;;\n";
-        } else if (option.value.kind == Value::Kind::choices) {
+        } else if (option.value.kind == CompletedValue::Kind::choices) {
             text += "        " + joined(option.names, "|") + ") _ugraph_words \"" +
                     joined(option.value.choices, " ") + "\"; return ;;\n";
-        } else if (option.value.kind == Value::Kind::free) {
+        } else if (option.value.kind == CompletedValue::Kind::free) {
             text += "        " + joined(option.names, "|") + ") return ;;\n";
         }
     }
@@ -148,10 +148,10 @@ std::string bash_case_of(const CompletedCommand& command) {
     // bash offers the first argument's values wherever an argument stands:
     // the commands with several arguments have no values to offer for any.
     if (!command.arguments.empty()) {
-        const Value& value = command.arguments.front().value;
+        const CompletedValue& value = command.arguments.front().value;
         text += "        if [[ $cur != -* ]]; then\n";
-        text += value.kind == Value::Kind::file ? "            _ugraph_files\n"
-                : value.kind == Value::Kind::choices
+        text += value.kind == CompletedValue::Kind::file ? "            _ugraph_files\n"
+                : value.kind == CompletedValue::Kind::choices
                     ? "            _ugraph_words \"" + joined(value.choices, " ") + "\"\n"
                     : "            :\n";
         text += "        fi\n";
@@ -191,11 +191,11 @@ std::string zsh_spec(const Completed& option, std::size_t position = 1) {
         escaped += c == '[' || c == ']' || c == ':' ? std::string("\\") + c : std::string(1, c);
     }
     std::string action;
-    if (option.value.kind == Value::Kind::file) {
+    if (option.value.kind == CompletedValue::Kind::file) {
         action = ":file:_files";
-    } else if (option.value.kind == Value::Kind::choices) {
+    } else if (option.value.kind == CompletedValue::Kind::choices) {
         action = ":value:(" + joined(option.value.choices, " ") + ")";
-    } else if (option.value.kind == Value::Kind::free) {
+    } else if (option.value.kind == CompletedValue::Kind::free) {
         action = ":value:";
     }
     if (option.names.empty()) {
@@ -251,11 +251,11 @@ std::string fish_line(const std::string& condition, const Completed& option) {
     for (const std::string& name : option.names) {
         text += (name.starts_with("--") ? " -l " + name.substr(2) : " -s " + name.substr(1));
     }
-    if (option.value.kind == Value::Kind::file) {
+    if (option.value.kind == CompletedValue::Kind::file) {
         text += " -r -F";
-    } else if (option.value.kind == Value::Kind::choices) {
+    } else if (option.value.kind == CompletedValue::Kind::choices) {
         text += " -x -a " + single_quoted(joined(option.value.choices, " "), true);
-    } else if (option.value.kind == Value::Kind::free) {
+    } else if (option.value.kind == CompletedValue::Kind::free) {
         text += " -x";
     }
     return text + " -d " + single_quoted(short_help(option.help), true) + "\n";

@@ -42,8 +42,7 @@ ProgramParser::ProgramParser(std::span<const CommandRow* const> rows)
     for (const CommandRow* row : rows) {
         CLI::App* command = app_.add_subcommand(std::string(row->name), std::string(row->summary));
         command->group("Commands");
-        command->allow_extras();
-        command->set_help_flag("-h,--help", HELP_FLAG_HELP);
+        command->allow_extras();  // its -h,--help is the program's, as CLI11 copies it
         std::unique_ptr<Command> made = row->make();
         made->declare(*command);
         commands_.emplace_back(command, std::move(made));

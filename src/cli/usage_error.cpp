@@ -52,7 +52,7 @@ std::vector<std::string> option_names(const CLI::App& command) {
     return names;
 }
 
-std::vector<std::string> command_names(const CLI::App& program) {
+std::vector<std::string> subcommand_names(const CLI::App& program) {
     std::vector<std::string> names;
     for (const CLI::App* command : program.get_subcommands({})) {
         names.push_back(command->get_name());
@@ -141,7 +141,7 @@ std::optional<UsageError> leftover_argument(const CLI::App& program, const CLI::
     if (is_program(*owner)) {
         // git's users type "version"; here it is the program's option.
         const std::string near = arg == "version" ? "; did you mean '--version'?"
-                                                  : did_you_mean(arg, command_names(program));
+                                                  : did_you_mean(arg, subcommand_names(program));
         return UsageError{"there is no command '" + arg + "'" + near, ""};
     }
     return UsageError{"unexpected argument '" + arg + "' for " + owner->get_name(),
