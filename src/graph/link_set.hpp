@@ -15,7 +15,8 @@
 //                  order; adding a link twice changes nothing.
 //   row(node)      the node's row: bit b set for each neighbour b.
 //   links, loops, links_without_loops, arc_count, highest_node, first_loop:
-//                  counted from the rows.
+//                  counted from the rows; extent() bounds highest_node()
+//                  from above without a count.
 //   for_each_link  each link once as (a, b) with a <= b, ascending.
 //
 // too_many_links and too_many_vertices are the words for a graph that a
@@ -77,6 +78,8 @@ public:
     // Links between two different nodes: the ones MAX_LINKS counts.
     int links_without_loops() const { return (arc_count() - loops()) / 2; }
     int links() const { return links_without_loops() + loops(); }
+    // No node above it has a link: an upper bound of highest_node().
+    int extent() const { return extent_; }
     int highest_node() const {
         int node = extent_;
         while (node > 0 && rows_[node] == 0) {
