@@ -148,9 +148,10 @@ bool ImportedGraphs::admit(ImportedGraph& imported, std::optional<long> number) 
     }
     bool cut = false;
     // A name the document gives its graph is kept, without a running number.
-    const std::string name = imported.own_name.empty()
-                                 ? imported_name(base_, number, cut)
-                                 : imported_name(imported.own_name, std::nullopt, cut);
+    const std::string name = !imported.own_name.empty()
+                                 ? imported_name(imported.own_name, std::nullopt, cut)
+                             : number ? numbered_name(*number, cut)
+                                      : imported_name(base_, std::nullopt, cut);
     set_name(imported.graph.name, name);
     if (cut && telling_.names_written && !cut_told_) {
         cut_told_ = true;
@@ -169,6 +170,25 @@ bool ImportedGraphs::admit(ImportedGraph& imported, std::optional<long> number) 
                                 std::to_string(nodes - 1 + telling_.base) + " without a gap");
     }
     return true;
+}
+
+std::string ImportedGraphs::numbered_name(long number, bool& cut) {
+    // What becomes of the base depends on the number's length alone, so it
+    // is made once per length and only the digits are added per graph.
+    const std::string digits = std::to_string(number);
+    if (digits.size() != prefix_digits_) {
+        std::string whole = imported_name(base_, number, prefix_cut_);
+        if (!whole.ends_with(digits)) {  // digits too many to fit
+            prefix_digits_ = 0;
+            cut = prefix_cut_;
+            return whole;
+        }
+        whole.resize(whole.size() - digits.size());
+        prefix_ = std::move(whole);
+        prefix_digits_ = digits.size();
+    }
+    cut = prefix_cut_;
+    return prefix_ + digits;
 }
 
 }  // namespace ugraph

@@ -122,6 +122,7 @@ public:
 
 private:
     bool admit(ImportedGraph& imported, std::optional<long> number);
+    std::string numbered_name(long number, bool& cut);
 
     GraphImporter& importer_;
     std::string base_;
@@ -141,6 +142,11 @@ private:
     bool cut_told_ = false;
     int status_ = 0;
     long position_ = 0;
+    // base_ made a name for numbers of prefix_digits_ digits (0: none yet),
+    // without them: every graph's name but for its number.
+    std::string prefix_;
+    std::size_t prefix_digits_ = 0;
+    bool prefix_cut_ = false;
 };
 
 }  // namespace ugraph

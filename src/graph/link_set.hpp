@@ -12,10 +12,12 @@
 //                  links in canonical form: both ways, ascending, each once,
 //                  a self-loop as one arc; the node count is not touched.
 //   add, contains  a link between two nodes of 1..MAX_NODES, in either
-//                  order; adding a link twice changes nothing.
+//                  order; adding a link twice changes nothing. link_below
+//                  adds a node's links to a row of lower nodes at once.
 //   row(node)      the node's row: bit b set for each neighbour b.
 //   links, loops, links_without_loops, arc_count, highest_node, first_loop:
-//                  counted from the rows.
+//                  counted from the rows; extent() bounds highest_node()
+//                  from above without a count.
 //   for_each_link  each link once as (a, b) with a <= b, ascending.
 //
 // too_many_links and too_many_vertices are the words for a graph that a
@@ -41,6 +43,17 @@ public:
         rows_[a] |= bit(b);
         rows_[b] |= bit(a);
         extent_ = std::max(extent_, std::max(a, b));
+    }
+    // Links `node` to every node of `lower`, a row of nodes below it.
+    void link_below(int node, std::uint64_t lower) {
+        if (lower == 0) {
+            return;
+        }
+        rows_[node] |= lower;
+        for (; lower != 0; lower &= lower - 1) {
+            rows_[std::countr_zero(lower)] |= bit(node);
+        }
+        extent_ = std::max(extent_, node);
     }
     bool contains(int a, int b) const { return (rows_[a] & bit(b)) != 0; }
     std::uint64_t row(int node) const { return rows_[node]; }
@@ -77,6 +90,8 @@ public:
     // Links between two different nodes: the ones MAX_LINKS counts.
     int links_without_loops() const { return (arc_count() - loops()) / 2; }
     int links() const { return links_without_loops() + loops(); }
+    // No node above it has a link: an upper bound of highest_node().
+    int extent() const { return extent_; }
     int highest_node() const {
         int node = extent_;
         while (node > 0 && rows_[node] == 0) {

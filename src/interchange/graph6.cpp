@@ -20,33 +20,38 @@ std::size_t body_length(long long n) {
     return static_cast<std::size_t>((pairs + 5) / 6);
 }
 
-// The vertex pair of every bit position, 0-based: (i, j) with i < j.
-struct VertexPair {
-    std::uint8_t i;
-    std::uint8_t j;
-};
-constexpr int MAX_PAIRS = MAX_NODES * (MAX_NODES - 1) / 2;
-constexpr std::array<VertexPair, MAX_PAIRS> PAIR_AT = [] {
-    std::array<VertexPair, MAX_PAIRS> pairs{};
-    int bit = 0;
-    for (int j = 1; j < MAX_NODES; ++j) {
-        for (int i = 0; i < j; ++i) {
-            pairs[bit++] = {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(j)};
+// A six-bit value with its bits in reverse order: graph6 puts a pair's bit
+// first in the most significant place, and the reader wants it lowest.
+constexpr std::array<std::uint8_t, 64> REVERSED_SIX = [] {
+    std::array<std::uint8_t, 64> reversed{};
+    for (unsigned value = 0; value < 64; ++value) {
+        unsigned mirror = 0;
+        for (int place = 0; place < 6; ++place) {
+            mirror |= ((value >> place) & 1U) << (5 - place);
         }
+        reversed[value] = static_cast<std::uint8_t>(mirror);
     }
-    return pairs;
+    return reversed;
 }();
 
-// Visits only the bits that are set; those in the padding are ignored.
+// Column j of the body is the j bits of pairs (0, j) .. (j - 1, j): taken
+// from a window of bits, lowest first, it is the mask of j's lower
+// neighbours at once. The padding stays in the window, never read.
 void read_pairs(std::string_view body, int n, LinkSet& links) {
-    const int pairs = n * (n - 1) / 2;
-    for (std::size_t k = 0; k < body.size(); ++k) {
-        for (auto bits = static_cast<unsigned>(six_bits_of(body[k])); bits != 0; bits &= bits - 1) {
-            const int bit = static_cast<int>(k) * 6 + 5 - std::countr_zero(bits);
-            if (bit < pairs) {
-                links.add(PAIR_AT[bit].i + 1, PAIR_AT[bit].j + 1);
-            }
+    std::uint64_t window = 0;
+    int held = 0;
+    std::size_t next = 0;
+    for (int j = 1; j < n; ++j) {
+        while (held <= 64 - 6 && next < body.size()) {
+            const auto bits = static_cast<unsigned>(six_bits_of(body[next++]));
+            window |= std::uint64_t{REVERSED_SIX[bits & 63U]} << held;
+            held += 6;
         }
+        const std::uint64_t lower = window & ((std::uint64_t{1} << j) - 1);
+        window >>= j;
+        held -= j;
+        // Vertex v is node v + 1.
+        links.link_below(j + 1, lower << 1);
     }
 }
 

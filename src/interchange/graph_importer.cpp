@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "graph/arc_list.hpp"
 #include "interchange/adjacency_list.hpp"
 #include "interchange/edge_list.hpp"
 #include "interchange/graph6.hpp"
@@ -59,9 +60,15 @@ bool GraphImporter::next(ImportedGraph& into) {
     return true;
 }
 
+void lay_out_arcs(ImportedGraph& graph) { graph.links.write_arcs(graph.graph); }
+
 void GraphImporter::take(ImportedGraph& into, int vertices) const {
-    links_.write_arcs(into.graph);
     into.links = links_;
+    if (defer_arcs_) {
+        ArcListWriter(into.graph).close();  // no arcs left of an earlier graph
+    } else {
+        lay_out_arcs(into);
+    }
     into.graph.set_node_count(vertices);
     into.loops = links_.loops();
 }

@@ -20,6 +20,10 @@
 // GraphML and GML are read whole, up to DOCUMENT_CAP bytes (a longer one
 // refused): their graphs come one by one, each with the name the document
 // gives it (own_name) and the notes of what reading it changed.
+//
+// defer_arcs() makes next() leave every graph's arc list empty, for a
+// caller that first asks the links whether it wants the graph at all;
+// lay_out_arcs then gives a graph it keeps its arcs.
 #include <cstddef>
 #include <istream>
 #include <string>
@@ -49,10 +53,13 @@ struct ImportedGraph {
     std::vector<std::string> notes;       // what reading a document changed
 };
 
+void lay_out_arcs(ImportedGraph& graph);
+
 class GraphImporter {
 public:
     GraphImporter(std::istream& in, Format format, int base = 1);
     bool next(ImportedGraph& into);
+    void defer_arcs() { defer_arcs_ = true; }
 
 private:
     bool next_line_graph(ImportedGraph& into);
@@ -66,6 +73,7 @@ private:
     int base_;
     LinkSet links_;
     bool whole_input_read_ = false;
+    bool defer_arcs_ = false;
     std::istream& in_;
     std::vector<DocumentGraph> documents_;
     std::size_t next_document_ = 0;

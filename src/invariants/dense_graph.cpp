@@ -22,11 +22,11 @@ DenseGraph DenseGraph::complement() const {
 DenseGraph dense_graph_of(const LinkSet& links, int nodes) {
     DenseGraph graph;
     graph.n = nodes;
-    links.for_each_link([&](int a, int b) {
-        if (a != b) {
-            graph.link(a - 1, b - 1);
-        }
-    });
+    // Node k's row, shifted down by one, is vertex k - 1's: row for row,
+    // with the self-loop's bit taken out.
+    for (int node = 1; node <= links.extent(); ++node) {
+        graph.rows[node - 1] = (links.row(node) >> 1) & ~bit(node - 1);
+    }
     return graph;
 }
 

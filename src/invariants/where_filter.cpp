@@ -39,6 +39,29 @@ int compare_numbers(const std::string& a, const std::string& b) {
     return order == 0 ? 0 : (order < 0 ? -sign : sign);
 }
 
+std::optional<long long> number_of(const std::optional<std::string>& end) {
+    long long parsed = 0;
+    if (!end) {
+        return parsed;
+    }
+    const char* const last = end->data() + end->size();
+    const auto [stop, error] = std::from_chars(end->data(), last, parsed);
+    if (error != std::errc{} || stop != last) {
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+// Fills in the ends as numbers when both that are given fit.
+Condition with_numbers(Condition condition) {
+    const auto from = number_of(condition.from);
+    const auto to = number_of(condition.to);
+    condition.ends_are_numbers = from && to;
+    condition.from_number = from.value_or(0);
+    condition.to_number = to.value_or(0);
+    return condition;
+}
+
 bool number_like(KeyKind kind, std::string_view text) {
     return kind == KeyKind::big ? is_digits(text) : is_integer(text);
 }
@@ -48,7 +71,7 @@ Result<Condition> range_condition(Key key, std::string_view text, std::string_vi
     const KeyKind kind = key_kind(key);
     if (kind != KeyKind::integer && kind != KeyKind::big)
         return malformed(condition);
-    Condition parsed{key, {}, {}, {}};
+    Condition parsed{key, {}, {}, {}, {}, {}, {}};
     const auto low = text.substr(0, dots);
     const auto high = text.substr(dots + 2);
     if (low.empty() && high.empty())
@@ -63,7 +86,7 @@ Result<Condition> range_condition(Key key, std::string_view text, std::string_vi
             return malformed(condition);
         parsed.to = std::string(high);
     }
-    return parsed;
+    return with_numbers(parsed);
 }
 
 Result<Condition> equal_condition(Key key, std::string_view text, std::string_view condition) {
@@ -80,13 +103,14 @@ Result<Condition> equal_condition(Key key, std::string_view text, std::string_vi
             // A single value is a range of one: the same comparison of digits.
             if (!number_like(key_kind(key), text))
                 return malformed(condition);
-            return Condition{key, {}, std::string(text), std::string(text)};
+            return with_numbers(
+                Condition{key, {}, std::string(text), std::string(text), {}, {}, {}});
         case KeyKind::text:
             wanted.kind = Value::Kind::text;
             wanted.text = std::string(text);
             break;
     }
-    return Condition{key, wanted, {}, {}};
+    return Condition{key, wanted, {}, {}, {}, {}, {}};
 }
 
 Result<Condition> parse_condition(std::string_view condition) {
@@ -101,7 +125,7 @@ Result<Condition> parse_condition(std::string_view condition) {
     if (equals == std::string_view::npos) {
         if (key_kind(*key) != KeyKind::truth)
             return malformed(condition);
-        return Condition{*key, Value{Value::Kind::truth, 0, true, {}}, {}, {}};
+        return Condition{*key, Value{Value::Kind::truth, 0, true, {}}, {}, {}, {}, {}, {}};
     }
     const auto text = condition.substr(equals + 1);
     if (text.find("..") != std::string_view::npos)
@@ -119,6 +143,10 @@ bool meets(const Condition& condition, const Value& value) {
     if (condition.equal) {
         return condition.equal->kind == Value::Kind::truth ? value.truth == condition.equal->truth
                                                            : value.text == condition.equal->text;
+    }
+    if (value.kind == Value::Kind::integer && condition.ends_are_numbers) {
+        return (!condition.from || value.integer >= condition.from_number) &&
+               (!condition.to || value.integer <= condition.to_number);
     }
     const std::string digits = digits_of(value);
     return (!condition.from || compare_numbers(digits, *condition.from) >= 0) &&

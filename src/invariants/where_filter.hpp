@@ -23,6 +23,11 @@ struct Condition {
     std::optional<Value> equal;       // KEY, KEY=true|false, KEY=V
     std::optional<std::string> from;  // a range's ends, as digits for any size
     std::optional<std::string> to;
+    // The ends again as numbers, where every end given fits in 64 bits, so
+    // that an integer value is compared without writing its digits.
+    bool ends_are_numbers = false;
+    long long from_number = 0;
+    long long to_number = 0;
 };
 
 class WhereFilter {

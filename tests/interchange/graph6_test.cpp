@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 
 #include "graph/arc_list.hpp"
 #include "graph/ugraph.hpp"
@@ -63,6 +64,36 @@ TEST(Graph6, ReadsBackTheLinksItWrote) {
         const LinkSet written = LinkSet::of(graph);
         for (int node = 1; node <= MAX_NODES; ++node) {
             EXPECT_EQ(links.row(node), written.row(node)) << node;
+        }
+    }
+}
+
+// Every vertex count, so that the columns of the body cross the characters
+// at every offset; links drawn at random, a fixed seed.
+TEST(Graph6, ReadsBackRandomGraphsOfEverySize) {
+    std::mt19937 random(11);
+    std::bernoulli_distribution linked(0.4);
+    for (int n = 1; n <= MAX_NODES; ++n) {
+        LinkSet drawn;
+        Links arcs;
+        for (int b = 2; b <= n; ++b) {
+            for (int a = 1; a < b; ++a) {
+                if (linked(random) && static_cast<int>(arcs.size()) < MAX_LINKS) {
+                    drawn.add(a, b);
+                    arcs.emplace_back(a, b);
+                }
+            }
+        }
+        const UGraph graph = graph_of(n, "", arcs);
+        std::string line;
+        ASSERT_TRUE(append_graph6(graph, line));
+        line.pop_back();
+        LinkSet links;
+        int vertices = 0;
+        ASSERT_TRUE(read_graph6(line, links, vertices)) << n;
+        EXPECT_EQ(vertices, n);
+        for (int node = 1; node <= n; ++node) {
+            ASSERT_EQ(links.row(node), drawn.row(node)) << n << ' ' << node;
         }
     }
 }

@@ -92,6 +92,9 @@ int ConvertCommand::convert(CommandContext& context, const Parsed& parsed, Forma
     }
     const std::string to_name(format_name(to));
     GraphImporter importer(input->stream(), from, base);
+    if (where_.given()) {
+        importer.defer_arcs();  // only the graphs kept are written
+    }
     ImportedGraphs graphs(
         importer, parsed.given("--name") ? name_ : input->default_name(), input->source_name(),
         ImportTelling{base, to == Format::dot, holds_isolated_nodes(to)}, context.err);
@@ -108,12 +111,14 @@ int ConvertCommand::convert(CommandContext& context, const Parsed& parsed, Forma
     // A filter over many graphs may take a while.
     Progress progress(context.err, context.err_is_terminal && where_.given());
     open_document(to, sink.text(), drawing_);
-    graphs.run([&](const ImportedGraph& imported) {
+    graphs.run([&](ImportedGraph& imported) {
         progress.step();
-        if (where_.given() &&
-            !where_.keeps(GraphItem{graphs.position(), name_text(imported.graph.name),
-                                    imported.graph.node_count(), imported.links})) {
-            return true;
+        if (where_.given()) {
+            if (!where_.keeps(GraphItem{graphs.position(), name_text(imported.graph.name),
+                                        imported.graph.node_count(), imported.links})) {
+                return true;
+            }
+            lay_out_arcs(imported);
         }
         const Result<> written = append_in_format(to, imported.graph, sink.text(), base, drawing_);
         if (!written) {
