@@ -22,11 +22,11 @@ DenseGraph DenseGraph::complement() const {
 DenseGraph dense_graph_of(const LinkSet& links, int nodes) {
     DenseGraph graph;
     graph.n = nodes;
-    links.for_each_link([&](int a, int b) {
-        if (a != b) {
-            graph.link(a - 1, b - 1);
-        }
-    });
+    // Node k's row holds bit k for each neighbour k: one shift gives the
+    // vertex row, and the vertex's own bit is its self-loop, left out.
+    for (int v = 0; v < nodes && v < 63; ++v) {
+        graph.rows[v] = (links.row(v + 1) >> 1) & ~bit(v);
+    }
     return graph;
 }
 

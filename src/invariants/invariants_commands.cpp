@@ -1,6 +1,8 @@
 #include "invariants/invariants_commands.hpp"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <optional>
 #include <string>
 #include <thread>
@@ -46,16 +48,25 @@ struct Classes {
     }
 };
 
+// Appends the numbers ascending, parted by one blank, and a line end.
+template <typename Iterator>
+void append_number_line(Iterator first, Iterator last, std::string& text) {
+    std::sort(first, last);
+    std::array<char, 24> digits{};
+    for (auto number = first; number != last; ++number) {
+        if (number != first)
+            text += ' ';
+        const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), *number);
+        text.append(digits.data(), written.ptr);
+    }
+    text += '\n';
+}
+
 template <typename Iterator>
 std::string number_line(Iterator first, Iterator last) {
-    std::sort(first, last);
     std::string line;
-    for (auto number = first; number != last; ++number) {
-        if (!line.empty())
-            line += ' ';
-        line += std::to_string(*number);
-    }
-    return line + '\n';
+    append_number_line(first, last, line);
+    return line;
 }
 
 // A failed output is the caller's to tell: it knows a closed pipe from a
@@ -161,7 +172,7 @@ int run_classes(const GraphFeed& graphs, bool duplicates_only, const WhereFilter
     std::string text;
     classes.each_class([&](auto first, auto last) {
         if (!duplicates_only || last - first > 1)
-            text += number_line(first, last);
+            append_number_line(first, last, text);
         if (text.size() > 65536) {
             out << text;
             text.clear();
