@@ -60,10 +60,16 @@ bool GraphImporter::next(ImportedGraph& into) {
 }
 
 void GraphImporter::take(ImportedGraph& into, int vertices) const {
-    links_.write_arcs(into.graph);
     into.links = links_;
+    take_read(into, vertices);
+}
+
+void GraphImporter::take_read(ImportedGraph& into, int vertices) const {
+    if (arcs_built_) {
+        into.links.write_arcs(into.graph);
+    }
     into.graph.set_node_count(vertices);
-    into.loops = links_.loops();
+    into.loops = into.links.loops();
 }
 
 bool GraphImporter::next_line_graph(ImportedGraph& into) {
@@ -76,11 +82,13 @@ bool GraphImporter::next_line_graph(ImportedGraph& into) {
         }
         into.line = lines_.number();
         int vertices = 0;
-        into.taken = cut ? refused(LINE_TOO_LONG) : format_.read_line_graph(line, links_, vertices);
+        // Read where it is kept: one line's links need no copy.
+        into.taken =
+            cut ? refused(LINE_TOO_LONG) : format_.read_line_graph(line, into.links, vertices);
         into.loop_lines.clear();
         into.added_nodes = 0;
         if (into.taken) {
-            take(into, vertices);
+            take_read(into, vertices);
             if (into.loops > 0) {
                 into.loop_lines.push_back(into.line);
             }

@@ -20,6 +20,8 @@
 // GraphML and GML are read whole, up to DOCUMENT_CAP bytes (a longer one
 // refused): their graphs come one by one, each with the name the document
 // gives it (own_name) and the notes of what reading it changed.
+// leave_arcs_unbuilt() is for a reader that wants the links alone: each
+// graph's UGraph then holds its node count and no arcs.
 #include <cstddef>
 #include <istream>
 #include <string>
@@ -53,6 +55,7 @@ class GraphImporter {
 public:
     GraphImporter(std::istream& in, Format format, int base = 1);
     bool next(ImportedGraph& into);
+    void leave_arcs_unbuilt() { arcs_built_ = false; }
 
 private:
     bool next_line_graph(ImportedGraph& into);
@@ -60,12 +63,14 @@ private:
     bool next_document(ImportedGraph& into);
     void read_document();
     void take(ImportedGraph& into, int vertices) const;
+    void take_read(ImportedGraph& into, int vertices) const;
 
     LineReader lines_;
     const FormatRow& format_;
     int base_;
     LinkSet links_;
     bool whole_input_read_ = false;
+    bool arcs_built_ = true;
     std::istream& in_;
     std::vector<DocumentGraph> documents_;
     std::size_t next_document_ = 0;

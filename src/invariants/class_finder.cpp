@@ -25,7 +25,7 @@ constexpr std::array<std::uint64_t, 65> MIXED_DEGREE = [] {
     return table;
 }();
 
-constexpr int REFINEMENT_ROUNDS = 1;
+constexpr int REFINEMENT_ROUNDS = 2;
 
 // Writes the triangle_words(n) words of the graph's links above the
 // diagonal: vertex v's links to v + 1 .. n - 1, then v + 1's, and so on.
