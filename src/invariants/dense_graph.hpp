@@ -11,6 +11,7 @@
 #include <bit>
 #include <cstdint>
 
+#include "common/bit_count.hpp"
 #include "graph/link_set.hpp"
 
 namespace ugraph {
@@ -19,18 +20,7 @@ using VertexSet = std::uint64_t;
 
 inline constexpr VertexSet bit(int vertex) { return VertexSet{1} << vertex; }
 inline constexpr VertexSet all_vertices(int n) { return n >= 64 ? ~VertexSet{0} : bit(n) - 1; }
-inline int count(VertexSet set) {
-#ifdef __POPCNT__
-    return std::popcount(set);
-#else
-    // Without the instruction std::popcount is a library call; these few
-    // shifts and masks stay inline, and the invariants count rows all the time.
-    set -= (set >> 1) & 0x5555555555555555ULL;
-    set = (set & 0x3333333333333333ULL) + ((set >> 2) & 0x3333333333333333ULL);
-    set = (set + (set >> 4)) & 0x0f0f0f0f0f0f0f0fULL;
-    return static_cast<int>((set * 0x0101010101010101ULL) >> 56);
-#endif
-}
+inline int count(VertexSet set) { return bit_count(set); }
 inline int lowest(VertexSet set) { return std::countr_zero(set); }
 
 struct DenseGraph {
