@@ -132,9 +132,10 @@ std::span<const std::uint64_t> ClassFinder::canonical_of(int class_index) {
     return {words, size};
 }
 
-void ClassFinder::open_class(const DenseGraph& graph, bool canonical, int same_fingerprint) {
-    firsts_.push_back(
-        First{words_.size(), same_fingerprint, static_cast<std::int16_t>(graph.n), canonical});
+void ClassFinder::open_class(const DenseGraph& graph, std::uint64_t print, bool canonical,
+                             int same_fingerprint) {
+    firsts_.push_back(First{words_.size(), print, same_fingerprint,
+                            static_cast<std::int16_t>(graph.n), canonical});
     pack_triangle(graph, words_);
 }
 
@@ -152,46 +153,53 @@ std::optional<int> ClassFinder::among(int head, const DenseGraph& form) {
 }
 
 int* ClassFinder::head_of(std::uint64_t print, bool add) {
-    if (add && 2 * (used_slots_ + 1) > heads_.size()) {
-        std::vector<std::uint64_t> old_prints(std::max<std::size_t>(1024, 2 * heads_.size()));
-        std::vector<int> old_heads(old_prints.size(), -1);
-        old_prints.swap(fingerprints_);
-        old_heads.swap(heads_);
-        used_slots_ = 0;
-        for (std::size_t i = 0; i < old_heads.size(); ++i) {
-            if (old_heads[i] >= 0)
-                *head_of(old_prints[i], true) = old_heads[i];
+    if (add && 4 * (used_slots_ + 1) > 3 * slots_.size()) {
+        std::vector<Slot> old(std::max<std::size_t>(1024, 2 * slots_.size()));
+        old.swap(slots_);
+        const std::size_t mask = slots_.size() - 1;
+        for (const Slot& moved : old) {
+            if (moved.head < 0)
+                continue;
+            const std::uint64_t print_of =
+                firsts_[static_cast<std::size_t>(moved.head)].fingerprint;
+            std::size_t slot = print_of & mask;
+            while (slots_[slot].head >= 0)
+                slot = (slot + 1) & mask;
+            slots_[slot] = moved;
         }
     }
-    if (heads_.empty())
+    if (slots_.empty())
         return nullptr;
-    const std::size_t mask = heads_.size() - 1;
+    const std::size_t mask = slots_.size() - 1;
+    const auto tag = static_cast<std::uint32_t>(print >> 32);
     // The fingerprint is a hash already: its low bits pick the slot.
     for (std::size_t slot = print & mask;; slot = (slot + 1) & mask) {
-        if (heads_[slot] < 0) {
+        if (slots_[slot].head < 0) {
             if (!add)
                 return nullptr;
-            fingerprints_[slot] = print;
+            slots_[slot].tag = tag;
             ++used_slots_;
-            return &heads_[slot];
+            return &slots_[slot].head;
         }
-        if (fingerprints_[slot] == print)
-            return &heads_[slot];
+        if (slots_[slot].tag == tag &&
+            firsts_[static_cast<std::size_t>(slots_[slot].head)].fingerprint == print)
+            return &slots_[slot].head;
     }
 }
 
 int ClassFinder::place(const DenseGraph& graph) {
-    int* head = head_of(fingerprint(graph), true);
+    const std::uint64_t print = fingerprint(graph);
+    int* head = head_of(print, true);
     if (*head < 0) {
         // Alone with its fingerprint: its canonical form waits until another
         // graph meets it, which most never do.
-        open_class(graph, false, -1);
+        open_class(graph, print, false, -1);
     } else {
         const DenseGraph form = canonical_form(graph);
         if (const auto found = among(*head, form))
             return *found;
         // The newest class heads its fingerprint's chain.
-        open_class(form, true, *head);
+        open_class(form, print, true, *head);
     }
     *head = classes() - 1;
     return *head;

@@ -19,6 +19,7 @@
 #include <span>
 #include <vector>
 
+#include "invariants/chunked_vector.hpp"
 #include "invariants/dense_graph.hpp"
 
 namespace ugraph {
@@ -35,23 +36,30 @@ private:
     // fingerprint, then its canonical form's in their place.
     struct First {
         std::uint64_t words_at = 0;
+        std::uint64_t fingerprint = 0;
         int same_fingerprint = -1;  // the next class of the same fingerprint
         std::int16_t n = 0;
         bool canonical = false;
     };
-    void open_class(const DenseGraph& graph, bool canonical, int same_fingerprint);
+    void open_class(const DenseGraph& graph, std::uint64_t print, bool canonical,
+                    int same_fingerprint);
     std::span<const std::uint64_t> canonical_of(int class_index);
     std::optional<int> among(int head, const DenseGraph& form);
 
-    std::vector<First> firsts_;
+    ChunkedVector<First> firsts_;
     std::vector<std::uint64_t> words_;
     std::vector<std::uint64_t> scratch_;
     // Each fingerprint's newest class, heading the chain of the others: an
-    // open-addressed table (linear probing, at most half full), as a node
-    // per fingerprint would cost an allocation and a cache miss per graph.
+    // open-addressed table (linear probing, at most three quarters full), as
+    // a node per fingerprint would cost an allocation and a cache miss per
+    // graph. A slot keeps the fingerprint's high half, to pass over the
+    // others' slots; the head class keeps the whole of it.
+    struct Slot {
+        std::uint32_t tag = 0;
+        int head = -1;  // -1: empty
+    };
     int* head_of(std::uint64_t fingerprint, bool add);
-    std::vector<std::uint64_t> fingerprints_;
-    std::vector<int> heads_;  // -1: an empty slot
+    std::vector<Slot> slots_;
     std::size_t used_slots_ = 0;
 };
 

@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "invariants/chunked_vector.hpp"
 #include "invariants/class_finder.hpp"
 #include "invariants/graph_item.hpp"
 
@@ -35,8 +36,8 @@ public:
     void each_class(Visit&& visit);
 
     ClassFinder finder;
-    std::vector<long> numbers;
-    std::vector<int> class_of;
+    ChunkedVector<long> numbers;
+    ChunkedVector<int> class_of;
 
 private:
     // Graphs taken and not placed yet: their numbers, node counts and rows,
@@ -62,19 +63,22 @@ private:
 
 template <typename Visit>
 void FeedClasses::each_class(Visit&& visit) {
-    // Grouped class by class only at the end: one allocation, not one a class.
-    std::vector<std::size_t> start(static_cast<std::size_t>(finder.classes()) + 1, 0);
-    for (const int c : class_of)
-        ++start[static_cast<std::size_t>(c) + 1];
-    for (std::size_t c = 1; c < start.size(); ++c)
-        start[c] += start[c - 1];
+    // Grouped class by class only at the end: one allocation, not one a
+    // class. end[c] counts up from class c's start to its end as it fills.
+    std::vector<std::size_t> end(static_cast<std::size_t>(finder.classes()) + 1, 0);
+    for (std::size_t i = 0; i < class_of.size(); ++i)
+        ++end[static_cast<std::size_t>(class_of[i]) + 1];
+    for (std::size_t c = 1; c < end.size(); ++c)
+        end[c] += end[c - 1];
     std::vector<long> grouped(numbers.size());
-    std::vector<std::size_t> next(start.begin(), start.end() - 1);
     for (std::size_t i = 0; i < numbers.size(); ++i)
-        grouped[next[static_cast<std::size_t>(class_of[i])]++] = numbers[i];
-    for (std::size_t c = 0; c + 1 < start.size(); ++c) {
-        visit(grouped.begin() + static_cast<std::ptrdiff_t>(start[c]),
-              grouped.begin() + static_cast<std::ptrdiff_t>(start[c + 1]));
+        grouped[end[static_cast<std::size_t>(class_of[i])]++] = numbers[i];
+    // Class c now runs from end[c - 1] (0 for the first) to end[c].
+    std::size_t start = 0;
+    for (std::size_t c = 0; c + 1 < end.size(); ++c) {
+        visit(grouped.begin() + static_cast<std::ptrdiff_t>(start),
+              grouped.begin() + static_cast<std::ptrdiff_t>(end[c]));
+        start = end[c];
     }
 }
 
