@@ -137,11 +137,14 @@ std::optional<int> GraphSource::open_input(CommandContext& context, const std::s
         return EXIT_USAGE;
     }
     importer_ = std::make_unique<GraphImporter>(input_->stream(), from, base);
+    if (links_alone_) {
+        importer_->defer_arcs();
+    }
     // Names are not cut for a format here, and the isolated nodes a list's
     // gaps add count among the nodes, so they are told.
-    graphs_ =
-        std::make_unique<ImportedGraphs>(*importer_, input_->default_name(), input_->source_name(),
-                                         ImportTelling{base, false, true}, context.err);
+    graphs_ = std::make_unique<ImportedGraphs>(
+        *importer_, input_->default_name(), input_->source_name(),
+        ImportTelling{base, false, true, !links_alone_}, context.err);
     imported_feed_ = std::make_unique<ImportedFeed>(*graphs_);
     return std::nullopt;
 }

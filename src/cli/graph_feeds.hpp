@@ -29,6 +29,9 @@
 //                    it with --from FORMAT [--base 0|1]: -f beside it, an
 //                    unknown format and a base the format has no use for
 //                    are usage errors; --where is taken last.
+//                    links_alone(), before the open, is for a command that
+//                    reads only each graph's number, node count and links:
+//                    INPUT's graphs are then neither named nor built.
 // Each feed lends a graph only for the call it is handed to.
 #include <filesystem>
 #include <memory>
@@ -108,6 +111,7 @@ public:
                                   int base);
     GraphFeed feed();
     int status() const;
+    void links_alone() { links_alone_ = true; }
 
 private:
     std::ostream* err_ = nullptr;
@@ -117,6 +121,7 @@ private:
     std::unique_ptr<GraphImporter> importer_;
     std::unique_ptr<ImportedGraphs> graphs_;
     std::unique_ptr<ImportedFeed> imported_feed_;
+    bool links_alone_ = false;
 };
 
 }  // namespace ugraph

@@ -146,6 +146,9 @@ bool ImportedGraphs::admit(ImportedGraph& imported, std::optional<long> number) 
         status_ = EXIT_NOT_LOADED;
         return false;
     }
+    if (!telling_.names_read) {
+        return admit_unnamed(imported);
+    }
     bool cut = false;
     // A name the document gives its graph is kept, without a running number.
     const std::string name = !imported.own_name.empty()
@@ -159,6 +162,10 @@ bool ImportedGraphs::admit(ImportedGraph& imported, std::optional<long> number) 
                                 " cut to " + std::to_string(NAME_MAX_CHARS) +
                                 " characters, as in '" + name + "'");
     }
+    return admit_unnamed(imported);
+}
+
+bool ImportedGraphs::admit_unnamed(const ImportedGraph& imported) const {
     for (const std::string& note : imported.notes) {
         tell(imported.line, note);
     }

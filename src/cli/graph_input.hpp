@@ -84,6 +84,7 @@ struct ImportTelling {
     int base = 1;                // the lists' first label, for the added nodes
     bool names_written = true;   // tell a name that was cut
     bool holds_isolated = true;  // tell the isolated nodes a list's gaps added
+    bool names_read = true;      // name each graph; without, the names stay empty
 };
 
 class ImportedGraphs {
@@ -123,6 +124,8 @@ public:
 private:
     bool admit(ImportedGraph& imported, std::optional<long> number);
     std::string numbered_name(long number, bool& cut);
+    // The telling of a graph taken, but for its name.
+    bool admit_unnamed(const ImportedGraph& imported) const;
 
     GraphImporter& importer_;
     std::string base_;

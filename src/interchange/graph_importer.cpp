@@ -64,13 +64,18 @@ void lay_out_arcs(ImportedGraph& graph) { graph.links.write_arcs(graph.graph); }
 
 void GraphImporter::take(ImportedGraph& into, int vertices) const {
     into.links = links_;
+    take_read(into, vertices);
+}
+
+// The graph whose links next_line_graph read into `into` itself.
+void GraphImporter::take_read(ImportedGraph& into, int vertices) const {
     if (defer_arcs_) {
         ArcListWriter(into.graph).close();  // no arcs left of an earlier graph
     } else {
         lay_out_arcs(into);
     }
     into.graph.set_node_count(vertices);
-    into.loops = links_.loops();
+    into.loops = into.links.loops();
 }
 
 bool GraphImporter::next_line_graph(ImportedGraph& into) {
@@ -83,11 +88,13 @@ bool GraphImporter::next_line_graph(ImportedGraph& into) {
         }
         into.line = lines_.number();
         int vertices = 0;
-        into.taken = cut ? refused(LINE_TOO_LONG) : format_.read_line_graph(line, links_, vertices);
+        // Read where it is kept: one line's links need no copy.
+        into.taken =
+            cut ? refused(LINE_TOO_LONG) : format_.read_line_graph(line, into.links, vertices);
         into.loop_lines.clear();
         into.added_nodes = 0;
         if (into.taken) {
-            take(into, vertices);
+            take_read(into, vertices);
             if (into.loops > 0) {
                 into.loop_lines.push_back(into.line);
             }

@@ -24,6 +24,8 @@
 // defer_arcs() makes next() leave every graph's arc list empty, for a
 // caller that first asks the links whether it wants the graph at all;
 // lay_out_arcs then gives a graph it keeps its arcs.
+// A reader that wants the links alone (classes) defers them and never
+// lays them out.
 #include <cstddef>
 #include <istream>
 #include <string>
@@ -67,6 +69,7 @@ private:
     bool next_document(ImportedGraph& into);
     void read_document();
     void take(ImportedGraph& into, int vertices) const;
+    void take_read(ImportedGraph& into, int vertices) const;
 
     LineReader lines_;
     const FormatRow& format_;

@@ -67,29 +67,35 @@ std::string graph6_of(const std::array<setword, 64>& rows, int n) {
     return line;
 }
 
-Symmetry run_nauty(const DenseGraph& graph, bool count_group) {
-    Symmetry found;
+// One run of densenauty: the canonical rows of `graph` into `canon`, and
+// the number of orbits.
+int label(const DenseGraph& graph, std::array<setword, 64>& canon, BigNatural* automorphisms) {
     const int n = graph.n;
-    if (n == 0) {
-        return found;
-    }
     std::array<setword, 64> rows = nauty_rows(graph);
-    std::array<setword, 64> canon{};
     std::array<int, 64> lab{};
     std::array<int, 64> ptn{};
     std::array<int, 64> orbits{};
     DEFAULTOPTIONS_GRAPH(options);
     options.getcanon = TRUE;
-    if (count_group) {
+    if (automorphisms != nullptr) {
         options.userlevelproc = multiply_level;
-        group_order = &found.automorphisms;
+        group_order = automorphisms;
     }
     statsblk stats;
     densenauty(rows.data(), lab.data(), ptn.data(), orbits.data(), &options, &stats, 1, n,
                canon.data());
     group_order = nullptr;
-    found.orbits = stats.numorbits;
-    found.canonical = graph6_of(canon, n);
+    return stats.numorbits;
+}
+
+Symmetry run_nauty(const DenseGraph& graph, bool count_group) {
+    Symmetry found;
+    if (graph.n == 0) {
+        return found;
+    }
+    std::array<setword, 64> canon{};
+    found.orbits = label(graph, canon, count_group ? &found.automorphisms : nullptr);
+    found.canonical = graph6_of(canon, graph.n);
     return found;
 }
 
@@ -98,6 +104,21 @@ Symmetry run_nauty(const DenseGraph& graph, bool count_group) {
 Symmetry symmetry(const DenseGraph& graph) { return run_nauty(graph, true); }
 
 std::string canonical_graph6(const DenseGraph& graph) { return run_nauty(graph, false).canonical; }
+
+DenseGraph canonical_form(const DenseGraph& graph) {
+    DenseGraph form;
+    form.n = graph.n;
+    if (graph.n == 0) {
+        return form;
+    }
+    std::array<setword, 64> canon{};
+    (void)label(graph, canon, nullptr);
+    for (int v = 0; v < graph.n; ++v) {
+        // The reversal is its own inverse: back to this program's bit order.
+        form.rows[v] = reversed(canon[v]);
+    }
+    return form;
+}
 
 void release_nauty_space() {
     nauty_freedyn();

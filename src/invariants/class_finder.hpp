@@ -7,12 +7,19 @@
 // (nothing when it is new). Graphs are told apart first by a cheap
 // fingerprint (the node and link counts and a few rounds of colour
 // refinement from the degrees, hashed); only graphs whose fingerprints
-// meet are told apart by nauty's canonical line, computed once per class.
+// meet are told apart by nauty's canonical form, computed once per class.
+//
+// fingerprint() is that hash; isomorphic graphs always share it.
+// pack_triangle() appends a graph's links above the diagonal to `words`,
+// bit after bit, (n - 1) n / 2 bits in triangle_words(n) words: two graphs
+// of the same node count have the same links exactly when their words are
+// equal. unpack_triangle() gives the graph back.
 #include <cstdint>
 #include <optional>
-#include <string>
+#include <span>
 #include <vector>
 
+#include "invariants/chunked_vector.hpp"
 #include "invariants/dense_graph.hpp"
 
 namespace ugraph {
@@ -24,29 +31,45 @@ public:
     int classes() const { return static_cast<int>(firsts_.size()); }
 
 private:
-    // A class's first member: its rows in one shared pool (a graph of 9
-    // nodes keeps 9 words, not 64), and its canonical line once needed.
+    // A class's first member, packed in one shared pool (a graph of 9 nodes
+    // keeps one word): its own links until another graph meets its
+    // fingerprint, then its canonical form's in their place.
     struct First {
-        std::size_t offset = 0;
-        int n = 0;
+        std::uint64_t words_at = 0;
+        std::uint64_t fingerprint = 0;
         int same_fingerprint = -1;  // the next class of the same fingerprint
-        std::string canonical;
+        std::int16_t n = 0;
+        bool canonical = false;
     };
-    void open_class(const DenseGraph& graph, std::string canonical, int same_fingerprint);
-    const std::string& canonical_of(int class_index);
-    std::optional<int> among(int head, const std::string& canonical);
+    void open_class(const DenseGraph& graph, std::uint64_t print, bool canonical,
+                    int same_fingerprint);
+    std::span<const std::uint64_t> canonical_of(int class_index);
+    std::optional<int> among(int head, const DenseGraph& form);
 
-    std::vector<First> firsts_;
-    std::vector<VertexSet> rows_;
+    ChunkedVector<First> firsts_;
+    std::vector<std::uint64_t> words_;
+    std::vector<std::uint64_t> scratch_;
     // Each fingerprint's newest class, heading the chain of the others: an
-    // open-addressed table (linear probing, at most half full), as a node
-    // per fingerprint would cost an allocation and a cache miss per graph.
+    // open-addressed table (linear probing, at most three quarters full), as
+    // a node per fingerprint would cost an allocation and a cache miss per
+    // graph. A slot keeps the fingerprint's high half, to pass over the
+    // others' slots; the head class keeps the whole of it.
+    struct Slot {
+        std::uint32_t tag = 0;
+        int head = -1;  // -1: empty
+    };
     int* head_of(std::uint64_t fingerprint, bool add);
-    std::vector<std::uint64_t> fingerprints_;
-    std::vector<int> heads_;  // -1: an empty slot
+    std::vector<Slot> slots_;
     std::size_t used_slots_ = 0;
 };
 
 std::uint64_t fingerprint(const DenseGraph& graph);
+
+inline std::size_t triangle_words(int n) {
+    return (static_cast<std::size_t>(n) * static_cast<std::size_t>(n > 0 ? n - 1 : 0) / 2 + 63) /
+           64;
+}
+void pack_triangle(const DenseGraph& graph, std::vector<std::uint64_t>& words);
+DenseGraph unpack_triangle(std::span<const std::uint64_t> words, int n);
 
 }  // namespace ugraph

@@ -11,6 +11,7 @@
 #include <bit>
 #include <cstdint>
 
+#include "common/bit_count.hpp"
 #include "graph/link_set.hpp"
 
 namespace ugraph {
@@ -19,7 +20,7 @@ using VertexSet = std::uint64_t;
 
 inline constexpr VertexSet bit(int vertex) { return VertexSet{1} << vertex; }
 inline constexpr VertexSet all_vertices(int n) { return n >= 64 ? ~VertexSet{0} : bit(n) - 1; }
-inline int count(VertexSet set) { return std::popcount(set); }
+inline int count(VertexSet set) { return bit_count(set); }
 inline int lowest(VertexSet set) { return std::countr_zero(set); }
 
 struct DenseGraph {

@@ -1,61 +1,38 @@
 #include "invariants/invariants_commands.hpp"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <optional>
 #include <string>
 #include <thread>
 
 #include "invariants/canonical.hpp"
-#include "invariants/class_finder.hpp"
+#include "invariants/feed_classes.hpp"
 
 namespace ugraph {
 
 namespace {
 
-// The classes of a feed: each graph's number and class, in feed order,
-// gathered class by class only at the end (one allocation, not one a class).
-struct Classes {
-    ClassFinder finder;
-    std::vector<long> numbers;
-    std::vector<int> class_of;
-
-    void take(const GraphItem& item, const DenseGraph& graph) {
-        numbers.push_back(item.number);
-        class_of.push_back(finder.place(graph));
+// Appends the numbers ascending, parted by one blank, and a line end.
+template <typename Iterator>
+void append_number_line(Iterator first, Iterator last, std::string& text) {
+    std::sort(first, last);
+    std::array<char, 24> digits{};
+    for (auto number = first; number != last; ++number) {
+        if (number != first)
+            text += ' ';
+        const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), *number);
+        text.append(digits.data(), written.ptr);
     }
-
-    void take(const GraphItem& item) { take(item, dense_graph_of(item.links, item.nodes)); }
-
-    // Calls visit(first, last) over each class's numbers, in class order.
-    template <typename Visit>
-    void each_class(Visit&& visit) {
-        std::vector<std::size_t> start(static_cast<std::size_t>(finder.classes()) + 1, 0);
-        for (const int c : class_of)
-            ++start[static_cast<std::size_t>(c) + 1];
-        for (std::size_t c = 1; c < start.size(); ++c)
-            start[c] += start[c - 1];
-        std::vector<long> grouped(numbers.size());
-        std::vector<std::size_t> next(start.begin(), start.end() - 1);
-        for (std::size_t i = 0; i < numbers.size(); ++i) {
-            grouped[next[static_cast<std::size_t>(class_of[i])]++] = numbers[i];
-        }
-        for (std::size_t c = 0; c + 1 < start.size(); ++c) {
-            visit(grouped.begin() + static_cast<std::ptrdiff_t>(start[c]),
-                  grouped.begin() + static_cast<std::ptrdiff_t>(start[c + 1]));
-        }
-    }
-};
+    text += '\n';
+}
 
 template <typename Iterator>
 std::string number_line(Iterator first, Iterator last) {
-    std::sort(first, last);
     std::string line;
-    for (auto number = first; number != last; ++number) {
-        if (!line.empty())
-            line += ' ';
-        line += std::to_string(*number);
-    }
-    return line + '\n';
+    append_number_line(first, last, line);
+    return line;
 }
 
 // A failed output is the caller's to tell: it knows a closed pipe from a
@@ -147,7 +124,7 @@ int run_info(const GraphFeed& graphs, InfoFormat format, const WhereFilter* wher
 
 int run_classes(const GraphFeed& graphs, bool duplicates_only, const WhereFilter* where,
                 std::ostream& out, std::ostream& /*err*/) {
-    Classes classes;
+    FeedClasses classes;
     graphs([&](const GraphItem& item) {
         if (where == nullptr) {
             classes.take(item);
@@ -155,13 +132,14 @@ int run_classes(const GraphFeed& graphs, bool duplicates_only, const WhereFilter
         }
         GraphRecord record(item);
         if (where->holds(record))
-            classes.take(item, record.graph());
+            classes.take(item.number, record.graph());
         return true;
     });
+    classes.finish();
     std::string text;
     classes.each_class([&](auto first, auto last) {
         if (!duplicates_only || last - first > 1)
-            text += number_line(first, last);
+            append_number_line(first, last, text);
         if (text.size() > 65536) {
             out << text;
             text.clear();
@@ -173,11 +151,12 @@ int run_classes(const GraphFeed& graphs, bool duplicates_only, const WhereFilter
 
 int run_find(const GraphFeed& file_graphs, const GraphFeed& queries, std::ostream& out,
              std::ostream& /*err*/) {
-    Classes classes;
+    FeedClasses classes;
     file_graphs([&](const GraphItem& item) {
         classes.take(item);
         return true;
     });
+    classes.finish();
     std::vector<std::string> lines;
     classes.each_class([&](auto first, auto last) { lines.push_back(number_line(first, last)); });
     int status = 0;
@@ -191,11 +170,12 @@ int run_find(const GraphFeed& file_graphs, const GraphFeed& queries, std::ostrea
 }
 
 std::vector<long> duplicate_numbers(const GraphFeed& graphs) {
-    Classes classes;
+    FeedClasses classes;
     graphs([&](const GraphItem& item) {
         classes.take(item);
         return true;
     });
+    classes.finish();
     std::vector<long> later;
     // The first member stays; every later one goes.
     classes.each_class([&](auto first, auto last) { later.insert(later.end(), first + 1, last); });

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "invariants/class_finder.hpp"
@@ -115,6 +116,45 @@ TEST(Fingerprint, IsomorphicGraphsMeetAndAClassFinderSplitsTies) {
     EXPECT_EQ(finder.place(prism), 0);
     EXPECT_EQ(finder.look_up(k33), 1);
     EXPECT_EQ(finder.classes(), 2);
+}
+
+// Graphs past 11 nodes keep their triangle in several words, which a link
+// may straddle.
+TEST(Fingerprint, LargeGraphsAreComparedWordByWord) {
+    for (const int n : {12, 23, 50}) {
+        // A ring and two rings of half its size: every vertex of degree 2,
+        // so the fingerprints meet and only the canonical forms differ.
+        DenseGraph ring;
+        ring.n = n;
+        DenseGraph two_rings;
+        two_rings.n = n;
+        for (int v = 0; v < n; ++v)
+            ring.link(v, (v + 1) % n);
+        const int half = n / 2;
+        for (int v = 0; v < half; ++v)
+            two_rings.link(v, (v + 1) % half);
+        for (int v = half; v < n; ++v)
+            two_rings.link(v, v + 1 < n ? v + 1 : half);
+        // The ring with its vertices numbered backwards from a shifted start.
+        DenseGraph turned;
+        turned.n = n;
+        for (int v = 0; v < n; ++v)
+            turned.link((n - v + 5) % n, (n - v + 4) % n);
+        ASSERT_EQ(fingerprint(ring), fingerprint(two_rings));
+
+        std::vector<std::uint64_t> words;
+        pack_triangle(ring, words);
+        ASSERT_EQ(words.size(), triangle_words(n));
+        const DenseGraph back = unpack_triangle(words, n);
+        EXPECT_EQ(back.n, n);
+        EXPECT_TRUE(std::equal(back.rows.begin(), back.rows.end(), ring.rows.begin())) << n;
+
+        ClassFinder finder;
+        EXPECT_EQ(finder.place(ring), 0);
+        EXPECT_EQ(finder.place(two_rings), 1);
+        EXPECT_EQ(finder.place(turned), 0) << n;
+        EXPECT_EQ(finder.look_up(turned), 0);
+    }
 }
 
 }  // namespace

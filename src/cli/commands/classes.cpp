@@ -80,6 +80,11 @@ std::optional<int> ClassesCommand::open(CommandContext& context, const Parsed& p
         return source_.open_data_file(context, path_from_utf8(parsed.data_file(file_)),
                                       std::nullopt);
     }
+    // Without --where nothing reads a graph's name or arcs: the class
+    // finder wants its links alone.
+    if (!parsed.given("--where")) {
+        source_.links_alone();
+    }
     return source_.open_from(context, parsed, {"classes", from_, base_, input_}, where_);
 }
 
