@@ -9,24 +9,24 @@
 
 namespace ugraph {
 
-void append_written_form(const UGraph& graph, std::string& text) {
+void append_written_form(std::string_view name, int nodes, const LinkSet& links,
+                         std::string& text) {
     // The form is written through a pointer into room made for the longest
     // it can be, then cut to what was written: one size check for the
     // graph, not one for every character.
     constexpr std::string_view opening = "[U \"";
     constexpr std::string_view header_opening = ", (";
-    const std::string_view name = name_text(graph.name);
-    const std::size_t groups = static_cast<std::size_t>(std::max(graph.node_count(), 0));
+    const std::size_t groups = static_cast<std::size_t>(std::max(nodes, 0));
+    // Each neighbour is a link below a header: never more than the arcs.
     const std::size_t room = opening.size() + name.size() + 2 +
                              groups * (header_opening.size() + NUMBER_ROOM + 1) +
-                             graph.arc_starts().size() * (1 + NUMBER_ROOM);
+                             static_cast<std::size_t>(links.arc_count()) * (1 + NUMBER_ROOM);
     const std::size_t start = text.size();
     text.resize(start + room);
     char* at = std::copy(opening.begin(), opening.end(), text.data() + start);
     at = std::copy(name.begin(), name.end(), at);
     *at++ = '"';
-    const LinkSet links = LinkSet::of(graph);
-    for (int i = 1; i <= graph.node_count(); ++i) {
+    for (int i = 1; i <= nodes; ++i) {
         at = std::copy(header_opening.begin(), header_opening.end(), at);
         at = put_number(at, i);
         *at++ = ')';
@@ -43,7 +43,7 @@ void append_written_form(const UGraph& graph, std::string& text) {
 
 std::string written_form(const UGraph& graph) {
     std::string text;
-    append_written_form(graph, text);
+    append_written_form(name_text(graph.name), graph.node_count(), LinkSet::of(graph), text);
     return text;
 }
 

@@ -32,9 +32,10 @@ inline constexpr std::size_t MAX_DATA_INPUT_CHARS = 2503;
 // each link stands once under its lower end, neighbours ascend, self-loops
 // are left out; no line end. A node count of 0 or below gives the name alone.
 std::string written_form(const UGraph& graph);
-// The same, added to the end of `text`: a long import writes every graph's
-// form into one text, without a string of its own.
-void append_written_form(const UGraph& graph, std::string& text);
+// The same of a graph given by its name, node count and links, added to the
+// end of `text`: a long import writes every graph's form into one text,
+// without a string or a UGraph of its own.
+void append_written_form(std::string_view name, int nodes, const LinkSet& links, std::string& text);
 
 // Reads one data-input, "[" to its "]", into the graph's name and its links
 // in canonical form, each neighbour entry a link both ways, with the node

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "graph/arc_list.hpp"
 #include "interchange/adjacency_list.hpp"
 #include "interchange/dot.hpp"
 #include "interchange/edge_list.hpp"
@@ -21,6 +22,18 @@ template <void (*Append)(const UGraph&, std::string&)>
 Result<> always(const UGraph& graph, std::string& out) {
     Append(graph, out);
     return Done{};
+}
+
+template <void (*Append)(const LinkSet&, int, std::string&)>
+Result<> always_line(const LinkSet& links, int vertices, std::string& out) {
+    Append(links, vertices, out);
+    return Done{};
+}
+
+// A writer of links, in the table's shape for a UGraph.
+template <Result<> (*Write)(const LinkSet&, int, std::string&)>
+Result<> of_links(const UGraph& graph, std::string& out) {
+    return Write(LinkSet::of(graph), vertex_count(graph), out);
 }
 
 // A list writer labelled from 1, in the table's shape.
@@ -52,35 +65,35 @@ Result<> drawn(const UGraph& graph, std::string& out) {
 }
 
 constexpr std::array<FormatRow, 11> FORMATS = {{
-    {Format::graph6, "graph6", "nauty's one line per simple graph", true, append_graph6,
-     read_graph6, nullptr, nullptr, true, nullptr, nullptr, nullptr, nullptr},
+    {Format::graph6, "graph6", "nauty's one line per simple graph", true, of_links<append_graph6>,
+     read_graph6, append_graph6, nullptr, nullptr, true, nullptr, nullptr, nullptr, nullptr},
     {Format::sparse6, "sparse6", "nauty's one line per graph, self-loops too", true,
-     always<append_sparse6>, read_sparse6, nullptr, nullptr, true, nullptr, nullptr, nullptr,
-     nullptr},
+     of_links<always_line<append_sparse6>>, read_sparse6, always_line<append_sparse6>, nullptr,
+     nullptr, true, nullptr, nullptr, nullptr, nullptr},
     {Format::dot, "dot", "Graphviz's graph text, written only", true, always<append_dot>, nullptr,
-     nullptr, nullptr, true, nullptr, nullptr, nullptr, nullptr},
+     nullptr, nullptr, nullptr, true, nullptr, nullptr, nullptr, nullptr},
     {Format::edgelist, "edgelist", "NetworkX's and igraph's edge list, one graph", false,
-     always<from_one<append_edge_list>>, nullptr, edge_list_line, append_edge_list, false, nullptr,
-     nullptr, nullptr, nullptr},
+     always<from_one<append_edge_list>>, nullptr, nullptr, edge_list_line, append_edge_list, false,
+     nullptr, nullptr, nullptr, nullptr},
     {Format::adjlist, "adjlist", "NetworkX's adjacency list, one graph", false,
-     always<from_one<append_adjacency_list>>, nullptr, read_adjacency_list_line,
+     always<from_one<append_adjacency_list>>, nullptr, nullptr, read_adjacency_list_line,
      append_adjacency_list, true, nullptr, nullptr, nullptr, nullptr},
     {Format::graphml, "graphml", "yEd's, Gephi's and Cytoscape's XML, several graphs", true,
-     append_graphml, nullptr, nullptr, nullptr, true, read_graphml, undrawn<open_graphml>,
+     append_graphml, nullptr, nullptr, nullptr, nullptr, true, read_graphml, undrawn<open_graphml>,
      undrawn<close_graphml>, nullptr},
     {Format::gml, "gml", "NetworkX's and igraph's GML, one graph", false, always<append_gml>,
-     nullptr, nullptr, nullptr, true, read_gml, nullptr, nullptr, nullptr},
+     nullptr, nullptr, nullptr, nullptr, true, read_gml, nullptr, nullptr, nullptr},
     {Format::tikz, "tikz", "LaTeX's TikZ picture, written only", true, drawn<append_tikz>, nullptr,
-     nullptr, nullptr, true, nullptr, open_tikz, close_tikz, append_tikz},
+     nullptr, nullptr, nullptr, true, nullptr, open_tikz, close_tikz, append_tikz},
     {Format::svg, "svg", "a picture drawn by Graphviz, one graph", false,
-     drawn<picture<PictureKind::svg>>, nullptr, nullptr, nullptr, true, nullptr, nullptr, nullptr,
-     picture<PictureKind::svg>},
+     drawn<picture<PictureKind::svg>>, nullptr, nullptr, nullptr, nullptr, true, nullptr, nullptr,
+     nullptr, picture<PictureKind::svg>},
     {Format::png, "png", "a picture drawn by Graphviz, one graph", false,
-     drawn<picture<PictureKind::png>>, nullptr, nullptr, nullptr, true, nullptr, nullptr, nullptr,
-     picture<PictureKind::png>},
+     drawn<picture<PictureKind::png>>, nullptr, nullptr, nullptr, nullptr, true, nullptr, nullptr,
+     nullptr, picture<PictureKind::png>},
     {Format::pdf, "pdf", "a picture drawn by Graphviz, one graph", false,
-     drawn<picture<PictureKind::pdf>>, nullptr, nullptr, nullptr, true, nullptr, nullptr, nullptr,
-     picture<PictureKind::pdf>},
+     drawn<picture<PictureKind::pdf>>, nullptr, nullptr, nullptr, nullptr, true, nullptr, nullptr,
+     nullptr, picture<PictureKind::pdf>},
 }};
 
 }  // namespace
@@ -158,6 +171,12 @@ Result<> append_in_format(Format format, const UGraph& graph, std::string& out, 
         return Done{};
     }
     return row.write(graph, out);
+}
+
+bool writes_line_graphs(Format format) { return format_row(format).write_line_graph != nullptr; }
+
+Result<> append_line_graph(Format format, const LinkSet& links, int vertices, std::string& out) {
+    return format_row(format).write_line_graph(links, vertices, out);
 }
 
 void open_document(Format format, std::string& out, const Drawing& drawing) {

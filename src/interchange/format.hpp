@@ -15,6 +15,9 @@
 // self-loop). The lists name nodes by labels counted from `base` (0 or 1),
 // as their readers do; is_labelled says which formats those are, and
 // holds_isolated_nodes whether a format can name a node without links.
+// The one-line formats write links as they are (writes_line_graphs):
+// append_line_graph writes the links among `vertices` vertices without a
+// UGraph in between, for the bulk commands that read links.
 // A document format (GraphML, TikZ) writes its text around the graphs with
 // open_document and close_document; a picture format (svg, png, pdf, TikZ)
 // draws as `drawing` asks. is_picture says which those are.
@@ -43,6 +46,8 @@ struct FormatRow {
     Result<> (*write)(const UGraph& graph, std::string& out);
     // One graph per line (graph6, sparse6): the line's links and vertices.
     Result<> (*read_line_graph)(std::string_view line, LinkSet& links, int& vertices);
+    // Their writer of the links among `vertices` vertices, which `write` calls.
+    Result<> (*write_line_graph)(const LinkSet& links, int vertices, std::string& out);
     // One graph per input (the lists): one line of it; a node named by a
     // line of its own is marked in `heads`.
     ListLine (*read_list_line)(std::string_view line, bool cut, int base, LinkSet& links,
@@ -74,6 +79,8 @@ bool is_file_per_picture(Format format);
 
 Result<> append_in_format(Format format, const UGraph& graph, std::string& out, int base = 1,
                           const Drawing& drawing = {});
+bool writes_line_graphs(Format format);
+Result<> append_line_graph(Format format, const LinkSet& links, int vertices, std::string& out);
 void open_document(Format format, std::string& out, const Drawing& drawing = {});
 void close_document(Format format, std::string& out, const Drawing& drawing = {});
 

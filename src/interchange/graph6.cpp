@@ -4,9 +4,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <span>
 
-#include "graph/arc_list.hpp"
 #include "interchange/six_bit_text.hpp"
 
 namespace ugraph {
@@ -72,27 +70,29 @@ Result<> fits_ugraph(std::string_view line, std::size_t at, long long n) {
 
 }  // namespace
 
-Result<> append_graph6(const UGraph& graph, std::string& out) {
-    const LinkSet links = LinkSet::of(graph);
+Result<> append_graph6(const LinkSet& links, int vertices, std::string& out) {
     if (const int loop = links.first_loop(); loop != 0) {
         return refused("graph6 cannot hold the self-loop at node " + std::to_string(loop));
     }
-    const int vertices = vertex_count(graph);
     append_vertex_count(vertices, out);
-    // The body's six-bit values are gathered where they go and made
-    // characters afterwards: link (a, b), a < b, is bit (b-1)(b-2)/2 + a-1.
+    // The reader's way backwards: column j (vertex j's lower neighbours) goes
+    // into a window of bits, lowest first, and every six bits of it become a
+    // character. A window never holds more than 5 + 49 bits.
     const std::size_t start = out.size();
-    const std::size_t length = body_length(vertices);
-    out.append(length, '\0');
-    const std::span<char> body(out.data() + start, length);
-    links.for_each_link([&](int a, int b) {
-        const auto low = static_cast<unsigned>(a);
-        const auto high = static_cast<unsigned>(b);
-        const unsigned bit = (high - 1) * (high - 2) / 2 + low - 1;
-        body[bit / 6] = static_cast<char>(body[bit / 6] | (32U >> (bit % 6)));
-    });
-    std::transform(body.begin(), body.end(), body.begin(),
-                   [](char bits) { return static_cast<char>(bits + SIX_BIT_BIAS); });
+    out.resize(start + body_length(vertices));
+    char* at = out.data() + start;
+    std::uint64_t window = 0;
+    int held = 0;
+    for (int j = 1; j < vertices; ++j) {
+        window |= ((links.row(j + 1) >> 1) & ((std::uint64_t{1} << j) - 1)) << held;
+        held += j;
+        for (; held >= 6; held -= 6, window >>= 6) {
+            *at++ = static_cast<char>(REVERSED_SIX[window & 63U] + SIX_BIT_BIAS);
+        }
+    }
+    if (held > 0) {
+        *at = static_cast<char>(REVERSED_SIX[window & 63U] + SIX_BIT_BIAS);  // padded with 0s
+    }
     out += '\n';
     return Done{};
 }

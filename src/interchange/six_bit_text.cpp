@@ -64,10 +64,4 @@ std::string not_six_bit(std::string_view text, std::size_t at) {
            std::to_string(static_cast<unsigned char>(text[at])) + ", outside 63..126";
 }
 
-void SixBitWriter::finish(std::uint32_t padding) {
-    if (used_ != 0) {
-        put(padding, 6 - used_);
-    }
-}
-
 }  // namespace ugraph

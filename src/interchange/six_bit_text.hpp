@@ -7,8 +7,6 @@
 // lengths from text[at] on and moves `at` past it; it fails when the text
 // ends inside it. first_non_six_bit gives the position of the first byte
 // outside 63..126, or npos; not_six_bit describes that byte for a refusal.
-// SixBitWriter packs bit fields into such characters, most significant first;
-// finish() pads the last character on the right with the bits given.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -25,27 +23,5 @@ std::size_t first_non_six_bit(std::string_view text);
 std::string not_six_bit(std::string_view text, std::size_t at);
 
 inline int six_bits_of(char c) { return static_cast<unsigned char>(c) - SIX_BIT_BIAS; }
-
-class SixBitWriter {
-public:
-    explicit SixBitWriter(std::string& out) : out_(out) {}
-    // `width` is at most 24.
-    void put(std::uint32_t value, int width) {
-        pending_ = (pending_ << width) | (value & ((1U << width) - 1));
-        used_ += width;
-        while (used_ >= 6) {
-            used_ -= 6;
-            out_.push_back(static_cast<char>(((pending_ >> used_) & 63U) + SIX_BIT_BIAS));
-        }
-    }
-    // Bits still free in the last character begun; 0 when none is begun.
-    int free_bits() const { return used_ == 0 ? 0 : 6 - used_; }
-    void finish(std::uint32_t padding);
-
-private:
-    std::string& out_;
-    std::uint32_t pending_ = 0;
-    int used_ = 0;
-};
 
 }  // namespace ugraph

@@ -4,7 +4,6 @@
 #include <bit>
 #include <cstdint>
 
-#include "graph/arc_list.hpp"
 #include "graph/link_set.hpp"
 #include "interchange/six_bit_text.hpp"
 
@@ -73,34 +72,48 @@ std::uint32_t padding(int free_bits, int k, int n, int last_v) {
 
 }  // namespace
 
-void append_sparse6(const UGraph& graph, std::string& out) {
-    const int n = vertex_count(graph);
+void append_sparse6(const LinkSet& links, int n, std::string& out) {
     const int k = bits_for_highest_vertex(n);
-    // The links whose higher end is vertex j (node j + 1), as bits of the lower.
-    const LinkSet links = LinkSet::of(graph);
-    const auto upto = [&](int j) {
-        return (links.row(j + 1) >> 1) & ((std::uint64_t{2} << j) - 1);
-    };
+    const int pair_width = k + 1;
+    const std::uint64_t moved_on = std::uint64_t{1} << k;  // b = 1
     out += ':';
     append_vertex_count(n, out);
-    SixBitWriter writer(out);
-    const int pair_width = k + 1;
-    const std::uint32_t moved_on = 1U << k;  // b = 1
+    // Every link takes at most two pairs: the room is made once, and the
+    // bits go out through a pointer, six at a time, most significant first.
+    const std::size_t start = out.size();
+    const auto most_bits = static_cast<std::size_t>(2 * links.links() * pair_width);
+    out.resize(start + most_bits / 6 + 2);
+    char* at = out.data() + start;
+    std::uint64_t pending = 0;
+    int used = 0;  // bits of `pending` not yet written, below 6 between puts
+    const auto put = [&](std::uint64_t value, int width) {
+        pending = (pending << width) | value;
+        for (used += width; used >= 6;) {
+            used -= 6;
+            *at++ = static_cast<char>(((pending >> used) & 63U) + SIX_BIT_BIAS);
+        }
+    };
     int v = 0;
     for (int j = 0; j < n; ++j) {
-        for (std::uint64_t rest = upto(j); rest != 0; rest &= rest - 1) {
-            const auto lower = static_cast<std::uint32_t>(std::countr_zero(rest));
+        // The links whose higher end is vertex j (node j + 1), as bits of the lower.
+        const std::uint64_t upto = (links.row(j + 1) >> 1) & ((std::uint64_t{2} << j) - 1);
+        for (std::uint64_t rest = upto; rest != 0; rest &= rest - 1) {
+            const auto lower = static_cast<std::uint64_t>(std::countr_zero(rest));
             if (j > v + 1) {
-                writer.put(moved_on | static_cast<std::uint32_t>(j), pair_width);
-                writer.put(lower, pair_width);
+                put((((moved_on | static_cast<std::uint64_t>(j)) << pair_width) | lower),
+                    2 * pair_width);
             } else {
-                writer.put(j == v + 1 ? moved_on | lower : lower, pair_width);
+                put(j == v + 1 ? moved_on | lower : lower, pair_width);
             }
             v = j;
         }
     }
-    writer.finish(padding(writer.free_bits(), k, n, v));
-    out += '\n';
+    if (used != 0) {
+        const int free_bits = 6 - used;
+        put(padding(free_bits, k, n, v), free_bits);
+    }
+    *at++ = '\n';
+    out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 Result<> read_sparse6(std::string_view line, LinkSet& links, int& vertices) {

@@ -2,9 +2,9 @@
 // sparse6: nauty's one-line text for a graph that may hold self-loops,
 // starting with ':'. Vertex v of sparse6 is node v + 1.
 //
-// append_sparse6 writes the graph as one line ending in '\n', with no
-// header, in the one encoding nauty itself writes, so that nauty's tools
-// take it as their own. read_sparse6 reads one line (no header, no line end)
+// append_sparse6 writes the links among `vertices` vertices as one line
+// ending in '\n', with no header, in the one encoding nauty itself writes,
+// so that nauty's tools take it as their own. read_sparse6 reads one line (no header, no line end)
 // into `links` (cleared first) and its vertex count, or refuses it with a
 // reason: no leading ':' (an incremental
 // ';' line is refused as not read), a byte outside 63..126, no vertices, more
@@ -19,7 +19,7 @@
 
 namespace ugraph {
 
-void append_sparse6(const UGraph& graph, std::string& out);
+void append_sparse6(const LinkSet& links, int vertices, std::string& out);
 
 Result<> read_sparse6(std::string_view line, LinkSet& links, int& vertices);
 

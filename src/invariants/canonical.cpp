@@ -56,11 +56,8 @@ std::string graph6_of(const std::array<setword, 64>& rows, int n) {
             }
         }
     }
-    UGraph graph;
-    graph.set_node_count(n);
-    links.write_arcs(graph);
     std::string line;
-    (void)append_graph6(graph, line);  // no self-loops: never refused
+    (void)append_graph6(links, n, line);  // no self-loops: never refused
     if (!line.empty() && line.back() == '\n') {
         line.pop_back();
     }

@@ -52,6 +52,8 @@ TEST(Format, TableKnowsEachFormatOnce) {
         EXPECT_EQ(format_named(row.name), row.format);
         EXPECT_EQ(&format_row(row.format), &row);
         EXPECT_NE(row.write, nullptr);
+        // A format read a line a graph is written a line a graph, from its links.
+        EXPECT_EQ(row.write_line_graph != nullptr, row.read_line_graph != nullptr);
         // What draws a graph is written only, as DOT is.
         EXPECT_EQ(is_read(row.format), row.format != Format::dot && !is_picture(row.format));
         EXPECT_EQ(is_read(row.format), row.read_line_graph != nullptr ||

@@ -4,6 +4,7 @@
 
 #include "graph/ugraph.hpp"
 #include "import_helpers.hpp"
+#include "interchange/format.hpp"
 
 namespace ugraph {
 namespace {
@@ -52,13 +53,13 @@ TEST(Sparse6, CarriesTheLargestUgraphAndRefusesOneLinkMore) {
         }
     }
     std::string text;
-    append_sparse6(graph_of(MAX_NODES, "", links), text);
+    ASSERT_TRUE(append_in_format(Format::sparse6, graph_of(MAX_NODES, "", links), text));
     EXPECT_EQ(outcomes(text, Format::sparse6),
               std::vector<std::string>{"1: it has 625 links; a Ugraph holds at most 624"});
     links.erase(links.begin() + 1);
     const UGraph graph = graph_of(MAX_NODES, "", links);
     text.clear();
-    append_sparse6(graph, text);
+    ASSERT_TRUE(append_in_format(Format::sparse6, graph, text));
     EXPECT_EQ(outcomes(text, Format::sparse6), std::vector<std::string>{"1: " + described(graph)});
 }
 

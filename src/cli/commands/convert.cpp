@@ -92,12 +92,17 @@ int ConvertCommand::convert(CommandContext& context, const Parsed& parsed, Forma
     }
     const std::string to_name(format_name(to));
     GraphImporter importer(input->stream(), from, base);
-    if (where_.given()) {
-        importer.defer_arcs();  // only the graphs kept are written
+    // graph6 and sparse6 are written from the links as they were read, and
+    // with --where only the graphs kept are laid out as arcs at all.
+    const bool from_links = writes_line_graphs(to);
+    if (where_.given() || from_links) {
+        importer.defer_arcs();
     }
+    // Nor do those two formats write a name.
+    const bool named = !from_links || where_.given();
     ImportedGraphs graphs(
         importer, parsed.given("--name") ? name_ : input->default_name(), input->source_name(),
-        ImportTelling{base, to == Format::dot, holds_isolated_nodes(to)}, context.err);
+        ImportTelling{base, to == Format::dot, holds_isolated_nodes(to), named}, context.err);
     if (graphs.several() && !holds_several_graphs(to)) {
         return parsed.usage(context.err, input->source_name() +
                                              " holds more than one graph, and an " + to_name +
@@ -118,9 +123,14 @@ int ConvertCommand::convert(CommandContext& context, const Parsed& parsed, Forma
                                         imported.graph.node_count(), imported.links})) {
                 return true;
             }
+        }
+        if (where_.given() && !from_links) {
             lay_out_arcs(imported);
         }
-        const Result<> written = append_in_format(to, imported.graph, sink.text(), base, drawing_);
+        const Result<> written =
+            from_links
+                ? append_line_graph(to, imported.links, imported.graph.node_count(), sink.text())
+                : append_in_format(to, imported.graph, sink.text(), base, drawing_);
         if (!written) {
             graphs.tell(imported.line,
                         "the graph cannot be written as " + to_name + ": " + written.reason());

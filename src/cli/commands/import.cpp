@@ -89,6 +89,7 @@ int ImportCommand::run(CommandContext& context, const Parsed& parsed) {
         return EXIT_USAGE;
     }
     GraphImporter importer(input->stream(), format.value(), base.value());
+    importer.defer_arcs();  // the written form is made from the links
     const std::string name = parsed.given("--name") ? name_ : input->default_name();
     ImportedGraphs graphs(importer, name, input->source_name(),
                           ImportTelling{base.value(), true, true}, err);
@@ -102,7 +103,8 @@ int ImportCommand::run(CommandContext& context, const Parsed& parsed) {
             graphs.tell(imported.loop_lines, counted(imported.loops, "self-loop") +
                                                  " dropped, since a data-input cannot hold them");
         }
-        append_written_form(imported.graph, text);
+        append_written_form(name_text(imported.graph.name), imported.graph.node_count(),
+                            imported.links, text);
         text += '\n';
         ++taken;
         return append_ || sink.flush_if_full();
