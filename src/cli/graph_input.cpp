@@ -1,5 +1,7 @@
 #include "cli/graph_input.hpp"
 
+#include <array>
+#include <charconv>
 #include <filesystem>
 #include <ios>
 
@@ -151,16 +153,21 @@ bool ImportedGraphs::admit(ImportedGraph& imported, std::optional<long> number) 
     }
     bool cut = false;
     // A name the document gives its graph is kept, without a running number.
-    const std::string name = !imported.own_name.empty()
-                                 ? imported_name(imported.own_name, std::nullopt, cut)
-                             : number ? numbered_name(*number, cut)
-                                      : imported_name(base_, std::nullopt, cut);
+    std::string own;
+    std::string_view name;
+    if (!imported.own_name.empty() || !number) {
+        own = imported_name(!imported.own_name.empty() ? imported.own_name : base_, std::nullopt,
+                            cut);
+        name = own;
+    } else {
+        name = numbered_name(*number, cut);
+    }
     set_name(imported.graph.name, name);
     if (cut && telling_.names_written && !cut_told_) {
         cut_told_ = true;
         tell(imported.line, std::string(number && several_ ? "names are" : "the name is") +
                                 " cut to " + std::to_string(NAME_MAX_CHARS) +
-                                " characters, as in '" + name + "'");
+                                " characters, as in '" + std::string(name) + "'");
     }
     return admit_unnamed(imported);
 }
@@ -179,23 +186,50 @@ bool ImportedGraphs::admit_unnamed(const ImportedGraph& imported) const {
     return true;
 }
 
-std::string ImportedGraphs::numbered_name(long number, bool& cut) {
+// The name of the graph after the last one named: its last digits counted
+// on in place, while the number keeps its length.
+bool ImportedGraphs::count_on(long number) {
+    if (prefix_digits_ == 0 || number != numbered_number_ + 1) {
+        return false;
+    }
+    for (std::size_t at = numbered_.size(); at > numbered_.size() - prefix_digits_; --at) {
+        char& digit = numbered_[at - 1];
+        if (digit != '9') {
+            ++digit;
+            numbered_number_ = number;
+            return true;
+        }
+        digit = '0';
+    }
+    return false;  // all nines: the number grows a digit
+}
+
+std::string_view ImportedGraphs::numbered_name(long number, bool& cut) {
+    cut = prefix_cut_;
+    if (count_on(number)) {
+        return numbered_;
+    }
+    numbered_number_ = number;
     // What becomes of the base depends on the number's length alone, so it
     // is made once per length and only the digits are added per graph.
-    const std::string digits = std::to_string(number);
+    std::array<char, 24> buffer{};
+    const char* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), number).ptr;
+    const std::string_view digits(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
     if (digits.size() != prefix_digits_) {
         std::string whole = imported_name(base_, number, prefix_cut_);
         if (!whole.ends_with(digits)) {  // digits too many to fit
             prefix_digits_ = 0;
             cut = prefix_cut_;
-            return whole;
+            numbered_ = std::move(whole);
+            return numbered_;
         }
         whole.resize(whole.size() - digits.size());
         prefix_ = std::move(whole);
         prefix_digits_ = digits.size();
     }
     cut = prefix_cut_;
-    return prefix_ + digits;
+    numbered_.assign(prefix_).append(digits);
+    return numbered_;
 }
 
 }  // namespace ugraph

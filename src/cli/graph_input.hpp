@@ -123,7 +123,8 @@ public:
 
 private:
     bool admit(ImportedGraph& imported, std::optional<long> number);
-    std::string numbered_name(long number, bool& cut);
+    std::string_view numbered_name(long number, bool& cut);
+    bool count_on(long number);
     // The telling of a graph taken, but for its name.
     bool admit_unnamed(const ImportedGraph& imported) const;
 
@@ -148,6 +149,8 @@ private:
     // base_ made a name for numbers of prefix_digits_ digits (0: none yet),
     // without them: every graph's name but for its number.
     std::string prefix_;
+    std::string numbered_;  // the last numbered name, its room kept for the next
+    long numbered_number_ = 0;
     std::size_t prefix_digits_ = 0;
     bool prefix_cut_ = false;
 };

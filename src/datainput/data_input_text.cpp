@@ -3,42 +3,81 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
 
 #include "common/decimal.hpp"
 #include "graph/arc_list.hpp"
 
 namespace ugraph {
 
+namespace {
+
+// The pieces of the node groups, ", (i)" and ",k", for every node a row can
+// name, each padded to eight bytes: one fixed-size copy and a step by its
+// length write it, with no digit arithmetic per number.
+struct Piece {
+    std::array<char, 8> text{};
+    std::uint8_t length = 0;
+};
+
+constexpr std::array<Piece, 64> pieces(std::string_view before, std::string_view after) {
+    std::array<Piece, 64> table{};
+    for (int k = 0; k < 64; ++k) {
+        Piece& piece = table[static_cast<std::size_t>(k)];
+        std::size_t at = 0;
+        for (const char c : before) {
+            piece.text[at++] = c;
+        }
+        if (k >= 10) {
+            piece.text[at++] = static_cast<char>('0' + k / 10);
+        }
+        piece.text[at++] = static_cast<char>('0' + k % 10);
+        for (const char c : after) {
+            piece.text[at++] = c;
+        }
+        piece.length = static_cast<std::uint8_t>(at);
+    }
+    return table;
+}
+
+constexpr std::array<Piece, 64> HEADERS = pieces(", (", ")");
+constexpr std::array<Piece, 64> NEIGHBORS = pieces(",", "");
+
+char* put_piece(char* at, const Piece& piece) {
+    std::memcpy(at, piece.text.data(), piece.text.size());
+    return at + piece.length;
+}
+
+// Room for the node groups of every node a row can name: 63 headers of at
+// most six characters and each of their 1953 links once, three at most.
+constexpr std::size_t GROUPS_ROOM = 63 * 6 + 63 * 62 / 2 * 3 + 8;
+
+}  // namespace
+
 void append_written_form(std::string_view name, int nodes, const LinkSet& links,
                          std::string& text) {
-    // The form is written through a pointer into room made for the longest
-    // it can be, then cut to what was written: one size check for the
-    // graph, not one for every character.
-    constexpr std::string_view opening = "[U \"";
-    constexpr std::string_view header_opening = ", (";
-    const std::size_t groups = static_cast<std::size_t>(std::max(nodes, 0));
-    // Each neighbour is a link below a header: never more than the arcs.
-    const std::size_t room = opening.size() + name.size() + 2 +
-                             groups * (header_opening.size() + NUMBER_ROOM + 1) +
-                             static_cast<std::size_t>(links.arc_count()) * (1 + NUMBER_ROOM);
-    const std::size_t start = text.size();
-    text.resize(start + room);
-    char* at = std::copy(opening.begin(), opening.end(), text.data() + start);
-    at = std::copy(name.begin(), name.end(), at);
-    *at++ = '"';
-    for (int i = 1; i <= nodes; ++i) {
-        at = std::copy(header_opening.begin(), header_opening.end(), at);
-        at = put_number(at, i);
-        *at++ = ')';
+    // The node groups are put together in a buffer of the largest size they
+    // can have, through a pointer, and added in one piece: one size check
+    // for the graph, not one for every character. Each piece copies its
+    // eight bytes in full, so the buffer has eight to spare.
+    std::array<char, GROUPS_ROOM> groups;
+    char* at = groups.data();
+    const int with_rows = std::min(nodes, static_cast<int>(HEADERS.size()) - 1);
+    for (int i = 1; i <= with_rows; ++i) {
+        at = put_piece(at, HEADERS[static_cast<std::size_t>(i)]);
         // The neighbours above i, ascending: each link once, under its lower end.
-        const std::uint64_t row = i <= MAX_NODES ? links.row(i) : 0;
-        for (std::uint64_t above = row >> i >> 1; above != 0; above &= above - 1) {
-            *at++ = ',';
-            at = put_number(at, i + 1 + std::countr_zero(above));
+        for (std::uint64_t above = links.row(i) >> i >> 1; above != 0; above &= above - 1) {
+            at =
+                put_piece(at, NEIGHBORS[static_cast<std::size_t>(i + 1 + std::countr_zero(above))]);
         }
     }
-    *at++ = ']';
-    text.resize(static_cast<std::size_t>(at - text.data()));
+    text.append("[U \"").append(name).append(1, '"').append(groups.data(), at);
+    for (int i = with_rows + 1; i <= nodes; ++i) {  // beyond any row: no graph has them
+        text.append(", (");
+        append_number(i, text);
+        text.append(1, ')');
+    }
+    text.append(1, ']');
 }
 
 std::string written_form(const UGraph& graph) {

@@ -29,6 +29,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/bit_count.hpp"
 #include "common/result.hpp"
 #include "graph/ugraph.hpp"
 
@@ -67,7 +68,7 @@ public:
     int arc_count() const {
         int arcs = 0;
         for (int node = 1; node <= extent_; ++node) {
-            arcs += std::popcount(rows_[node]);
+            arcs += bit_count(rows_[node]);
         }
         return arcs;
     }

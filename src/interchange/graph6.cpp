@@ -40,10 +40,13 @@ void read_pairs(std::string_view body, int n, LinkSet& links) {
     int held = 0;
     std::size_t next = 0;
     for (int j = 1; j < n; ++j) {
-        while (held <= 64 - 6 && next < body.size()) {
-            const auto bits = static_cast<unsigned>(six_bits_of(body[next++]));
-            window |= std::uint64_t{REVERSED_SIX[bits & 63U]} << held;
-            held += 6;
+        // Filled only when the column is not all in: a small graph's whole
+        // body fits at the first column.
+        if (held < j) {
+            for (; held <= 64 - 6 && next < body.size(); held += 6) {
+                const auto bits = static_cast<unsigned>(six_bits_of(body[next++]));
+                window |= std::uint64_t{REVERSED_SIX[bits & 63U]} << held;
+            }
         }
         const std::uint64_t lower = window & ((std::uint64_t{1} << j) - 1);
         window >>= j;

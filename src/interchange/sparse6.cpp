@@ -78,10 +78,12 @@ void append_sparse6(const LinkSet& links, int n, std::string& out) {
     const std::uint64_t moved_on = std::uint64_t{1} << k;  // b = 1
     out += ':';
     append_vertex_count(n, out);
-    // Every link takes at most two pairs: the room is made once, and the
-    // bits go out through a pointer, six at a time, most significant first.
+    // Every link takes at most two pairs, and vertex j has at most j + 1
+    // links to itself and below: the room is made once, without a count,
+    // and the bits go out through a pointer, six at a time, most
+    // significant first.
     const std::size_t start = out.size();
-    const auto most_bits = static_cast<std::size_t>(2 * links.links() * pair_width);
+    const auto most_bits = static_cast<std::size_t>(n * (n + 1) * pair_width);
     out.resize(start + most_bits / 6 + 2);
     char* at = out.data() + start;
     std::uint64_t pending = 0;
