@@ -86,33 +86,50 @@ void append_sparse6(const LinkSet& links, int n, std::string& out) {
     const auto most_bits = static_cast<std::size_t>(n * (n + 1) * pair_width);
     out.resize(start + most_bits / 6 + 2);
     char* at = out.data() + start;
+    // Bits wait in `pending` until six characters' worth are in, and go out
+    // six at a time; a put is at most two pairs, 14 bits, so 36 + 14 fit.
     std::uint64_t pending = 0;
-    int used = 0;  // bits of `pending` not yet written, below 6 between puts
+    int used = 0;  // bits of `pending` not yet written
+    const auto put_char = [&]() {
+        used -= 6;
+        *at++ = static_cast<char>(((pending >> used) & 63U) + SIX_BIT_BIAS);
+    };
     const auto put = [&](std::uint64_t value, int width) {
         pending = (pending << width) | value;
-        for (used += width; used >= 6;) {
-            used -= 6;
-            *at++ = static_cast<char>(((pending >> used) & 63U) + SIX_BIT_BIAS);
+        used += width;
+        if (used >= 36) {
+            for (int k = 0; k < 6; ++k) {
+                put_char();
+            }
         }
     };
     int v = 0;
     for (int j = 0; j < n; ++j) {
         // The links whose higher end is vertex j (node j + 1), as bits of the lower.
-        const std::uint64_t upto = (links.row(j + 1) >> 1) & ((std::uint64_t{2} << j) - 1);
-        for (std::uint64_t rest = upto; rest != 0; rest &= rest - 1) {
-            const auto lower = static_cast<std::uint64_t>(std::countr_zero(rest));
-            if (j > v + 1) {
-                put((((moved_on | static_cast<std::uint64_t>(j)) << pair_width) | lower),
-                    2 * pair_width);
-            } else {
-                put(j == v + 1 ? moved_on | lower : lower, pair_width);
-            }
-            v = j;
+        std::uint64_t rest = (links.row(j + 1) >> 1) & ((std::uint64_t{2} << j) - 1);
+        if (rest == 0) {
+            continue;
         }
+        // The first of them moves v to j; the others find it there.
+        const auto first = static_cast<std::uint64_t>(std::countr_zero(rest));
+        if (j > v + 1) {
+            put(((moved_on | static_cast<std::uint64_t>(j)) << pair_width) | first, 2 * pair_width);
+        } else {
+            put(j == v + 1 ? moved_on | first : first, pair_width);
+        }
+        v = j;
+        for (rest &= rest - 1; rest != 0; rest &= rest - 1) {
+            put(static_cast<std::uint64_t>(std::countr_zero(rest)), pair_width);
+        }
+    }
+    while (used >= 6) {
+        put_char();
     }
     if (used != 0) {
         const int free_bits = 6 - used;
-        put(padding(free_bits, k, n, v), free_bits);
+        pending = (pending << free_bits) | padding(free_bits, k, n, v);
+        used = 6;
+        put_char();
     }
     *at++ = '\n';
     out.resize(static_cast<std::size_t>(at - out.data()));
