@@ -40,8 +40,8 @@ TEST(DataInputReader, TellsWhereEachDataInputStandsInTheRawBytes) {
 
 std::string refusal_in(const std::string& file) {
     const DataInput input = read_all(file).at(0);
-    UGraph graph;
-    Result<> parsed = parse_data_input(input.text, graph);
+    DataInputLinks read;
+    Result<> parsed = parse_data_input(input.text, read);
     EXPECT_FALSE(parsed);
     return parsed ? std::string() : placed_reason(parsed.reason(), input);
 }
