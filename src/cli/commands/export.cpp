@@ -145,7 +145,8 @@ int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
     if (!data) {
         return EXIT_USAGE;
     }
-    DataInputReader reader(data->stream());
+    // Only a refused data-input is told where it stands.
+    DataInputReader reader(data->stream(), Placing::when_asked);
     DataInput input;
     if (number && !seek_data_input(reader, *number, input)) {
         tell_error(err, no_such_data_input(data->name(), reader.count(), *number));
@@ -196,12 +197,14 @@ int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
         const auto which = [&] { return "data-input " + std::to_string(input.number); };
         const Result<> loaded = load();
         if (!loaded) {
+            reader.place(input);
             tell_error(err,
                        which() + ' ' + placed_reason(cannot_be_loaded(loaded.refusal()), input));
             status = EXIT_NOT_LOADED;
             return;
         }
-        if (!where_.keeps(GraphItem{input.number, name_text(read.name), read.nodes, read.links})) {
+        if (where_.given() &&
+            !where_.keeps(GraphItem{input.number, name_text(read.name), read.nodes, read.links})) {
             if (number) {
                 tell_error(err, which() + " does not meet the conditions of --where");
                 status = EXIT_NOT_LOADED;
