@@ -31,11 +31,10 @@ Result<std::string> loader_copy(const DataInput& input) {
 Result<> read_links(const DataInput& input, DataInputLinks& into) {
     // The reading passes over the marker, so the text itself is read rather
     // than the loader's copy: a long export reads every data-input.
-    Result<> loaded = may_be_loaded(input);
-    if (loaded) {
-        loaded = parse_data_input(input.text, into);
+    if (Result<> loadable = may_be_loaded(input); !loadable) {
+        return loadable;
     }
-    return loaded;
+    return parse_data_input(input.text, into);
 }
 
 void make_graph(const DataInputLinks& read, UGraph& graph) {

@@ -90,6 +90,8 @@ public:
 
     // Reads from the "(" at `start` to the closing "]"; gives the largest
     // node number named anywhere, or 0 after a refusal told in `reason`.
+    // Neighbour numbers are counted against MAX_LINKS only when `counted`.
+    template <bool counted>
     int read(std::size_t start, std::string& reason) const {
         const char* at = text_ + start;
         int largest = 0;
@@ -110,7 +112,7 @@ public:
                 return 0;
             }
             largest = std::max(largest, header);
-            at = read_list(at + 1, header, room, reason);
+            at = read_list<counted>(at + 1, header, room, reason);
             if (at == nullptr) {
                 return 0;
             }
@@ -128,39 +130,45 @@ private:
     // Reads the neighbours after a header, up to the next "(" or the "]",
     // and gives where that stands; nullptr after a refusal. The position is
     // passed and given back by value, so that it stays in a register.
+    template <bool counted>
     const char* read_list(const char* at, int header, int& room, std::string& reason) const {
         LinkSet& links = links_;
         for (;;) {
             int neighbor = 0;
-            const char* past = written_neighbor(at, neighbor);
+            const char* past = written_item(at, neighbor);
             if (past == nullptr) {
                 past = next_item(at, header, neighbor, reason);
-                if (neighbor == 0) {
-                    return past;
+            }
+            if (neighbor == 0) {
+                return past;
+            }
+            if constexpr (counted) {
+                if (room == 0) {
+                    reason =
+                        "it holds more than " + std::to_string(MAX_LINKS) + " neighbor numbers";
+                    return nullptr;
                 }
+                --room;
             }
-            if (room == 0) {
-                reason = "it holds more than " + std::to_string(MAX_LINKS) + " neighbor numbers";
-                return nullptr;
-            }
-            --room;
             links.add(header, neighbor);
             at = past;
         }
     }
 
-    // A neighbour as the written form has it, "," and one or two digits
-    // worth a node before a character that is none, read in one step: gives
-    // the position after it, or nullptr where the text has another shape,
-    // for the general rules to read. Each character is looked at only once
-    // the one before it is known, so none past the text is.
-    static const char* written_neighbor(const char* at, int& neighbor) {
+    // An item as the written form has it, read in one step: a neighbour,
+    // "," and one or two digits worth a node before a character that is
+    // none, given in `neighbor` with the position after it; or ", (", the
+    // list's end, `neighbor` left 0 and the "(" given. Gives nullptr where
+    // the text has another shape, for the general rules to read. Each
+    // character is looked at only once the one before it is known, so none
+    // past the text is.
+    static const char* written_item(const char* at, int& neighbor) {
         if (at[0] != ',') {
             return nullptr;
         }
         const unsigned first = digit_value(at[1]);
         if (first - 1 > 8) {
-            return nullptr;
+            return at[1] == ' ' && at[2] == '(' ? at + 2 : nullptr;
         }
         const unsigned second = digit_value(at[2]);
         if (second > 9) {
@@ -262,10 +270,22 @@ private:
 };
 
 // The name, and where the first node group begins.
+// Where `wanted` first stands from `from` on, or npos. The quotes and the
+// first header stand a few characters apart: a step at a time finds them
+// sooner than a library search, which pays to start.
+std::size_t find_near(std::string_view text, char wanted, std::size_t from) {
+    for (std::size_t at = from; at < text.size(); ++at) {
+        if (text[at] == wanted) {
+            return at;
+        }
+    }
+    return std::string_view::npos;
+}
+
 Result<> read_name(std::string_view text, GraphName& name, std::size_t& first_header) {
-    const std::size_t open_quote = text.find('"');
+    const std::size_t open_quote = find_near(text, '"', 0);
     const std::size_t close_quote =
-        open_quote == std::string_view::npos ? open_quote : text.find('"', open_quote + 1);
+        open_quote == std::string_view::npos ? open_quote : find_near(text, '"', open_quote + 1);
     if (close_quote == std::string_view::npos) {
         return refused("its name is not enclosed in double quotes");
     }
@@ -273,7 +293,7 @@ Result<> read_name(std::string_view text, GraphName& name, std::size_t& first_he
     if (name_chars.size() > static_cast<std::size_t>(NAME_MAX_CHARS)) {
         return refused("its name is longer than " + std::to_string(NAME_MAX_CHARS) + " characters");
     }
-    first_header = text.find('(', close_quote + 1);
+    first_header = find_near(text, '(', close_quote + 1);
     if (first_header == std::string_view::npos) {
         return refused("it has no node header after its name");
     }
@@ -291,7 +311,13 @@ Result<> parse_data_input(std::string_view text, DataInputLinks& into) {
     }
     into.links.clear();
     std::string reason;
-    into.nodes = NodeGroupReader(text, into.links).read(first_header, reason);
+    // Each neighbour number takes two characters at least, its digits and
+    // the one after them, so a shorter text cannot hold too many: it is
+    // read without counting them.
+    const NodeGroupReader reader(text, into.links);
+    into.nodes = text.size() > std::size_t{2} * MAX_LINKS
+                     ? reader.read<true>(first_header, reason)
+                     : reader.read<false>(first_header, reason);
     if (into.nodes == 0) {
         return refused(std::move(reason));
     }
