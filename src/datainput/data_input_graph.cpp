@@ -1,7 +1,5 @@
 #include "datainput/data_input_graph.hpp"
 
-#include "datainput/data_input_text.hpp"
-
 namespace ugraph {
 
 namespace {
@@ -30,12 +28,26 @@ Result<std::string> loader_copy(const DataInput& input) {
     return "[U" + input.text.substr(2);
 }
 
-Result<> read_graph(const DataInput& input, UGraph& graph) {
+Result<> read_links(const DataInput& input, DataInputLinks& into) {
     // The reading passes over the marker, so the text itself is read rather
     // than the loader's copy: a long export reads every data-input.
-    Result<> loaded = may_be_loaded(input);
+    if (Result<> loadable = may_be_loaded(input); !loadable) {
+        return loadable;
+    }
+    return parse_data_input(input.text, into);
+}
+
+void make_graph(const DataInputLinks& read, UGraph& graph) {
+    graph.name = read.name;
+    read.links.write_arcs(graph);
+    graph.set_node_count(read.nodes);
+}
+
+Result<> read_graph(const DataInput& input, UGraph& graph) {
+    DataInputLinks read;
+    Result<> loaded = read_links(input, read);
     if (loaded) {
-        loaded = parse_data_input(input.text, graph);
+        make_graph(read, graph);
     }
     return loaded;
 }

@@ -12,15 +12,27 @@ namespace {
 constexpr std::size_t CHUNK = std::size_t{64} * 1024;
 constexpr char END_OF_FILE_MARK = '\x1a';
 
+const char* find_or_end(const char* from, const char* to, char wanted) {
+    const void* found = std::memchr(from, wanted, static_cast<std::size_t>(to - from));
+    return found != nullptr ? static_cast<const char*>(found) : to;
+}
+
 }  // namespace
 
 // The buffer is not zeroed: only the bytes a read put in it are ever taken.
-DataInputReader::DataInputReader(std::istream& in)
-    : in_(in), buffer_(new char[CHUNK]) {}  // NOLINT(modernize-make-unique)
+DataInputReader::DataInputReader(std::istream& in, Placing placing)
+    : in_(in),
+      buffer_(new char[CHUNK]),  // NOLINT(modernize-make-unique)
+      place_each_(placing == Placing::each) {}
 
 bool DataInputReader::refill() {
     if (ended_) {
         return false;
+    }
+    // The lines of this buffer are counted before it goes, and the place of
+    // a data-input begun in it is found first.
+    if (unplaced_) {
+        find_place();
     }
     count_lines_to(end_);
     in_.read(buffer_.get(), static_cast<std::streamsize>(CHUNK));
@@ -40,28 +52,33 @@ bool DataInputReader::refill() {
         end_ = static_cast<std::size_t>(static_cast<const char*>(mark) - buffer_.get());
         ended_ = true;
     }
+    carriage_return_ = static_cast<std::size_t>(
+        find_or_end(buffer_.get(), buffer_.get() + end_, '\r') - buffer_.get());
     return end_ > 0;
 }
 
 namespace {
 
-// How many `wanted` bytes there are in [from, to): counted in blocks of at
-// most 255 with a byte-wide tally, which compilers turn into wide vector
-// compares; a plain std::count widens every step to 64 bits and runs several
-// times slower over a large library.
-std::uint64_t count_of(const char* from, const char* to, char wanted) {
-    constexpr std::ptrdiff_t BLOCK = 255;
-    std::uint64_t total = 0;
-    while (from != to) {
-        const std::ptrdiff_t block = std::min(to - from, BLOCK);
-        unsigned char tally = 0;
-        for (std::ptrdiff_t k = 0; k < block; ++k) {
-            tally = static_cast<unsigned char>(tally + (from[k] == wanted ? 1 : 0));
-        }
-        total += tally;
-        from += block;
+// How many `wanted` bytes there are in [from, to): counted in blocks of
+// 240 with a byte-wide tally, which compilers turn into wide vector compares
+// without a byte-at-a-time tail (240 is a whole number of vectors, and below
+// the 256 a byte holds); a plain std::count widens every step to 64 bits and
+// runs several times slower over a large library.
+unsigned tally_of(const char* from, std::ptrdiff_t size, char wanted) {
+    unsigned char tally = 0;
+    for (std::ptrdiff_t k = 0; k < size; ++k) {
+        tally = static_cast<unsigned char>(tally + (from[k] == wanted ? 1 : 0));
     }
-    return total;
+    return tally;
+}
+
+std::uint64_t count_of(const char* from, const char* to, char wanted) {
+    constexpr std::ptrdiff_t BLOCK = 240;
+    std::uint64_t total = 0;
+    for (; to - from >= BLOCK; from += BLOCK) {
+        total += tally_of(from, BLOCK, wanted);
+    }
+    return total + tally_of(from, to - from, wanted);
 }
 
 }  // namespace
@@ -87,6 +104,22 @@ void DataInputReader::count_lines_to(std::size_t upto) {
     line_crs_ = count_of(last, to, '\r');
 }
 
+// The line and column of the "[" at open_at_, from the lines counted up to it.
+void DataInputReader::find_place() {
+    count_lines_to(open_at_);
+    open_line_ = line_;
+    open_column_ = consumed_ + open_at_ - line_start_ - line_crs_ + 1;
+    unplaced_ = false;
+}
+
+void DataInputReader::place(DataInput& into) {
+    if (unplaced_) {
+        find_place();
+    }
+    into.line = open_line_;
+    into.column = open_column_;
+}
+
 // Passes over free text up to and including the next "["; gives false when
 // the file ends first.
 bool DataInputReader::skip_free_text() {
@@ -94,7 +127,16 @@ bool DataInputReader::skip_free_text() {
         if (pos_ == end_ && !refill()) {
             return false;
         }
+        // Most often only a line end stands before the next "[": the first
+        // bytes are looked at before a search is started.
         const char* from = buffer_.get() + pos_;
+        const std::size_t near = std::min<std::size_t>(end_ - pos_, 2);
+        for (std::size_t k = 0; k < near; ++k) {
+            if (from[k] == '[') {
+                pos_ += k + 1;
+                return true;
+            }
+        }
         if (const void* open = std::memchr(from, '[', end_ - pos_); open != nullptr) {
             pos_ += static_cast<std::size_t>(static_cast<const char*>(open) - from) + 1;
             return true;
@@ -103,51 +145,46 @@ bool DataInputReader::skip_free_text() {
     }
 }
 
-void DataInputReader::take(DataInput& into, std::string_view piece, const Echo& echo) const {
-    if (piece.empty()) {
-        return;
+// The first carriage return at or after `from`, or end_: a file without any
+// is searched once a buffer, not once a data-input.
+std::size_t DataInputReader::next_carriage_return(std::size_t from) {
+    if (carriage_return_ < from) {
+        carriage_return_ = static_cast<std::size_t>(
+            find_or_end(buffer_.get() + from, buffer_.get() + end_, '\r') - buffer_.get());
     }
-    constexpr std::size_t kept = MAX_DATA_INPUT_CHARS + 1;
-    if (keep_text_ && into.text.size() < kept) {
-        into.text.append(piece.substr(0, kept - into.text.size()));
-    }
-    into.length += piece.size();
-    if (echo) {
-        echo(piece);
-    }
+    return carriage_return_;
 }
 
-namespace {
-
-const char* find_or_end(const char* from, const char* to, char wanted) {
-    const void* found = std::memchr(from, wanted, static_cast<std::size_t>(to - from));
-    return found != nullptr ? static_cast<const char*>(found) : to;
-}
-
-}  // namespace
-
-// Reads the data-input after its "[" up to its "]" or the end of the file,
-// its carriage returns dropped.
-void DataInputReader::read_body(DataInput& into, const Echo& echo) {
+// Reads the data-input from its "[" at pos_ up to its "]" or the end of the
+// file, its carriage returns dropped: a data-input within one buffer and
+// without any is taken in one piece.
+void DataInputReader::read_body(DataInput& into, const Echo* echo, bool keep_text) {
+    const std::size_t kept = keep_text ? MAX_DATA_INPUT_CHARS + 1 : 0;
     for (;;) {
         if (pos_ == end_ && !refill()) {
             into.end = offset();
             return;
         }
-        const char* from = buffer_.get() + pos_;
-        const char* close = find_or_end(from, buffer_.get() + end_, ']');
-        while (from != close) {
-            const char* carriage_return = find_or_end(from, close, '\r');
-            take(into, std::string_view(from, static_cast<std::size_t>(carriage_return - from)),
-                 echo);
-            from = carriage_return == close ? close : carriage_return + 1;
+        const char* buffer = buffer_.get();
+        const auto close =
+            static_cast<std::size_t>(find_or_end(buffer + pos_, buffer + end_, ']') - buffer);
+        const bool closed = close != end_;
+        // The "]" is kept, but not echoed.
+        const std::size_t past = closed ? close + 1 : close;
+        while (pos_ != past) {
+            const std::size_t cut = std::min(next_carriage_return(pos_), past);
+            if (into.text.size() < kept) {
+                into.text.append(buffer + pos_, std::min(cut - pos_, kept - into.text.size()));
+            }
+            into.length += cut - pos_;
+            if (echo != nullptr && std::min(cut, close) != pos_) {
+                (*echo)(std::string_view(buffer + pos_, std::min(cut, close) - pos_));
+            }
+            pos_ = cut == past ? past : cut + 1;
         }
-        pos_ = static_cast<std::size_t>(close - buffer_.get());
-        if (pos_ < end_) {
-            ++pos_;
+        if (closed) {
             into.closed = true;
             into.end = offset();
-            take(into, "]", nullptr);
             return;
         }
     }
@@ -172,7 +209,12 @@ void DataInputReader::pass_body(DataInput& into) {
 }
 
 bool DataInputReader::next(DataInput& into, const Echo& echo, bool keep_text) {
-    keep_text_ = keep_text;
+    return next_one(into, echo ? &echo : nullptr, keep_text);
+}
+
+bool DataInputReader::next_one(DataInput& into, const Echo* echo, bool keep_text) {
+    // The data-input given before is left behind, placed or not.
+    unplaced_ = false;
     if (ended_ && pos_ == end_) {
         return false;
     }
@@ -184,17 +226,19 @@ bool DataInputReader::next(DataInput& into, const Echo& echo, bool keep_text) {
     into.text.clear();
     into.length = 0;
     into.closed = false;
-    if (!keep_text && !echo) {
-        into.line = 0;
-        into.column = 0;
+    into.line = 0;
+    into.column = 0;
+    if (!keep_text && echo == nullptr) {
         pass_body(into);
         return true;
     }
-    count_lines_to(pos_ - 1);
-    into.line = line_;
-    into.column = into.start - line_start_ - line_crs_ + 1;
-    take(into, "[", echo);
-    read_body(into, echo);
+    --pos_;
+    open_at_ = pos_;
+    unplaced_ = true;
+    if (place_each_) {
+        place(into);
+    }
+    read_body(into, echo, keep_text);
     return true;
 }
 

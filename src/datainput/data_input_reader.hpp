@@ -19,6 +19,11 @@
 // was, and the line and column of its "[", for messages that point into the
 // file.
 //
+// A reader that tells where only the few data-inputs it refuses stand (a
+// long export) is made with Placing::when_asked: the lines are then counted
+// a buffer at a time, and a data-input's line and column only when place()
+// is asked for them.
+//
 // A reader that only counts and places data-inputs (a seek, the survey of an
 // edit) passes over the others without keeping their text: it then finds
 // each one's "]" in a single search, and the lines are counted a buffer at a
@@ -43,18 +48,27 @@ struct DataInput {
     std::uint64_t end = 0;  // the raw offset after its "]", or where the file or its Ctrl-Z ends it
 };
 
+// Whether next() gives each data-input it keeps its line and column, or
+// leaves them 0 until place() is asked.
+enum class Placing { each, when_asked };
+
 class DataInputReader {
 public:
     using Echo = std::function<void(std::string_view)>;
 
-    explicit DataInputReader(std::istream& in);
+    explicit DataInputReader(std::istream& in, Placing placing = Placing::each);
 
     // Reads on to the next data-input and fills `into`; gives false when the
     // file (or its Ctrl-Z) ends first. Without `keep_text` (and no `echo`)
     // the data-input is passed over, for a reader that needs only where the
     // data-inputs stand: its number, `closed`, `start` and `end` are set, its
     // text is left empty and its line, column and length 0.
-    bool next(DataInput& into, const Echo& echo = nullptr, bool keep_text = true);
+    bool next(DataInput& into, const Echo& echo, bool keep_text = true);
+    bool next(DataInput& into) { return next_one(into, nullptr, true); }
+
+    // Sets the line and column of `into`, the data-input next() gave last
+    // with its text kept.
+    void place(DataInput& into);
 
     // True when reading stopped on an error of the stream, not at its end.
     bool failed() const { return failed_; }
@@ -63,13 +77,15 @@ public:
     int count() const { return count_; }
 
 private:
+    bool next_one(DataInput& into, const Echo* echo, bool keep_text);
     bool refill();
     std::uint64_t offset() const { return consumed_ + pos_; }
     void count_lines_to(std::size_t upto);
+    void find_place();
     bool skip_free_text();
-    void read_body(DataInput& into, const Echo& echo);
+    std::size_t next_carriage_return(std::size_t from);
+    void read_body(DataInput& into, const Echo* echo, bool keep_text);
     void pass_body(DataInput& into);
-    void take(DataInput& into, std::string_view piece, const Echo& echo) const;
 
     std::istream& in_;
     std::unique_ptr<char[]> buffer_;  // CHUNK bytes, left unset until read into
@@ -80,10 +96,19 @@ private:
     std::uint64_t consumed_ = 0;    // raw bytes of the buffers before this one
     std::uint64_t line_start_ = 0;  // raw offset of the current line's first byte
     std::uint64_t line_crs_ = 0;    // carriage returns on the current line so far
+    // The first carriage return in the buffer at or after where the last search
+    // for one began, or end_ for none.
+    std::size_t carriage_return_ = 0;
+    // The "[" of the data-input given last, in the buffer, and whether its
+    // place is still to be found there.
+    std::size_t open_at_ = 0;
+    bool unplaced_ = false;
+    std::uint64_t open_line_ = 0;
+    std::uint64_t open_column_ = 0;
     int count_ = 0;
     bool ended_ = false;
     bool failed_ = false;
-    bool keep_text_ = true;
+    bool place_each_ = true;
 };
 
 // Reads on to the data-input of that number; gives false when the file

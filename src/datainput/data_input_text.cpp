@@ -88,186 +88,243 @@ std::string written_form(const UGraph& graph) {
 
 namespace {
 
+// A digit's value, and above 9 for any other character.
+unsigned digit_value(char c) { return static_cast<unsigned char>(c - '0'); }
+bool is_digit(char c) { return digit_value(c) <= 9; }
+
+// A number as the reader holds it: a run of digits worth more than
+// MAX_NODES is kept at MAX_NODES + 1, so that it reads as too large and
+// never wraps.
+bool is_node(int value) { return static_cast<unsigned>(value - 1) < unsigned{MAX_NODES}; }
+
+// The rest of a digit run after its first digit, worth `value`; leaves `at`
+// after the run. One check a character: the cap is a move, not a branch
+// the common one-digit number ever takes.
+int read_digits(const char*& at, int value) {
+    for (char c = *++at; is_digit(c); c = *++at) {
+        value = value * 10 + (c - '0');
+        if (value > MAX_NODES) {
+            value = MAX_NODES + 1;
+        }
+    }
+    return value;
+}
+
 // Walks the node groups of one data-input, gathering every entry (header,
-// neighbour) as a link. The text is read from a copy that a NUL ends, which
-// no rule accepts, so no read goes past it and none needs a bounds check.
+// neighbour) as a link. The read position and the counts are locals passed
+// down, not members: a store into the rows then forces no reload of them.
+// Every rule stops at a "]", so a text that ends in one is read where it
+// stands; any other is read from a copy that a NUL ends, which no rule
+// accepts either. No read goes past the text and none needs a bounds check.
 class NodeGroupReader {
 public:
-    NodeGroupReader(std::string_view text, LinkSet& entries) : entries_(entries) {
-        if (text.size() < held_.size()) {
-            std::copy(text.begin(), text.end(), held_.begin());
-            held_[text.size()] = '\0';
-            chars_ = held_.data();
+    NodeGroupReader(std::string_view text, LinkSet& links) : links_(links) {
+        if (!text.empty() && text.back() == ']') {
+            text_ = text.data();
         } else {
-            long_text_.assign(text);
-            chars_ = long_text_.c_str();
+            copy_.assign(text);
+            text_ = copy_.c_str();
         }
     }
 
-    // Reads from the "(" at `start` to the closing "]".
-    bool read(std::size_t start, std::string& reason) {
-        pos_ = start;
-        while (peek() == '(') {
-            if (!read_header(reason) || !read_list(reason)) {
-                return false;
+    // Reads from the "(" at `start` to the closing "]"; gives the largest
+    // node number named anywhere, or 0 after a refusal told in `reason`.
+    // Neighbour numbers are counted against MAX_LINKS only when `counted`.
+    template <bool counted>
+    int read(std::size_t start, std::string& reason) const {
+        const char* at = text_ + start;
+        int largest = 0;
+        int room = MAX_LINKS;  // for neighbour numbers
+        while (*at == '(') {
+            const char* number_at = ++at;
+            if (!is_digit(*at)) {
+                reason = "node header" + place(at) + " is not a number";
+                return 0;
+            }
+            const int header = read_digits(at, *at - '0');
+            if (*at != ')') {
+                reason = "node header" + place(at) + " is not closed by ')'";
+                return 0;
+            }
+            if (!is_node(header)) {
+                reason = not_a_node(number_at);
+                return 0;
+            }
+            largest = std::max(largest, header);
+            at = read_list<counted>(at + 1, header, room, reason);
+            if (at == nullptr) {
+                return 0;
             }
         }
-        if (peek() != ']') {
-            reason = unexpected();
-            return false;
+        if (*at != ']') {
+            reason = unexpected(at);
+            return 0;
         }
-        return true;
+        // Every neighbour stands in a link, so the links' extent is the
+        // largest of them.
+        return std::max(largest, links_.extent());
     }
-
-    // The largest node number named anywhere.
-    std::int32_t largest() const { return largest_; }
 
 private:
-    char char_at(std::size_t pos) const { return chars_[pos]; }
-    char peek() const { return char_at(pos_); }
-    // Steps to the next character and gives it: each character is looked
-    // at once, however many rules ask about it.
-    char advance() { return char_at(++pos_); }
-    static bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
-    std::string at() const { return " at character " + std::to_string(pos_ + 1); }
-
-    std::string unexpected() const {
-        const char c = peek();
-        if (c == '\n') {
-            return "unexpected line end" + at();
+    // Reads the neighbours after a header, up to the next "(" or the "]",
+    // and gives where that stands; nullptr after a refusal. The position is
+    // passed and given back by value, so that it stays in a register.
+    template <bool counted>
+    const char* read_list(const char* at, int header, int& room, std::string& reason) const {
+        LinkSet& links = links_;
+        for (;;) {
+            int neighbor = 0;
+            const char* past = written_item(at, neighbor);
+            if (past == nullptr) {
+                past = next_item(at, header, neighbor, reason);
+            }
+            if (neighbor == 0) {
+                return past;
+            }
+            if constexpr (counted) {
+                if (room == 0) {
+                    reason =
+                        "it holds more than " + std::to_string(MAX_LINKS) + " neighbor numbers";
+                    return nullptr;
+                }
+                --room;
+            }
+            links.add(header, neighbor);
+            at = past;
         }
-        if (c == '\t') {
-            return "unexpected tab" + at();
-        }
-        if (c > ' ' && c < 127) {
-            return std::string("unexpected '") + c + "'" + at();
-        }
-        return "unexpected character of code " + std::to_string(static_cast<unsigned char>(c)) +
-               at();
     }
 
-    // The value of the digit run at the read position, held at most at
-    // MAX_NODES + 1 so that any longer run reads as too large, never wraps.
-    std::int32_t read_digits(char c) {
-        std::int32_t value = 0;
-        for (; is_digit(c); c = advance()) {
-            value = std::min(value * 10 + (c - '0'), MAX_NODES + 1);
+    // An item as the written form has it, read in one step: a neighbour,
+    // "," and one or two digits worth a node before a character that is
+    // none, given in `neighbor` with the position after it; or ", (", the
+    // list's end, `neighbor` left 0 and the "(" given. Gives nullptr where
+    // the text has another shape, for the general rules to read. Each
+    // character is looked at only once the one before it is known, so none
+    // past the text is.
+    static const char* written_item(const char* at, int& neighbor) {
+        if (at[0] != ',') {
+            return nullptr;
         }
-        return value;
+        const unsigned first = digit_value(at[1]);
+        if (first - 1 > 8) {
+            return at[1] == ' ' && at[2] == '(' ? at + 2 : nullptr;
+        }
+        const unsigned second = digit_value(at[2]);
+        if (second > 9) {
+            neighbor = static_cast<int>(first);
+            return at + 2;
+        }
+        const unsigned value = first * 10 + second;
+        if (value > unsigned{MAX_NODES} || is_digit(at[3])) {
+            return nullptr;
+        }
+        neighbor = static_cast<int>(value);
+        return at + 3;
+    }
+
+    // The next item by the general rules: one optional ",", any blanks,
+    // then a neighbour, given in `neighbor` with the position after it, or
+    // the "(" or "]" that ends the list, `neighbor` left 0; nullptr after a
+    // refusal.
+    const char* next_item(const char* at, int header, int& neighbor, std::string& reason) const {
+        char c = *at;
+        if (c == ',') {
+            c = *++at;
+        }
+        while (c == ' ') {
+            c = *++at;
+        }
+        if (!is_digit(c)) {
+            if (c == '(' || c == ']') {
+                return at;
+            }
+            if (c == ',') {
+                return close_list(at, nullptr, header, reason);  // an empty entry
+            }
+            reason = unexpected(at);
+            return nullptr;
+        }
+        const char* number_at = at;
+        const int value = read_digits(at, c - '0');
+        if (value == 0) {
+            return close_list(at, number_at, header, reason);
+        }
+        if (!is_node(value)) {
+            reason = not_a_node(number_at);
+            return nullptr;
+        }
+        neighbor = value;
+        return at;
+    }
+
+    // After a 0 (written at `zero_at`) or an empty entry only blanks and
+    // commas may come before the next header or the end. A number there is
+    // a neighbour the 0 shut out.
+    const char* close_list(const char* at, const char* zero_at, int header,
+                           std::string& reason) const {
+        char c = *at;
+        while (c == ' ' || c == ',') {
+            c = *++at;
+        }
+        if (c == '(' || c == ']') {
+            return at;
+        }
+        if (zero_at != nullptr && is_digit(c)) {
+            reason = "the 0" + place(zero_at) + " had already closed the list of node " +
+                     std::to_string(header) + ", so the number" + place(at) + " has no place";
+        } else {
+            reason = unexpected(at);
+        }
+        return nullptr;
     }
 
     // The words of a refusal are put together apart from the checks, which
     // run for every number of every data-input.
-    static std::string not_a_node(std::size_t where) {
-        return "node number at character " + std::to_string(where + 1) + " is not between 1 and " +
-               std::to_string(MAX_NODES);
+    std::string place(const char* at) const {
+        return " at character " + std::to_string(at - text_ + 1);
     }
 
-    bool note_node(std::int32_t value, std::size_t where, std::string& reason) {
-        if (value < 1 || value > MAX_NODES) {
-            reason = not_a_node(where);
-            return false;
-        }
-        largest_ = std::max(largest_, value);
-        return true;
+    std::string not_a_node(const char* at) const {
+        return "node number" + place(at) + " is not between 1 and " + std::to_string(MAX_NODES);
     }
 
-    bool read_header(std::string& reason) {
-        const std::size_t where = ++pos_;
-        const char first = peek();
-        if (!is_digit(first)) {
-            reason = "node header" + at() + " is not a number";
-            return false;
+    std::string unexpected(const char* at) const {
+        const char c = *at;
+        if (c == '\n') {
+            return "unexpected line end" + place(at);
         }
-        header_ = read_digits(first);
-        if (peek() != ')') {
-            reason = "node header" + at() + " is not closed by ')'";
-            return false;
+        if (c == '\t') {
+            return "unexpected tab" + place(at);
         }
-        ++pos_;
-        return note_node(header_, where, reason);
+        if (c > ' ' && c < 127) {
+            return std::string("unexpected '") + c + "'" + place(at);
+        }
+        return "unexpected character of code " + std::to_string(static_cast<unsigned char>(c)) +
+               place(at);
     }
 
-    // Reads the neighbours after a header, up to the next "(" or the "]".
-    bool read_list(std::string& reason) {
-        for (;;) {
-            char c = peek();
-            if (c == ',') {
-                c = advance();
-            }
-            while (c == ' ') {
-                c = advance();
-            }
-            if (c == '(' || c == ']') {
-                return true;
-            }
-            if (c == '#') {
-                reason = unexpected();
-                return false;
-            }
-            const std::size_t where = pos_;
-            const std::int32_t value = read_digits(c);
-            if (value == 0) {
-                return close_list(where, reason);
-            }
-            if (!note_node(value, where, reason) || !store(value, reason)) {
-                return false;
-            }
-        }
-    }
-
-    // After a 0 or an empty entry only blanks and commas may come before the
-    // next header or the end. A number there is a neighbour the 0 shut out.
-    bool close_list(std::size_t zero_at, std::string& reason) {
-        const bool written_zero = is_digit(char_at(zero_at));
-        char c = peek();
-        while (c == ' ' || c == ',') {
-            c = advance();
-        }
-        if (c == '(' || c == ']') {
-            return true;
-        }
-        if (written_zero && is_digit(c)) {
-            reason = "the 0 at character " + std::to_string(zero_at + 1) +
-                     " had already closed the list of node " + std::to_string(header_) +
-                     ", so the number" + at() + " has no place";
-        } else {
-            reason = unexpected();
-        }
-        return false;
-    }
-
-    static std::string too_many_neighbors() {
-        return "it holds more than " + std::to_string(MAX_LINKS) + " neighbor numbers";
-    }
-
-    bool store(std::int32_t neighbor, std::string& reason) {
-        if (count_ == MAX_LINKS) {
-            reason = too_many_neighbors();
-            return false;
-        }
-        ++count_;
-        entries_.add(header_, neighbor);
-        return true;
-    }
-
-    // A data-input that can be loaded fits here; a longer text is copied apart.
-    std::array<char, MAX_DATA_INPUT_CHARS + 2> held_;
-    std::string long_text_;
-    const char* chars_ = nullptr;
-    LinkSet& entries_;
-    std::size_t pos_ = 0;
-    std::int32_t header_ = 0;
-    std::int32_t largest_ = 0;
-    std::int32_t count_ = 0;
+    const char* text_ = nullptr;
+    std::string copy_;
+    LinkSet& links_;
 };
 
 // The name, and where the first node group begins.
+// Where `wanted` first stands from `from` on, or npos. The quotes and the
+// first header stand a few characters apart: a step at a time finds them
+// sooner than a library search, which pays to start.
+std::size_t find_near(std::string_view text, char wanted, std::size_t from) {
+    for (std::size_t at = from; at < text.size(); ++at) {
+        if (text[at] == wanted) {
+            return at;
+        }
+    }
+    return std::string_view::npos;
+}
+
 Result<> read_name(std::string_view text, GraphName& name, std::size_t& first_header) {
-    const std::size_t open_quote = text.find('"');
+    const std::size_t open_quote = find_near(text, '"', 0);
     const std::size_t close_quote =
-        open_quote == std::string_view::npos ? open_quote : text.find('"', open_quote + 1);
+        open_quote == std::string_view::npos ? open_quote : find_near(text, '"', open_quote + 1);
     if (close_quote == std::string_view::npos) {
         return refused("its name is not enclosed in double quotes");
     }
@@ -275,7 +332,7 @@ Result<> read_name(std::string_view text, GraphName& name, std::size_t& first_he
     if (name_chars.size() > static_cast<std::size_t>(NAME_MAX_CHARS)) {
         return refused("its name is longer than " + std::to_string(NAME_MAX_CHARS) + " characters");
     }
-    first_header = text.find('(', close_quote + 1);
+    first_header = find_near(text, '(', close_quote + 1);
     if (first_header == std::string_view::npos) {
         return refused("it has no node header after its name");
     }
@@ -285,20 +342,24 @@ Result<> read_name(std::string_view text, GraphName& name, std::size_t& first_he
 
 }  // namespace
 
-Result<> parse_data_input(std::string_view text, UGraph& graph) {
+Result<> parse_data_input(std::string_view text, DataInputLinks& into) {
     std::size_t first_header = 0;
-    Result<> named = read_name(text, graph.name, first_header);
+    Result<> named = read_name(text, into.name, first_header);
     if (!named) {
         return named;
     }
-    LinkSet links;
-    NodeGroupReader reader(text, links);
+    into.links.clear();
     std::string reason;
-    if (!reader.read(first_header, reason)) {
+    // Each neighbour number takes two characters at least, its digits and
+    // the one after them, so a shorter text cannot hold too many: it is
+    // read without counting them.
+    const NodeGroupReader reader(text, into.links);
+    into.nodes = text.size() > std::size_t{2} * MAX_LINKS
+                     ? reader.read<true>(first_header, reason)
+                     : reader.read<false>(first_header, reason);
+    if (into.nodes == 0) {
         return refused(std::move(reason));
     }
-    links.write_arcs(graph);
-    graph.set_node_count(reader.largest());
     return Done{};
 }
 

@@ -37,15 +37,23 @@ std::string written_form(const UGraph& graph);
 // without a string or a UGraph of its own.
 void append_written_form(std::string_view name, int nodes, const LinkSet& links, std::string& text);
 
-// Reads one data-input, "[" to its "]", into the graph's name and its links
-// in canonical form, each neighbour entry a link both ways, with the node
-// count the largest node number named anywhere. A refusal's reason completes
-// "Data-input 3 cannot be loaded: ..."; the graph may then be half written
-// and is not to be used. Refused, besides any character the rules give no
-// place: fewer than two double quotes, a name over NAME_MAX_CHARS, no header,
-// an empty header or one holding more than digits, a node number outside 1
-// to MAX_NODES, a "#", a neighbour after a list's closing 0, and more than
-// MAX_LINKS neighbour numbers.
-Result<> parse_data_input(std::string_view text, UGraph& graph);
+// What a data-input holds: its name, its links, and its node count, the
+// largest node number named anywhere in it.
+struct DataInputLinks {
+    GraphName name{};
+    LinkSet links;
+    int nodes = 0;
+};
+
+// Reads one data-input, "[" to its "]", into its name, its links (each
+// neighbour entry a link both ways, repeats and self-loops as given) and its
+// node count. A refusal's reason completes "Data-input 3 cannot be loaded:
+// ..."; `into` may then be half written and is not to be used. Refused,
+// besides any character the rules give no place: fewer than two double
+// quotes, a name over NAME_MAX_CHARS, no header, an empty header or one
+// holding more than digits, a node number outside 1 to MAX_NODES, a "#", a
+// neighbour after a list's closing 0, and more than MAX_LINKS neighbour
+// numbers.
+Result<> parse_data_input(std::string_view text, DataInputLinks& into);
 
 }  // namespace ugraph

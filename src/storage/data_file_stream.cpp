@@ -1,5 +1,6 @@
 #include "storage/data_file_stream.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <ios>
 #include <utility>
@@ -22,23 +23,46 @@ void DataFileBuffer::rewind() {
     setg(nullptr, nullptr, nullptr);
 }
 
-DataFileBuffer::int_type DataFileBuffer::underflow() {
-    if (gptr() < egptr()) {
-        return traits_type::to_int_type(*gptr());
-    }
+// The next bytes of the file, from next_ on; 0 at its end.
+std::size_t DataFileBuffer::read_file(char* into, std::size_t size) {
     std::size_t got = 0;
-    if (const int error = platform_.read_at(file_, next_, buffer_.get(), BUFFER_BYTES, got);
-        error != 0) {
+    if (const int error = platform_.read_at(file_, next_, into, size, got); error != 0) {
         error_ = error;
         // The stream catches it and turns bad, as on any failed read.
         throw std::ios_base::failure(platform_.describe(error));
     }
+    next_ += got;
+    return got;
+}
+
+DataFileBuffer::int_type DataFileBuffer::underflow() {
+    if (gptr() < egptr()) {
+        return traits_type::to_int_type(*gptr());
+    }
+    const std::size_t got = read_file(buffer_.get(), BUFFER_BYTES);
     if (got == 0) {
         return traits_type::eof();
     }
-    next_ += got;
     setg(buffer_.get(), buffer_.get(), buffer_.get() + got);
     return traits_type::to_int_type(*gptr());
+}
+
+std::streamsize DataFileBuffer::xsgetn(char* into, std::streamsize count) {
+    // What is buffered goes first; then as many whole buffers' worth as are
+    // wanted come straight from the file, and the rest through the buffer.
+    std::streamsize given = std::min(count, static_cast<std::streamsize>(egptr() - gptr()));
+    if (given > 0) {
+        traits_type::copy(into, gptr(), static_cast<std::size_t>(given));
+        gbump(static_cast<int>(given));
+    }
+    while (count - given >= static_cast<std::streamsize>(BUFFER_BYTES)) {
+        const std::size_t got = read_file(into + given, static_cast<std::size_t>(count - given));
+        if (got == 0) {
+            return given;
+        }
+        given += static_cast<std::streamsize>(got);
+    }
+    return given + std::streambuf::xsgetn(into + given, count - given);
 }
 
 DataFileBuffer::pos_type DataFileBuffer::seekoff(off_type offset, std::ios_base::seekdir from,

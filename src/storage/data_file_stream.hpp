@@ -18,6 +18,8 @@
 // that failed. It seeks to any offset from the start or from where it reads
 // (the edits of one data-input copy spans of the file by offset); a seek
 // from the end is refused, since the file may still grow under a reader.
+// A read of a buffer's size or more goes from the file straight into the
+// reader's memory, without a copy through the buffer.
 #include <filesystem>
 #include <istream>
 #include <memory>
@@ -38,11 +40,14 @@ public:
 
 protected:
     int_type underflow() override;
+    std::streamsize xsgetn(char* into, std::streamsize count) override;
     pos_type seekoff(off_type offset, std::ios_base::seekdir from,
                      std::ios_base::openmode which) override;
     pos_type seekpos(pos_type position, std::ios_base::openmode which) override;
 
 private:
+    std::size_t read_file(char* into, std::size_t size);
+
     const Platform& platform_;
     FileHandle file_;
     std::unique_ptr<char[]> buffer_;  // BUFFER_BYTES, left unset until read into

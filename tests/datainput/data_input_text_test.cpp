@@ -10,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "datainput/data_input_graph.hpp"
 #include "dialogue/load_data_input.hpp"
 #include "graph/normalize_arcs.hpp"
 #include "support/fresh_folder.hpp"
@@ -18,13 +19,22 @@
 namespace ugraph {
 namespace {
 
+// A data-input's text read as the commands read it, into a graph.
+Result<> parse_graph(std::string_view text, UGraph& g) {
+    DataInputLinks read;
+    Result<> parsed = parse_data_input(text, read);
+    if (parsed)
+        make_graph(read, g);
+    return parsed;
+}
+
 // The graph in written form and its arc count: name, node count, links.
 std::string shown(const UGraph& g) { return written_form(g) + " " + std::to_string(g.arc_count()); }
 
 // A data-input read and normalised, shown in written form; or why it was refused.
 std::string read_back(const std::string& text) {
     UGraph g;
-    const Result<> parsed = parse_data_input(text, g);
+    const Result<> parsed = parse_graph(text, g);
     if (!parsed)
         return "refused: " + parsed.reason();
     normalize_arcs(g);
@@ -109,6 +119,27 @@ TEST(DataInputText, RefusesTextsOutsideTheFormat) {
 // The reader gathers the links as it reads: what it gives is canonical
 // (normalising it again changes nothing), self-loops and repeats included,
 // and its written form reads back as the same graph.
+// A text is read where it stands when it ends in "]", and from a copy when it
+// does not: either way nothing after its last character is read, though the
+// bytes there would continue a number or a list.
+TEST(DataInputText, ReadsNothingPastTheTextItIsGiven) {
+    const std::string whole = R"([U "g", (1),23] (2),4])";
+    DataInputLinks read;
+    const Result<> cut_in_number = parse_data_input(std::string_view(whole.data(), 13), read);
+    EXPECT_EQ(cut_in_number.reason(), "unexpected character of code 0 at character 14");
+    ASSERT_TRUE(parse_data_input(std::string_view(whole.data(), 15), read));
+    EXPECT_EQ(read.nodes, 23);
+    EXPECT_TRUE(read.links.contains(1, 23) && read.links.contains(23, 1));
+    EXPECT_EQ(read.links.links(), 1);
+    // A header without links counts for the node count; a reader used again
+    // keeps nothing of the data-input before.
+    ASSERT_TRUE(parse_data_input(R"([U "h", (2),1,1 (7) (3),3])", read));
+    EXPECT_EQ(name_text(read.name), "h");
+    EXPECT_EQ(read.nodes, 7);
+    EXPECT_EQ(read.links.links(), 2);
+    EXPECT_TRUE(read.links.contains(1, 2) && read.links.contains(3, 3));
+}
+
 TEST(DataInputText, GathersCanonicalLinksThatReadBackAlike) {
     std::mt19937 rng(90210);
     const std::string items[] = {", (", ")", ",", " ", "0", "7", "3", "12", "50", "51", "x", "#"};
@@ -129,7 +160,7 @@ TEST(DataInputText, GathersCanonicalLinksThatReadBackAlike) {
     int taken = 0;
     for (const std::string& text : texts) {
         UGraph gathered;
-        const Result<> read = parse_data_input(text, gathered);
+        const Result<> read = parse_graph(text, gathered);
         if (!read) {
             EXPECT_FALSE(read.reason().empty()) << text;
             continue;
@@ -139,7 +170,7 @@ TEST(DataInputText, GathersCanonicalLinksThatReadBackAlike) {
         normalize_arcs(normalized);
         EXPECT_TRUE(same_arcs(normalized, gathered)) << text;
         UGraph again;
-        ASSERT_TRUE(parse_data_input(written_form(gathered), again)) << text;
+        ASSERT_TRUE(parse_graph(written_form(gathered), again)) << text;
         EXPECT_EQ(name_text(again.name), name_text(gathered.name));
         EXPECT_EQ(again.node_count(), gathered.node_count()) << text;
         // The written form leaves the self-loops out, and only them.

@@ -38,10 +38,34 @@ TEST(DataInputReader, TellsWhereEachDataInputStandsInTheRawBytes) {
     EXPECT_EQ(read_all("[U")[0].end, 2U);
 }
 
+// A reader that places only the data-inputs asked about places them as one
+// that places each, a data-input that crosses its buffers included.
+TEST(DataInputReader, PlacesWhenAskedAsWhenPlacingEach) {
+    const std::string file = "x\r\n  [U \"a\", (1)]\r\n[U \"long\"" + std::string(70'000, ' ') +
+                             "\n\r\n (1)] [U \"b\",\r\n (1)x]\r\n\r\n   [U \"c\"]\n[U \"d\"]";
+    const std::vector<DataInput> each = read_all(file);
+    ASSERT_EQ(each.size(), 5U);
+    std::istringstream in(file);
+    DataInputReader reader(in, Placing::when_asked);
+    DataInput input;
+    for (std::size_t k = 0; k < each.size(); ++k) {
+        ASSERT_TRUE(reader.next(input));
+        EXPECT_EQ(input.line, 0U);
+        if (k % 2 == 1 || k == each.size() - 1) {
+            reader.place(input);
+            EXPECT_EQ(input.line, each[k].line) << k;
+            EXPECT_EQ(input.column, each[k].column) << k;
+        }
+    }
+    EXPECT_EQ(each[1].line, 3U);
+    EXPECT_EQ(each[3].line, 8U);
+    EXPECT_EQ(each[3].column, 4U);
+}
+
 std::string refusal_in(const std::string& file) {
     const DataInput input = read_all(file).at(0);
-    UGraph graph;
-    Result<> parsed = parse_data_input(input.text, graph);
+    DataInputLinks read;
+    Result<> parsed = parse_data_input(input.text, read);
     EXPECT_FALSE(parsed);
     return parsed ? std::string() : placed_reason(parsed.reason(), input);
 }

@@ -38,6 +38,18 @@ TEST(DataFileStream, ReadsPastItsBufferAgainAfterARewindAndTellsAFailedRead) {
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(stream), {}), content);
     data.value()->rewind();
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(stream), {}), content);
+    // Reads of more than a buffer, after a few bytes taken through it, give
+    // the bytes in order; the last gives what is left.
+    data.value()->rewind();
+    std::string read(content.size() + 10, '\0');
+    stream.read(read.data(), 3);
+    stream.read(read.data() + 3, 100'000);
+    EXPECT_EQ(stream.gcount(), 100'000);
+    stream.read(read.data() + 100'003, static_cast<std::streamsize>(read.size()) - 100'003);
+    EXPECT_EQ(stream.gcount(), static_cast<std::streamsize>(content.size()) - 100'003);
+    EXPECT_TRUE(stream.eof());
+    read.resize(content.size());
+    EXPECT_TRUE(read == content);
 
     // A read that fails after the first buffer is not the file's end.
     data = DataFileStream::open(d.file, {}, failing);

@@ -145,14 +145,24 @@ int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
     if (!data) {
         return EXIT_USAGE;
     }
-    DataInputReader reader(data->stream());
+    // Only a refused data-input is told where it stands.
+    DataInputReader reader(data->stream(), Placing::when_asked);
     DataInput input;
     if (number && !seek_data_input(reader, *number, input)) {
         tell_error(err, no_such_data_input(data->name(), reader.count(), *number));
         return EXIT_USAGE;
     }
+    // The data-input as read, its links and node count, and the graph made
+    // of them for the writers that take a graph.
+    DataInputLinks read;
     UGraph graph;
-    const auto load = [&] { return read_graph(input, graph); };
+    const auto load = [&] {
+        Result<> loaded = read_links(input, read);
+        if (loaded) {
+            make_graph(read, graph);
+        }
+        return loaded;
+    };
     // Of all the data-inputs, a PDF takes each as a page of one document, an
     // SVG or PNG goes to a file of its own; the other formats take them in turn.
     const bool pages = !number && format_ == Format::pdf;
@@ -187,12 +197,14 @@ int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
         const auto which = [&] { return "data-input " + std::to_string(input.number); };
         const Result<> loaded = load();
         if (!loaded) {
+            reader.place(input);
             tell_error(err,
                        which() + ' ' + placed_reason(cannot_be_loaded(loaded.refusal()), input));
             status = EXIT_NOT_LOADED;
             return;
         }
-        if (!where_.keeps(graph, input.number)) {
+        if (where_.given() &&
+            !where_.keeps(GraphItem{input.number, name_text(read.name), read.nodes, read.links})) {
             if (number) {
                 tell_error(err, which() + " does not meet the conditions of --where");
                 status = EXIT_NOT_LOADED;
