@@ -74,29 +74,38 @@ Result<> fits_ugraph(std::string_view line, std::size_t at, long long n) {
 }  // namespace
 
 Result<> append_graph6(const LinkSet& links, int vertices, std::string& out) {
-    if (const int loop = links.first_loop(); loop != 0) {
-        return refused("graph6 cannot hold the self-loop at node " + std::to_string(loop));
-    }
-    append_vertex_count(vertices, out);
     // The reader's way backwards: column j (vertex j's lower neighbours) goes
     // into a window of bits, lowest first, and every six bits of it become a
-    // character. A window never holds more than 5 + 49 bits.
-    const std::size_t start = out.size();
-    out.resize(start + body_length(vertices));
-    char* at = out.data() + start;
+    // character. A window never holds more than 5 + 49 bits. The line is
+    // put together in a buffer of the longest one and added in one piece;
+    // the self-loops are gathered on the way, as the row's bit of its own
+    // node, and refuse the line at the end.
+    std::array<char, 1 + (MAX_NODES * (MAX_NODES - 1) / 2 + 5) / 6 + 1> line;
+    const int n = std::clamp(vertices, 0, MAX_NODES);
+    char* at = line.data();
+    static_assert(MAX_NODES <= 62, "N(n) of a Ugraph is one character");
+    *at++ = static_cast<char>(n + SIX_BIT_BIAS);
+    std::uint64_t loops = links.row(1) & 2U;
     std::uint64_t window = 0;
     int held = 0;
-    for (int j = 1; j < vertices; ++j) {
-        window |= ((links.row(j + 1) >> 1) & ((std::uint64_t{1} << j) - 1)) << held;
+    for (int j = 1; j < n; ++j) {
+        const std::uint64_t row = links.row(j + 1);
+        loops |= row & (std::uint64_t{2} << j);
+        window |= ((row >> 1) & ((std::uint64_t{1} << j) - 1)) << held;
         held += j;
         for (; held >= 6; held -= 6, window >>= 6) {
             *at++ = static_cast<char>(REVERSED_SIX[window & 63U] + SIX_BIT_BIAS);
         }
     }
     if (held > 0) {
-        *at = static_cast<char>(REVERSED_SIX[window & 63U] + SIX_BIT_BIAS);  // padded with 0s
+        *at++ = static_cast<char>(REVERSED_SIX[window & 63U] + SIX_BIT_BIAS);  // padded with 0s
     }
-    out += '\n';
+    if (loops != 0) {
+        return refused("graph6 cannot hold the self-loop at node " +
+                       std::to_string(links.first_loop()));
+    }
+    *at++ = '\n';
+    out.append(line.data(), at);
     return Done{};
 }
 

@@ -153,12 +153,14 @@ int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
         return EXIT_USAGE;
     }
     // The data-input as read, its links and node count, and the graph made
-    // of them for the writers that take a graph.
+    // of them for the writers that take a graph; graph6 and sparse6 are
+    // written from the links themselves.
+    const bool from_links = writes_line_graphs(format_);
     DataInputLinks read;
     UGraph graph;
     const auto load = [&] {
         Result<> loaded = read_links(input, read);
-        if (loaded) {
+        if (loaded && !from_links) {
             make_graph(read, graph);
         }
         return loaded;
@@ -171,6 +173,9 @@ int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
     int status = EXIT_DONE;
     bool flowing = true;  // the output still takes the text
     const auto write = [&]() -> Result<> {
+        if (from_links) {
+            return append_line_graph(format_, read.links, read.nodes, sink.text());
+        }
         if (!pages && !file_each) {
             return append_in_format(format_, graph, sink.text(), first_label_, drawing_);
         }
@@ -216,7 +221,7 @@ int ExportCommand::export_graphs(CommandContext& context, const Parsed& parsed,
             tell_error(err, which() + " cannot be written as " + std::string(format_name(format_)) +
                                 ": " + written.reason());
             status = EXIT_NOT_LOADED;
-        } else if (const auto note = unwritten_nodes(format_, graph)) {
+        } else if (const auto note = from_links ? std::nullopt : unwritten_nodes(format_, graph)) {
             tell_error(err, which() + ": " + *note);
         }
         flowing = flowing && sink.flush_if_full();
