@@ -4,26 +4,39 @@ namespace ugraph {
 
 namespace {
 
-Result<> may_be_loaded(const DataInput& input) {
+// Why a data-input may not be loaded at all, told apart from its words: a
+// long export asks it of every data-input, and nearly all may be.
+enum class Unloadable { no, not_marked, not_closed, too_long };
+
+Unloadable unloadable(const DataInput& input) {
     const std::string& text = input.text;
     if (text.size() > 1 && text[1] != 'U' && text[1] != 'u') {
-        return refused("it is not marked 'U' (after '[') for Ugraph", Refusal::Kind::not_marked);
+        return Unloadable::not_marked;
     }
     if (!input.closed) {
-        return refused("it is not closed by ']' before the end of the file");
+        return Unloadable::not_closed;
     }
-    if (input.length > MAX_DATA_INPUT_CHARS) {
-        return refused("it is longer than " + std::to_string(MAX_DATA_INPUT_CHARS) + " characters");
+    return input.length > MAX_DATA_INPUT_CHARS ? Unloadable::too_long : Unloadable::no;
+}
+
+Refusal refusal_of(Unloadable why) {
+    switch (why) {
+        case Unloadable::not_marked:
+            return refused("it is not marked 'U' (after '[') for Ugraph",
+                           Refusal::Kind::not_marked);
+        case Unloadable::not_closed:
+            return refused("it is not closed by ']' before the end of the file");
+        default:
+            return refused("it is longer than " + std::to_string(MAX_DATA_INPUT_CHARS) +
+                           " characters");
     }
-    return Done{};
 }
 
 }  // namespace
 
 Result<std::string> loader_copy(const DataInput& input) {
-    Result<> loadable = may_be_loaded(input);
-    if (!loadable) {
-        return loadable.refusal();
+    if (const Unloadable why = unloadable(input); why != Unloadable::no) {
+        return refusal_of(why);
     }
     return "[U" + input.text.substr(2);
 }
@@ -31,8 +44,8 @@ Result<std::string> loader_copy(const DataInput& input) {
 Result<> read_links(const DataInput& input, DataInputLinks& into) {
     // The reading passes over the marker, so the text itself is read rather
     // than the loader's copy: a long export reads every data-input.
-    if (Result<> loadable = may_be_loaded(input); !loadable) {
-        return loadable;
+    if (const Unloadable why = unloadable(input); why != Unloadable::no) {
+        return refusal_of(why);
     }
     return parse_data_input(input.text, into);
 }

@@ -151,7 +151,7 @@ public:
                 return 0;
             }
             largest = std::max(largest, header);
-            at = read_list<counted>(at + 1, header, room, reason);
+            at = read_list<counted>(at + 1, header, room, largest, reason);
             if (at == nullptr) {
                 return 0;
             }
@@ -160,9 +160,8 @@ public:
             reason = unexpected(at);
             return 0;
         }
-        // Every neighbour stands in a link, so the links' extent is the
-        // largest of them.
-        return std::max(largest, links_.extent());
+        links_.enclose(largest);
+        return largest;
     }
 
 private:
@@ -170,7 +169,8 @@ private:
     // and gives where that stands; nullptr after a refusal. The position is
     // passed and given back by value, so that it stays in a register.
     template <bool counted>
-    const char* read_list(const char* at, int header, int& room, std::string& reason) const {
+    const char* read_list(const char* at, int header, int& room, int& largest,
+                          std::string& reason) const {
         LinkSet& links = links_;
         for (;;) {
             int neighbor = 0;
@@ -189,7 +189,8 @@ private:
                 }
                 --room;
             }
-            links.add(header, neighbor);
+            links.add_within(header, neighbor);
+            largest = std::max(largest, neighbor);
             at = past;
         }
     }
@@ -324,7 +325,7 @@ std::size_t find_near(std::string_view text, char wanted, std::size_t from) {
 Result<> read_name(std::string_view text, GraphName& name, std::size_t& first_header) {
     const std::size_t open_quote = find_near(text, '"', 0);
     const std::size_t close_quote =
-        open_quote == std::string_view::npos ? open_quote : find_near(text, '"', open_quote + 1);
+        open_quote == std::string_view::npos ? open_quote : text.find('"', open_quote + 1);
     if (close_quote == std::string_view::npos) {
         return refused("its name is not enclosed in double quotes");
     }
@@ -358,6 +359,9 @@ Result<> parse_data_input(std::string_view text, DataInputLinks& into) {
                      ? reader.read<true>(first_header, reason)
                      : reader.read<false>(first_header, reason);
     if (into.nodes == 0) {
+        // The links read before the refusal were never enclosed: every row
+        // may hold some, which the next clear() must reach.
+        into.links.enclose(MAX_NODES);
         return refused(std::move(reason));
     }
     return Done{};

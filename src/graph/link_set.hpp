@@ -13,7 +13,8 @@
 //                  a self-loop as one arc; the node count is not touched.
 //   add, contains  a link between two nodes of 1..MAX_NODES, in either
 //                  order; adding a link twice changes nothing. link_below
-//                  adds a node's links to a row of lower nodes at once.
+//                  adds a node's links to a row of lower nodes at once;
+//                  add_within leaves extent() to a later enclose().
 //   row(node)      the node's row: bit b set for each neighbour b.
 //   links, loops, links_without_loops, arc_count, highest_node, first_loop:
 //                  counted from the rows; extent() bounds highest_node()
@@ -56,6 +57,14 @@ public:
         }
         extent_ = std::max(extent_, node);
     }
+    // add() for a reader that keeps the highest node it names itself, in a
+    // register, and hands it to enclose() once all are in: until then
+    // extent() may be too low, for the counts and for clear() alike.
+    void add_within(int a, int b) {
+        rows_[a] |= bit(b);
+        rows_[b] |= bit(a);
+    }
+    void enclose(int highest) { extent_ = std::max(extent_, highest); }
     bool contains(int a, int b) const { return (rows_[a] & bit(b)) != 0; }
     std::uint64_t row(int node) const { return rows_[node]; }
     bool has_links(int node) const { return rows_[node] != 0; }
