@@ -41,11 +41,15 @@ void read_pairs(std::string_view body, int n, LinkSet& links) {
     std::uint64_t window = 0;
     int held = 0;
     std::size_t next = 0;
+    static_assert(MAX_NODES - 1 <= 64 - 6, "a full window holds any column");
     for (int j = 1; j < n; ++j) {
-        while (held <= 64 - 6 && next < body.size()) {
-            const auto bits = static_cast<unsigned>(six_bits_of(body[next++]));
-            window |= std::uint64_t{REVERSED_SIX[bits & 63U]} << held;
-            held += 6;
+        // Filled only when short of the column, and then as far as it goes.
+        if (held < j) {
+            while (held <= 64 - 6 && next < body.size()) {
+                const auto bits = static_cast<unsigned>(six_bits_of(body[next++]));
+                window |= std::uint64_t{REVERSED_SIX[bits & 63U]} << held;
+                held += 6;
+            }
         }
         const std::uint64_t lower = window & ((std::uint64_t{1} << j) - 1);
         window >>= j;
