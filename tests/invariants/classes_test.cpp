@@ -96,6 +96,39 @@ TEST_F(RelabelledSeven, DuplicatesOnlyAndWhere) {
               kept.size());
 }
 
+// Every graph of 8 nodes and a relabelling of each: several batches of
+// graphs, placed while the feed reads on, with fingerprints computed on
+// whichever thread is free, and more lines than one block of output.
+TEST(ClassesOfManyGraphs, EachGraphMeetsItsRelabellingAlone) {
+    if (!nauty_tools_installed())
+        GTEST_SKIP() << "nauty's programs are not installed";
+    const std::string file = ::testing::TempDir() + "ugraph_classes8_" + std::to_string(::getpid());
+    lines_of("nauty-geng -q 8 > " + file);
+    std::vector<std::string> mixed = lines_of("cat " + file);
+    const long count = static_cast<long>(mixed.size());
+    ASSERT_EQ(count, 12346);
+    const auto relabelled = lines_of("nauty-ranlabg -q -S7 " + file);
+    std::remove(file.c_str());
+    mixed.insert(mixed.end(), relabelled.begin(), relabelled.end());
+
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(run_classes(feed_of(mixed), false, nullptr, out, err), 0);
+    std::string expected;
+    for (long first = 1; first <= count; ++first)
+        expected += std::to_string(first) + " " + std::to_string(first + count) + "\n";
+    EXPECT_EQ(out.str(), expected);
+    // Only the relabelled half are duplicates; with no copy at all, no class
+    // of two or more is left to write.
+    const auto later = duplicate_numbers(feed_of(mixed));
+    ASSERT_EQ(later.size(), static_cast<std::size_t>(count));
+    EXPECT_EQ(later.front(), count + 1);
+    out.str("");
+    mixed.resize(static_cast<std::size_t>(count));
+    EXPECT_EQ(run_classes(feed_of(mixed), true, nullptr, out, err), 0);
+    EXPECT_EQ(out.str(), "");
+}
+
 TEST(Fingerprint, IsomorphicGraphsMeetAndAClassFinderSplitsTies) {
     // Two 3-regular graphs of 6 nodes, the prism and K3,3: colour
     // refinement cannot part them, the canonical line does.
