@@ -214,7 +214,7 @@ std::optional<int> ClassFinder::among(int head, Newcomer& newcomer) {
     for (int c = head; c >= 0; c = firsts_[static_cast<std::size_t>(c)].same_fingerprint) {
         if (static_cast<std::size_t>(firsts_[static_cast<std::size_t>(c)].n) !=
                 newcomer.rows.size() ||
-            finer_of(c) != newcomer.finer)
+            (newcomer.finer && finer_of(c) != *newcomer.finer))
             continue;
         if (!newcomer.form) {
             DenseGraph graph;
@@ -275,19 +275,40 @@ int ClassFinder::place(std::span<const VertexSet> rows, std::uint64_t print) {
         // wait until another graph meets it, which most never do.
         open_class(rows, print, -1);
     } else {
-        Newcomer newcomer{rows, finer_print(rows), std::nullopt};
-        if (const auto found = among(*head, newcomer))
+        const bool finer = finer_pays();
+        Newcomer newcomer{rows, std::nullopt, std::nullopt};
+        if (finer)
+            newcomer.finer = finer_print(rows);
+        const auto found = among(*head, newcomer);
+        if (finer)
+            count_finer(!newcomer.form);
+        if (found)
             return *found;
         // The newest class heads its fingerprint's chain, with what is
         // known of it already.
         open_class(newcomer.form ? rows_of(*newcomer.form) : rows, print, *head);
         First& first = firsts_[firsts_.size() - 1];
-        first.finer = newcomer.finer;
-        first.finer_known = true;
+        first.finer = newcomer.finer.value_or(0);
+        first.finer_known = newcomer.finer.has_value();
         first.canonical = newcomer.form.has_value();
     }
     *head = classes() - 1;
     return *head;
+}
+
+bool ClassFinder::finer_pays() {
+    ++met_;
+    return 5 * finer_parted_ >= finer_tried_ || met_ % 16 == 0;
+}
+
+void ClassFinder::count_finer(bool parted) {
+    ++finer_tried_;
+    finer_parted_ += parted ? 1 : 0;
+    // The last few hundred tries count, the older ones less and less.
+    if (finer_tried_ == 256) {
+        finer_tried_ /= 2;
+        finer_parted_ /= 2;
+    }
 }
 
 std::optional<int> ClassFinder::look_up(const DenseGraph& graph) {

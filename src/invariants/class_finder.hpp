@@ -8,9 +8,9 @@
 // (nothing when it is new). Graphs are told apart first by a cheap
 // fingerprint (the node and link counts and a few rounds of colour
 // refinement from the degrees, hashed); graphs whose fingerprints meet, by
-// a finer print that also counts the triangles at each vertex; only graphs
-// whose finer prints meet too, by nauty's canonical form, computed once per
-// class.
+// a finer print that also counts the triangles at each vertex, while it
+// pays; only graphs whose finer prints meet too (or that meet mostly as
+// copies), by nauty's canonical form, computed once per class.
 //
 // fingerprint() is that hash, of a graph or of its rows alone (vertex v's
 // row is rows[v], one per vertex); isomorphic graphs always share it.
@@ -53,13 +53,23 @@ private:
     // meets its own.
     struct Newcomer {
         std::span<const VertexSet> rows;
-        std::uint64_t finer;
+        std::optional<std::uint64_t> finer;  // nothing: not worth computing
         std::optional<DenseGraph> form;
     };
     void open_class(std::span<const VertexSet> rows, std::uint64_t print, int same_fingerprint);
     std::span<const std::uint64_t> canonical_of(int class_index);
     std::uint64_t finer_of(int class_index);
     std::optional<int> among(int head, Newcomer& newcomer);
+    // The finer print pays while it spares a canonical form often enough:
+    // it costs a few hundred instructions to nauty's thousands, but graphs
+    // that meet as copies of one another need both. Its record is kept over
+    // the last few hundred graphs that met a class; while it is not paying
+    // it is still tried on every 16th, so that the record can turn.
+    bool finer_pays();
+    void count_finer(bool parted);
+    long met_ = 0;
+    int finer_tried_ = 0;
+    int finer_parted_ = 0;
 
     ChunkedVector<First> firsts_;
     std::vector<std::uint64_t> words_;

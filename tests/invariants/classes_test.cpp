@@ -190,5 +190,41 @@ TEST(Fingerprint, LargeGraphsAreComparedWordByWord) {
     }
 }
 
+// Unions of rings on 12 nodes all share a fingerprint (every vertex of
+// degree 2), and some share their finer print too. A run of copies makes
+// the finer print stop paying; the classes stay exact either way.
+TEST(Fingerprint, ClassesStayExactWhenCopiesMakeTheFinerPrintStop) {
+    const int n = 12;
+    // Rings of the given lengths, vertex v numbered (a v + b) mod 12.
+    const auto rings = [n](std::vector<int> lengths, int a, int b) {
+        DenseGraph graph;
+        graph.n = n;
+        int start = 0;
+        for (const int length : lengths) {
+            for (int k = 0; k < length; ++k) {
+                const int v = start + k;
+                const int w = start + (k + 1) % length;
+                graph.link((a * v + b) % n, (a * w + b) % n);
+            }
+            start += length;
+        }
+        return graph;
+    };
+    const std::vector<std::vector<int>> kinds = {{12},   {6, 6},    {4, 8},    {3, 9},
+                                                 {5, 7}, {3, 3, 6}, {4, 4, 4}, {3, 4, 5}};
+    ClassFinder finder;
+    for (int copy = 0; copy < 600; ++copy)
+        ASSERT_EQ(finder.place(rings(kinds[0], 1 + 2 * (copy % 2) * 2, copy % n)), 0);
+    for (std::size_t kind = 1; kind < kinds.size(); ++kind)
+        EXPECT_EQ(finder.place(rings(kinds[kind], 1, 0)), static_cast<int>(kind));
+    for (int copy = 0; copy < 200; ++copy) {
+        const std::size_t kind = static_cast<std::size_t>(copy) % kinds.size();
+        EXPECT_EQ(finder.place(rings(kinds[kind], copy % 2 == 0 ? 5 : 7, copy % n)),
+                  static_cast<int>(kind))
+            << copy;
+    }
+    EXPECT_EQ(finder.classes(), static_cast<int>(kinds.size()));
+}
+
 }  // namespace
 }  // namespace ugraph
