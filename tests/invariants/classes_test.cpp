@@ -196,7 +196,7 @@ TEST(Fingerprint, LargeGraphsAreComparedWordByWord) {
 TEST(Fingerprint, ClassesStayExactWhenCopiesMakeTheFinerPrintStop) {
     const int n = 12;
     // Rings of the given lengths, vertex v numbered (a v + b) mod 12.
-    const auto rings = [n](std::vector<int> lengths, int a, int b) {
+    const auto rings = [](const std::vector<int>& lengths, int a, int b) {
         DenseGraph graph;
         graph.n = n;
         int start = 0;
