@@ -110,7 +110,7 @@ std::uint64_t refine(std::span<const VertexSet> rows, Refinement& r) {
             then(v);
         }
     };
-    for (int r = 1; r < REFINEMENT_ROUNDS; ++r)
+    for (int before_last = 1; before_last < REFINEMENT_ROUNDS; ++before_last)
         round([&](std::size_t v) { mixed[v] = scramble(colour[v]); });
     std::uint64_t whole = 0;
     round([&](std::size_t v) { whole += scramble(colour[v] ^ 0x5bd1e995ULL); });
@@ -145,7 +145,7 @@ std::uint64_t fingerprint(std::span<const VertexSet> rows) {
     // Colours start as the degrees.
     const auto n = rows.size();
     Refinement r;
-    // Counted apart from the rest, the degrees are counted two at a time.
+    // In a loop of their own, the degrees are counted two rows at a time.
     for (std::size_t v = 0; v < n; ++v)
         r.colour[v] = static_cast<std::uint64_t>(count(rows[v]));
     std::uint64_t twice_links = 0;

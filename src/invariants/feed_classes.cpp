@@ -70,6 +70,8 @@ void FeedClasses::hand_over() {
         filling_.clear();
         return;
     }
+    // Rather than wait for the placer, fingerprint this batch's graphs, one
+    // at a time, until it takes the batch before or none is left.
     while (handed_full_.load() && filling_.print_next()) {
     }
     std::unique_lock lock(mutex_);

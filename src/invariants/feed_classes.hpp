@@ -8,10 +8,10 @@
 // come out the same as with one thread. A full batch that finds the placer
 // still busy with the one before has its fingerprints computed by the
 // feed's thread meanwhile, so that the work falls to whichever thread is
-// free. finish() waits for every graph
-// taken; only then are finder, numbers and class_of to be read, and
-// each_class(visit) calls visit(first, last) over each class's numbers (an
-// iterator range the visit may reorder), in class order.
+// free. finish() waits for every graph taken; only then are finder,
+// numbers and class_of to be read, and each_class(visit) calls
+// visit(first, last) over each class's numbers (an iterator range the
+// visit may reorder), in class order.
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
@@ -46,7 +46,8 @@ public:
 
 private:
     // Graphs taken and not placed yet: their numbers, node counts and rows,
-    // one after the other, and the fingerprints of the first `printed`.
+    // one after the other, and the fingerprints of as many of the first as
+    // were computed before the batch was handed over.
     struct Batch {
         std::vector<long> numbers;
         std::vector<int> nodes;
