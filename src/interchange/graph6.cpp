@@ -39,6 +39,7 @@ void read_pairs(std::string_view body, int n, LinkSet& links) {
     std::uint64_t window = 0;
     int held = 0;
     std::size_t next = 0;
+    static_assert(MAX_NODES - 1 <= 64 - 6, "a full window holds any column");
     for (int j = 1; j < n; ++j) {
         // Filled only when the column is not all in: a small graph's whole
         // body fits at the first column.

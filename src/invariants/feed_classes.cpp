@@ -1,6 +1,7 @@
 #include "invariants/feed_classes.hpp"
 
 #include <algorithm>
+#include <span>
 
 #include "invariants/canonical.hpp"
 
@@ -14,10 +15,22 @@ constexpr std::size_t BATCH = 4096;
 
 }  // namespace
 
+bool FeedClasses::Batch::print_next() {
+    const std::size_t i = prints.size();
+    if (i == numbers.size())
+        return false;
+    const auto n = static_cast<std::size_t>(nodes[i]);
+    prints.push_back(fingerprint({rows.data() + printed_rows, n}));
+    printed_rows += n;
+    return true;
+}
+
 void FeedClasses::Batch::clear() {
     numbers.clear();
     nodes.clear();
-    rows.clear();
+    rows_used = 0;
+    prints.clear();
+    printed_rows = 0;
 }
 
 FeedClasses::FeedClasses() {
@@ -33,8 +46,12 @@ void FeedClasses::take(const GraphItem& item) {
     filling_.nodes.push_back(item.nodes);
     // Node k's row holds bit k for each neighbour k: one shift gives the
     // vertex row, and the vertex's own bit is its self-loop, left out.
-    for (int v = 0; v < item.nodes; ++v)
-        filling_.rows.push_back(v < 63 ? (item.links.row(v + 1) >> 1) & ~bit(v) : 0);
+    VertexSet* rows = filling_.room_for(item.nodes);
+    // A LinkSet's last row is node 63's: any vertex past it has no links.
+    const int held = std::min(item.nodes, 63);
+    std::fill(rows + held, rows + item.nodes, 0);
+    for (int v = 0; v < held; ++v)
+        rows[v] = (item.links.row(v + 1) >> 1) & ~bit(v);
     if (filling_.numbers.size() == BATCH)
         hand_over();
 }
@@ -42,7 +59,7 @@ void FeedClasses::take(const GraphItem& item) {
 void FeedClasses::take(long number, const DenseGraph& graph) {
     filling_.numbers.push_back(number);
     filling_.nodes.push_back(graph.n);
-    filling_.rows.insert(filling_.rows.end(), graph.rows.begin(), graph.rows.begin() + graph.n);
+    std::copy(graph.rows.begin(), graph.rows.begin() + graph.n, filling_.room_for(graph.n));
     if (filling_.numbers.size() == BATCH)
         hand_over();
 }
@@ -53,8 +70,12 @@ void FeedClasses::hand_over() {
         filling_.clear();
         return;
     }
+    // Rather than wait for the placer, fingerprint this batch's graphs, one
+    // at a time, until it takes the batch before or none is left.
+    while (handed_full_.load() && filling_.print_next()) {
+    }
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return !handed_full_; });
+    changed_.wait(lock, [this] { return !handed_full_.load(); });
     std::swap(filling_, handed_);
     handed_full_ = true;
     lock.unlock();
@@ -79,7 +100,7 @@ void FeedClasses::place_batches() {
     Batch placing;
     for (;;) {
         std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return handed_full_ || finished_; });
+        changed_.wait(lock, [this] { return handed_full_.load() || finished_; });
         if (!handed_full_)
             break;
         std::swap(placing, handed_);
@@ -93,18 +114,14 @@ void FeedClasses::place_batches() {
 }
 
 void FeedClasses::place(const Batch& batch) {
-    // One graph reused: only the rows the last one used are cleared.
-    DenseGraph graph;
     std::size_t at = 0;
     for (std::size_t i = 0; i < batch.numbers.size(); ++i) {
-        const int n = batch.nodes[i];
-        const auto first = batch.rows.begin() + static_cast<std::ptrdiff_t>(at);
-        std::copy(first, first + n, graph.rows.begin());
-        std::fill(graph.rows.begin() + std::min(n, graph.n), graph.rows.begin() + graph.n, 0);
-        graph.n = n;
-        at += static_cast<std::size_t>(n);
+        const auto n = static_cast<std::size_t>(batch.nodes[i]);
+        const std::span<const VertexSet> rows(batch.rows.data() + at, n);
+        const std::uint64_t print = i < batch.prints.size() ? batch.prints[i] : fingerprint(rows);
+        at += n;
         numbers.push_back(batch.numbers[i]);
-        class_of.push_back(finder.place(graph));
+        class_of.push_back(finder.place(rows, print));
     }
 }
 

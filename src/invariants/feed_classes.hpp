@@ -5,10 +5,15 @@
 // take() copies the graph's rows into a batch and goes on; a second thread,
 // when there is a second core, places the batches in the ClassFinder one
 // after the other, in feed order, while the feed reads on, so the classes
-// come out the same as with one thread. finish() waits for every graph
-// taken; only then are finder, numbers and class_of to be read, and
-// each_class(visit) calls visit(first, last) over each class's numbers (an
-// iterator range the visit may reorder), in class order.
+// come out the same as with one thread. A full batch that finds the placer
+// still busy with the one before has its fingerprints computed by the
+// feed's thread meanwhile, so that the work falls to whichever thread is
+// free. finish() waits for every graph taken; only then are finder,
+// numbers and class_of to be read, and each_class(visit) calls
+// visit(first, last) over each class's numbers (an iterator range the
+// visit may reorder), in class order.
+#include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
@@ -41,20 +46,37 @@ public:
 
 private:
     // Graphs taken and not placed yet: their numbers, node counts and rows,
-    // one after the other.
+    // one after the other, and the fingerprints of as many of the first as
+    // were computed before the batch was handed over.
     struct Batch {
         std::vector<long> numbers;
         std::vector<int> nodes;
-        std::vector<VertexSet> rows;
+        std::vector<VertexSet> rows;  // the first rows_used
+        std::size_t rows_used = 0;
+        std::vector<std::uint64_t> prints;
+        std::size_t printed_rows = 0;  // where the first graph not printed starts
+        // Grown seldom, never shrunk: rows are written in place, not pushed.
+        VertexSet* room_for(int n) {
+            const std::size_t at = rows_used;
+            rows_used += static_cast<std::size_t>(n);
+            if (rows_used > rows.size())
+                rows.resize(std::max(rows_used, 2 * rows.size()));
+            return rows.data() + at;
+        }
+        bool print_next();
         void clear();
     };
     void hand_over();
     void place(const Batch& batch);
     void place_batches();
 
-    Batch filling_;
-    Batch handed_;
-    bool handed_full_ = false;
+    // The feed's thread writes its batch at every graph and the placer its
+    // tables: kept on cache lines of their own, neither slows the other.
+    alignas(64) Batch filling_;
+    alignas(64) Batch handed_;
+    // Set and cleared under the mutex; read without it by the feed's thread
+    // between the fingerprints it computes while it waits.
+    alignas(64) std::atomic<bool> handed_full_ = false;
     bool finished_ = false;
     std::mutex mutex_;
     std::condition_variable changed_;

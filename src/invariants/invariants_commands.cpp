@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "invariants/canonical.hpp"
 #include "invariants/feed_classes.hpp"
@@ -14,24 +15,39 @@ namespace ugraph {
 
 namespace {
 
-// Appends the numbers ascending, parted by one blank, and a line end.
+// The most a line of `count` numbers takes: a long's digits, its sign and
+// the blank or line end after it, each.
+std::size_t line_room(std::ptrdiff_t count) { return static_cast<std::size_t>(count) * 21 + 1; }
+
+// Writes the numbers ascending, parted by one blank, and a line end, at
+// `out`, with line_room(last - first) bytes there; gives the end.
 template <typename Iterator>
-void append_number_line(Iterator first, Iterator last, std::string& text) {
-    std::sort(first, last);
-    std::array<char, 24> digits{};
-    for (auto number = first; number != last; ++number) {
-        if (number != first)
-            text += ' ';
-        const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), *number);
-        text.append(digits.data(), written.ptr);
+char* write_number_line(Iterator first, Iterator last, char* out) {
+    char* const end = out + line_room(last - first);
+    if (last - first == 1) {
+        // Most classes hold one graph: nothing to sort, no blank to take back.
+        out = std::to_chars(out, end, *first).ptr;
+        *out++ = '\n';
+        return out;
     }
-    text += '\n';
+    if (first == last) {
+        *out++ = '\n';
+        return out;
+    }
+    std::sort(first, last);
+    for (auto number = first; number != last; ++number) {
+        out = std::to_chars(out, end, *number).ptr;
+        *out++ = ' ';
+    }
+    out[-1] = '\n';
+    return out;
 }
 
 template <typename Iterator>
 std::string number_line(Iterator first, Iterator last) {
-    std::string line;
-    append_number_line(first, last, line);
+    std::string line(line_room(last - first), '\0');
+    line.resize(
+        static_cast<std::size_t>(write_number_line(first, last, line.data()) - line.data()));
     return line;
 }
 
@@ -136,16 +152,23 @@ int run_classes(const GraphFeed& graphs, bool duplicates_only, const WhereFilter
         return true;
     });
     classes.finish();
-    std::string text;
+    // The lines are written into a block, handed on whenever the next
+    // might not fit: most hold one number, and a call a line adds up.
+    std::vector<char> block(std::size_t{1} << 16);
+    std::size_t used = 0;
     classes.each_class([&](auto first, auto last) {
-        if (!duplicates_only || last - first > 1)
-            append_number_line(first, last, text);
-        if (text.size() > 65536) {
-            out << text;
-            text.clear();
+        if (duplicates_only && last - first < 2)
+            return;
+        const std::size_t room = line_room(last - first);
+        if (used + room > block.size()) {
+            out.write(block.data(), static_cast<std::streamsize>(used));
+            used = 0;
+            block.resize(std::max(block.size(), room));
         }
+        used = static_cast<std::size_t>(write_number_line(first, last, block.data() + used) -
+                                        block.data());
     });
-    out << text;
+    out.write(block.data(), static_cast<std::streamsize>(used));
     return flushed(out) ? 0 : 1;
 }
 

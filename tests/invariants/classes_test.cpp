@@ -96,6 +96,39 @@ TEST_F(RelabelledSeven, DuplicatesOnlyAndWhere) {
               kept.size());
 }
 
+// Every graph of 8 nodes and a relabelling of each: several batches of
+// graphs, placed while the feed reads on, with fingerprints computed on
+// whichever thread is free, and more lines than one block of output.
+TEST(ClassesOfManyGraphs, EachGraphMeetsItsRelabellingAlone) {
+    if (!nauty_tools_installed())
+        GTEST_SKIP() << "nauty's programs are not installed";
+    const std::string file = ::testing::TempDir() + "ugraph_classes8_" + std::to_string(::getpid());
+    lines_of("nauty-geng -q 8 > " + file);
+    std::vector<std::string> mixed = lines_of("cat " + file);
+    const long count = static_cast<long>(mixed.size());
+    ASSERT_EQ(count, 12346);
+    const auto relabelled = lines_of("nauty-ranlabg -q -S7 " + file);
+    std::remove(file.c_str());
+    mixed.insert(mixed.end(), relabelled.begin(), relabelled.end());
+
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(run_classes(feed_of(mixed), false, nullptr, out, err), 0);
+    std::string expected;
+    for (long first = 1; first <= count; ++first)
+        expected += std::to_string(first) + " " + std::to_string(first + count) + "\n";
+    EXPECT_EQ(out.str(), expected);
+    // Only the relabelled half are duplicates; with no copy at all, no class
+    // of two or more is left to write.
+    const auto later = duplicate_numbers(feed_of(mixed));
+    ASSERT_EQ(later.size(), static_cast<std::size_t>(count));
+    EXPECT_EQ(later.front(), count + 1);
+    out.str("");
+    mixed.resize(static_cast<std::size_t>(count));
+    EXPECT_EQ(run_classes(feed_of(mixed), true, nullptr, out, err), 0);
+    EXPECT_EQ(out.str(), "");
+}
+
 TEST(Fingerprint, IsomorphicGraphsMeetAndAClassFinderSplitsTies) {
     // Two 3-regular graphs of 6 nodes, the prism and K3,3: colour
     // refinement cannot part them, the canonical line does.
@@ -155,6 +188,42 @@ TEST(Fingerprint, LargeGraphsAreComparedWordByWord) {
         EXPECT_EQ(finder.place(turned), 0) << n;
         EXPECT_EQ(finder.look_up(turned), 0);
     }
+}
+
+// Unions of rings on 12 nodes all share a fingerprint (every vertex of
+// degree 2), and some share their finer print too. A run of copies makes
+// the finer print stop paying; the classes stay exact either way.
+TEST(Fingerprint, ClassesStayExactWhenCopiesMakeTheFinerPrintStop) {
+    const int n = 12;
+    // Rings of the given lengths, vertex v numbered (a v + b) mod 12.
+    const auto rings = [](const std::vector<int>& lengths, int a, int b) {
+        DenseGraph graph;
+        graph.n = n;
+        int start = 0;
+        for (const int length : lengths) {
+            for (int k = 0; k < length; ++k) {
+                const int v = start + k;
+                const int w = start + (k + 1) % length;
+                graph.link((a * v + b) % n, (a * w + b) % n);
+            }
+            start += length;
+        }
+        return graph;
+    };
+    const std::vector<std::vector<int>> kinds = {{12},   {6, 6},    {4, 8},    {3, 9},
+                                                 {5, 7}, {3, 3, 6}, {4, 4, 4}, {3, 4, 5}};
+    ClassFinder finder;
+    for (int copy = 0; copy < 600; ++copy)
+        ASSERT_EQ(finder.place(rings(kinds[0], 1 + 2 * (copy % 2) * 2, copy % n)), 0);
+    for (std::size_t kind = 1; kind < kinds.size(); ++kind)
+        EXPECT_EQ(finder.place(rings(kinds[kind], 1, 0)), static_cast<int>(kind));
+    for (int copy = 0; copy < 200; ++copy) {
+        const std::size_t kind = static_cast<std::size_t>(copy) % kinds.size();
+        EXPECT_EQ(finder.place(rings(kinds[kind], copy % 2 == 0 ? 5 : 7, copy % n)),
+                  static_cast<int>(kind))
+            << copy;
+    }
+    EXPECT_EQ(finder.classes(), static_cast<int>(kinds.size()));
 }
 
 }  // namespace
