@@ -67,8 +67,8 @@ void append_written_form(std::string_view name, int nodes, const LinkSet& links,
         at = put_piece(at, HEADERS[static_cast<std::size_t>(i)]);
         // The neighbours above i, ascending: each link once, under its lower end.
         for (std::uint64_t above = links.row(i) >> i >> 1; above != 0; above &= above - 1) {
-            at =
-                put_piece(at, NEIGHBORS[static_cast<std::size_t>(i + 1 + std::countr_zero(above))]);
+            const int neighbor = i + 1 + std::countr_zero(above);
+            at = put_piece(at, NEIGHBORS[static_cast<std::size_t>(neighbor)]);
         }
     }
     text.append("[U \"").append(name).append(1, '"').append(groups.data(), at);

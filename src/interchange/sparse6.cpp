@@ -83,7 +83,8 @@ void append_sparse6(const LinkSet& links, int n, std::string& out) {
     // and the bits go out through a pointer, six at a time, most
     // significant first.
     const std::size_t start = out.size();
-    const auto most_bits = static_cast<std::size_t>(n * (n + 1) * pair_width);
+    const std::size_t most_bits = static_cast<std::size_t>(n) * static_cast<std::size_t>(n + 1) *
+                                  static_cast<std::size_t>(pair_width);
     out.resize(start + most_bits / 6 + 2);
     char* at = out.data() + start;
     // Bits wait in `pending` until six characters' worth are in, and go out

@@ -2,7 +2,7 @@
 // sparse6: nauty's one-line text for a graph that may hold self-loops,
 // starting with ':'. Vertex v of sparse6 is node v + 1.
 //
-// append_sparse6 writes the links among `vertices` vertices as one line
+// append_sparse6 writes the links among n vertices as one line
 // ending in '\n', with no header, in the one encoding nauty itself writes,
 // so that nauty's tools take it as their own. read_sparse6 reads one line (no header, no line end)
 // into `links` (cleared first) and its vertex count, or refuses it with a
@@ -19,7 +19,7 @@
 
 namespace ugraph {
 
-void append_sparse6(const LinkSet& links, int vertices, std::string& out);
+void append_sparse6(const LinkSet& links, int n, std::string& out);
 
 Result<> read_sparse6(std::string_view line, LinkSet& links, int& vertices);
 
