@@ -123,9 +123,9 @@ int ConvertCommand::convert(CommandContext& context, const Parsed& parsed, Forma
                                         imported.graph.node_count(), imported.links})) {
                 return true;
             }
-        }
-        if (where_.given() && !from_links) {
-            lay_out_arcs(imported);
+            if (!from_links) {
+                lay_out_arcs(imported);
+            }
         }
         const Result<> written =
             from_links
